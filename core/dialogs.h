@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// Every question and message the program puts to the user goes through this seam, so
+// the window tests can script the answers and fail on a dialog they did not expect.
+class Dialogs {
+public:
+    enum class Buttons { Ok, YesNo };
+    enum class Icon { None, Question, Information, Warning, Critical };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~Dialogs() = default;
+
+    virtual Answer message(const QString& text, const QString& title, Buttons buttons,
+                           Icon icon, Answer defaultButton) = 0;
+    // Returns the typed text; the empty text on Cancel.
+    virtual QString input(const QString& prompt, const QString& title) = 0;
+    // The filter is given as "KLV Files(*.klv)|*.klv"; the result is the chosen path or
+    // the empty text on Cancel.
+    virtual QString openFile(const QString& title, const QString& filter) = 0;
+    virtual QString saveFile(const QString& title, const QString& filter) = 0;
+
+    // Shorthand for the common OK-only message without an icon.
+    void inform(const QString& text, const QString& title) {
+        message(text, title, Buttons::Ok, Icon::None, Answer::Ok);
+    }
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+enum class Language { Hungarian, English };
+
+// One entry of the message table: the pieces of a message in both languages (values are
+// inserted between neighbouring pieces) and the title a message box shows it with.
+struct MessageEntry {
+    const char* name;
+    QStringList english;
+    QStringList hungarian;
+    QString englishTitle;
+    QString hungarianTitle;
+};
+
+// The message texts of the current language. The window owns one and hands it to the
+// panels by reference, so a language switch changes every later message at once.
+class LanguageTexts {
+public:
+    Language language() const { return m_language; }
+    void setLanguage(Language language) { m_language = language; }
+
+    // The entry's pieces with `values` inserted between them, in the current language.
+    QString message(const char* entry, const QStringList& values = {}) const;
+    QString title(const char* entry) const;
+
+    // The whole table, both languages side by side.
+    static const QList<MessageEntry>& table();
+    static const MessageEntry* find(const char* entry);
+
+private:
+    Language m_language = Language::English;
+};

@@ -1,0 +1,45 @@
+#include "core/map_document.h"
+
+#include "core/default_axes.h"
+
+int MapDocument::cylinderCount() const {
+    static constexpr int counts[] = {2, 3, 4, 5, 6, 8};
+    return (cylinders >= 0 && cylinders < 6) ? counts[cylinders] : 4;
+}
+
+bool MapDocument::operator==(const MapDocument& o) const {
+    if (resolution != o.resolution || operationMode != o.operationMode ||
+        coilControlMode != o.coilControlMode || cylinders != o.cylinders ||
+        sparkTime != o.sparkTime || chargeTime != o.chargeTime || dwellAngle != o.dwellAngle ||
+        inputDwellMode != o.inputDwellMode || inputChargeDwell != o.inputChargeDwell ||
+        revLimit != o.revLimit || loadInputUsed != o.loadInputUsed || loadUnit != o.loadUnit ||
+        mapMaxPressure != o.mapMaxPressure || inputPolarity != o.inputPolarity ||
+        outputPolarity != o.outputPolarity || transparentIntervals != o.transparentIntervals ||
+        chargeCorrectionIntervals != o.chargeCorrectionIntervals || note != o.note)
+        return false;
+    // Only the used part of the table and axes belongs to the document.
+    const int rows = rowCount();
+    const int columns = columnCount();
+    for (int r = 0; r < rows; ++r) {
+        if (revCutLevel[r] != o.revCutLevel[r] || rpmBreakpoints[r] != o.rpmBreakpoints[r])
+            return false;
+        for (int c = 0; c < columns; ++c)
+            if (cells[r][c] != o.cells[r][c])
+                return false;
+    }
+    for (int i = 0; i <= columns; ++i)
+        if (loadBreakpoints[i] != o.loadBreakpoints[i])
+            return false;
+    return true;
+}
+
+MapDocument MapDocument::startupDefaults(const QString& decimalSeparator) {
+    MapDocument doc;
+    const QString half = QStringLiteral("0") + decimalSeparator + QStringLiteral("5");
+    for (auto& row : doc.cells)
+        row.fill(half);
+    doc.sparkTime = QStringLiteral("1") + decimalSeparator + QStringLiteral("2");
+    DefaultRpmBreakpoints(doc.rpmBreakpoints, doc.rowCount());
+    DefaultLoadBreakpoints(doc.loadBreakpoints, doc.columnCount());
+    return doc;
+}

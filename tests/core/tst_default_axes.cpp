@@ -1,0 +1,58 @@
+#include "core/default_axes.h"
+#include "core/map_document.h"
+
+#include <QtTest>
+
+class DefaultAxesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rpmTablesEndAndStepAsDesigned_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QList<int>>("probes"); // pairs of row index and RPM
+        QTest::newRow("20") << 20 << QList<int>{0, 650, 4, 1650, 5, 1950, 17, 7800, 19, 9500};
+        QTest::newRow("30") << 30 << QList<int>{1, 800, 9, 2000, 12, 2600, 29, 9450};
+        QTest::newRow("40") << 40 << QList<int>{1, 800, 2, 900, 14, 2150, 39, 9400};
+        QTest::newRow("60") << 60 << QList<int>{1, 800, 33, 4000, 37, 4600, 49, 7000, 59, 9500};
+    }
+    void rpmTablesEndAndStepAsDesigned() {
+        QFETCH(int, rows);
+        QFETCH(QList<int>, probes);
+        std::array<qint16, 61> rpm{};
+        DefaultRpmBreakpoints(rpm, rows);
+        for (int i = 0; i < probes.size(); i += 2)
+            QCOMPARE(int(rpm[probes[i]]), probes[i + 1]);
+        for (int r = 1; r < rows; ++r)
+            QVERIFY(rpm[r] > rpm[r - 1]);
+    }
+
+    void unknownCountsLeaveArraysAlone() {
+        std::array<qint16, 61> rpm{};
+        rpm.fill(7);
+        DefaultRpmBreakpoints(rpm, 50);
+        QCOMPARE(int(rpm[0]), 7);
+        std::array<double, 13> load{};
+        load.fill(9.0);
+        DefaultLoadBreakpoints(load, 5);
+        QCOMPARE(load[0], 9.0);
+    }
+
+    void fewerColumnsKeepHigherEntries() {
+        std::array<double, 13> load{};
+        DefaultLoadBreakpoints(load, 12);
+        DefaultLoadBreakpoints(load, 4);
+        QCOMPARE(load[4], 5.0);
+        QCOMPARE(load[5], 2.75);
+        QCOMPARE(load[12], 5.0);
+    }
+
+    void startupDocumentUsesTheLocaleSeparator() {
+        const MapDocument doc = MapDocument::startupDefaults(QStringLiteral(","));
+        QCOMPARE(doc.cells[39][5], QStringLiteral("0,5"));
+        QCOMPARE(doc.sparkTime, QStringLiteral("1,2"));
+        QCOMPARE(doc.loadBreakpoints[6], 5.0);
+        QCOMPARE(int(doc.rpmBreakpoints[39]), 9400);
+    }
+};
+
+QTEST_GUILESS_MAIN(DefaultAxesTest)
+#include "tst_default_axes.moc"
