@@ -6,7 +6,7 @@ packages=(
   cmake g++ ninja-build ccache pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   socat xvfb xauth fonts-dejavu-core fonts-liberation
-  libbenchmark-dev dpkg-dev desktop-file-utils
+  libbenchmark-dev dpkg-dev desktop-file-utils clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs every fuzz target of a KELVOR_FUZZ build for a bounded time. Each target's corpus
+# folder keeps the seeds and every input that once failed, so they are retried each run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${1:-build-asan}
+seconds=${2:-60}
+status=0
+shopt -s nullglob
+for target in "$build_dir"/tests/*_fuzz; do
+    name=$(basename "$target")
+    corpus=tests/fuzz/corpus/${name%_fuzz}
+    work=$(mktemp -d)
+    echo "fuzzing $name for ${seconds}s"
+    if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+          -artifact_prefix="$corpus/crash-" "$work" "$corpus" >"$work.log" 2>&1; then
+        tail -40 "$work.log"
+        status=1
+    else
+        grep -E '^Done|#[0-9]+.*DONE' "$work.log" | tail -1 || true
+    fi
+    rm -rf "$work" "$work.log"
+done
+exit $status
