@@ -7,7 +7,10 @@ trap 'rm -rf "$work"' EXIT
 
 (cd "$build_dir" && cpack -G DEB -B "$work/out" >/dev/null)
 deb=$(ls "$work"/out/*.deb)
-dpkg-deb -I "$deb" | grep -q 'Depends:.*libqt6' || { echo "no Qt dependency recorded"; exit 1; }
+# Read the control data whole: grep -q stops early, and with pipefail the writer's SIGPIPE
+# would fail the check at random.
+info=$(dpkg-deb -I "$deb")
+grep -q 'Depends:.*libqt6' <<<"$info" || { echo "no Qt dependency recorded"; exit 1; }
 dpkg-deb -x "$deb" "$work/root"
 
 for f in usr/bin/kelvor310 usr/bin/kelvor310-cli usr/share/applications/kelvor310.desktop \
