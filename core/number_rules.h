@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// The number conventions every part of the program shares. Conversions that can fail
+// answer std::nullopt instead of raising: callers turn that into their own message.
+
+// Round(x): to the nearest whole number, halves to the even neighbour (2.5 -> 2).
+double roundHalfEven(double x);
+
+// Int(x): the floor (Int(-1.3) is -2).
+double intFloor(double x);
+
+// A double as a 16-bit signed whole number, rounding halves to even; nullopt when the
+// value is not finite or does not fit.
+std::optional<qint16> toWhole16(double x);
+
+// Text in the locale's notation (optional sign, digits, at most one decimal separator,
+// surrounding blanks ignored) as a double; nullopt for anything else, including the
+// other separator and exponents.
+std::optional<double> textToDouble(const QString& text, const QString& decimalSeparator);
+
+// Text -> double -> 16-bit whole number, as toWhole16.
+std::optional<qint16> textToWhole16(const QString& text, const QString& decimalSeparator);
+
+// x on the 0.5 grid: fractions up to 0.25 go down, from 0.75 up, the rest to .5.
+double RoundToHalf(double x);
+
+// The quotient truncated towards zero, (a - a mod b) / b. b must not be 0.
+int IntDiv(int a, int b);
+
+// b when a >= b, else a.
+double MinOf(double a, double b);
+
+// x with exactly `decimals` digits after the given separator ("0.0"-style patterns);
+// a result that shows only zeros carries no minus sign.
+QString formatFixed(double x, int decimals, const QString& decimalSeparator);

@@ -1,0 +1,93 @@
+#include "core/advance_color.h"
+#include "core/separators.h"
+#include "core/trace_log.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+
+Q_DECLARE_METATYPE(RgbColor)
+
+class SmallHelpersTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void colorRamp_data() {
+        QTest::addColumn<double>("degrees");
+        QTest::addColumn<RgbColor>("color");
+        QTest::newRow("not a number") << std::nan("") << RgbColor{0, 0, 128};
+        QTest::newRow("negative") << -5.0 << RgbColor{0, 0, 128};
+        QTest::newRow("0.99") << 0.99 << RgbColor{0, 0, 128};
+        QTest::newRow("1.0") << 1.0 << RgbColor{0, 0, 192};
+        QTest::newRow("3.99") << 3.99 << RgbColor{0, 0, 255};
+        QTest::newRow("4") << 4.0 << RgbColor{128, 128, 255};
+        QTest::newRow("10") << 10.0 << RgbColor{0, 128, 0};
+        QTest::newRow("12.99") << 12.99 << RgbColor{0, 128, 0};
+        QTest::newRow("13") << 13.0 << RgbColor{0, 192, 0};
+        QTest::newRow("22") << 22.0 << RgbColor{255, 255, 0};
+        QTest::newRow("28") << 28.0 << RgbColor{192, 64, 0};
+        QTest::newRow("33.99") << 33.99 << RgbColor{192, 0, 0};
+        QTest::newRow("34") << 34.0 << RgbColor{128, 0, 0};
+        QTest::newRow("63.5") << 63.5 << RgbColor{128, 0, 0};
+    }
+    void colorRamp() {
+        QFETCH(double, degrees);
+        QFETCH(RgbColor, color);
+        const RgbColor got = AdvanceColor(degrees);
+        QVERIFY2(got == color,
+                 qPrintable(QStringLiteral("%1,%2,%3").arg(got.red).arg(got.green).arg(got.blue)));
+    }
+
+    void separators_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("english") << QLocale(QLocale::English, QLocale::UnitedStates) << "."
+                                 << ",";
+        QTest::newRow("hungarian") << QLocale(QLocale::Hungarian, QLocale::Hungary) << ","
+                                   << ".";
+        QTest::newRow("german") << QLocale(QLocale::German, QLocale::Germany) << ","
+                                << ".";
+        QTest::newRow("c") << QLocale::c() << "."
+                           << ",";
+    }
+    void separators() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, decimal);
+        QFETCH(QString, other);
+        const Separators s = separatorsFor(locale);
+        QCOMPARE(s.decimal, decimal);
+        QCOMPARE(s.other, other);
+    }
+
+    void otherSeparatorIsCommaForAnythingButComma() {
+        QCOMPARE(otherSeparatorOf(QStringLiteral("'")), QStringLiteral(","));
+        QCOMPARE(otherSeparatorOf(QStringLiteral(",")), QStringLiteral("."));
+    }
+
+    void traceLogAppendsLines() {
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        WriteLog(QStringLiteral("Text_Click_Uni("));
+        WriteLog(QStringLiteral("Text_Keydown_Uni("));
+        QFile file(QStringLiteral("log.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QCOMPARE(QString::fromLocal8Bit(file.readAll()),
+                 QStringLiteral("Text_Click_Uni(\nText_Keydown_Uni(\n"));
+        QDir::setCurrent(previous);
+    }
+
+    void traceLogIgnoresAnUnwritableLog() {
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(QDir().mkdir(QStringLiteral("log.txt"))); // a folder cannot be appended to
+        WriteLog(QStringLiteral("lost"));
+        QVERIFY(QFileInfo(QStringLiteral("log.txt")).isDir());
+        QDir::setCurrent(previous);
+    }
+};
+
+QTEST_GUILESS_MAIN(SmallHelpersTest)
+#include "tst_small_helpers.moc"
