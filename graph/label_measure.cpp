@@ -1,0 +1,13 @@
+#include "graph/label_measure.h"
+
+#include "core/twips.h"
+
+#include <QFontMetrics>
+
+LabelMeasure fontLabelMeasure() {
+    return [](const QFont& font, const QString& text) {
+        const QFontMetrics metrics(font);
+        return QSizeF(Twips::fromPixels(metrics.horizontalAdvance(text)),
+                      Twips::fromPixels(metrics.height()));
+    };
+}

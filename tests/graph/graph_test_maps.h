@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/default_axes.h"
+#include "core/map_document.h"
+
+#include <functional>
+
+// Documents for the chart tests: a shape, its default axes and cell values from a rule.
+inline MapDocument chartDocument(int resolution, const QString& separator,
+                                 const std::function<double(int, int)>& degrees) {
+    MapDocument doc = MapDocument::startupDefaults(separator);
+    doc.resolution = resolution;
+    DefaultRpmBreakpoints(doc.rpmBreakpoints, doc.rowCount());
+    DefaultLoadBreakpoints(doc.loadBreakpoints, doc.columnCount());
+    for (int r = 0; r < doc.rowCount(); ++r)
+        for (int c = 0; c < doc.columnCount(); ++c)
+            doc.cells[r][c] = QString::number(degrees(r, c), 'f', 1).replace('.', separator);
+    return doc;
+}
+
+// A non-flat map: advance rising with RPM, falling with load.
+inline double slopedDegrees(int row, int column) {
+    return 5.0 + row * 0.8 - column * 1.5;
+}
