@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/language_texts.h"
+
+#include <QList>
+#include <QString>
+
+// What a language switch sets on a window widget. A caption is the text the widget
+// shows: a panel's title, a label's, button's or text field's text.
+enum class WidgetTextKind { Caption, ToolTip, ListItem };
+
+// One widget text in both languages. `widget` is the layout name of the widget
+// ("Command1", "TextLabel1(12)"); `item` is the list index for ListItem, else 0.
+struct WidgetText {
+    const char* widget;
+    WidgetTextKind kind;
+    int item;
+    QString english;
+    QString hungarian;
+
+    const QString& text(Language language) const {
+        return language == Language::English ? english : hungarian;
+    }
+};
+
+// Every widget text the two languages set, one row per widget and kind. Widgets that
+// have no row keep their design text in both languages.
+const QList<WidgetText>& widgetTexts();
+
+// The row for one widget text, or nullptr; for views that draw their texts themselves
+// (the graph axis titles) instead of holding them in a widget.
+const WidgetText* findWidgetText(const char* widget, WidgetTextKind kind, int item = 0);

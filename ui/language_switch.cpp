@@ -1,0 +1,59 @@
+#include "ui/language_switch.h"
+
+#include "core/widget_texts.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+void setCaption(QWidget* widget, const QString& text) {
+    if (auto* panel = qobject_cast<QGroupBox*>(widget))
+        panel->setTitle(text);
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
+    else if (auto* field = qobject_cast<QLineEdit*>(widget))
+        field->setText(text);
+}
+
+void setListItem(QWidget* widget, int item, const QString& text) {
+    auto* list = qobject_cast<QComboBox*>(widget);
+    if (list && item < list->count())
+        list->setItemText(item, text);
+}
+
+void applyTexts(QWidget* root, LanguageTexts& texts, Language language) {
+    texts.setLanguage(language);
+    applyWidgetTexts(root, language);
+}
+
+} // namespace
+
+void applyWidgetTexts(QWidget* root, Language language) {
+    for (const WidgetText& row : widgetTexts()) {
+        // The graph axis titles are drawn by their view, not held by a widget; the view
+        // reads them from the table itself.
+        QWidget* widget = root->findChild<QWidget*>(QLatin1String(row.widget));
+        if (!widget)
+            continue;
+        const QString& text = row.text(language);
+        switch (row.kind) {
+        case WidgetTextKind::Caption: setCaption(widget, text); break;
+        case WidgetTextKind::ToolTip: widget->setToolTip(text); break;
+        case WidgetTextKind::ListItem: setListItem(widget, row.item, text); break;
+        }
+    }
+}
+
+void ApplyHungarianTexts(QWidget* root, LanguageTexts& texts) {
+    applyTexts(root, texts, Language::Hungarian);
+}
+
+void ApplyEnglishTexts(QWidget* root, LanguageTexts& texts) {
+    applyTexts(root, texts, Language::English);
+}
