@@ -1,0 +1,191 @@
+#include "settings/field_checks.h"
+
+#include "core/number_rules.h"
+#include "core/numeric_text.h"
+
+#include <algorithm>
+
+namespace {
+
+// Whole-number fields are compared exactly in 64 bits, saturating far above every
+// limit: a digit text too long for the controller's 16- or 32-bit arithmetic is simply
+// above the maximum and gets the maximal message instead of wrapping around.
+qint64 digitsValue(const QString& digits) {
+    constexpr qint64 ceiling = qint64(1) << 40;
+    qint64 value = 0;
+    for (const QChar c : digits) {
+        value = value * 10 + (c.unicode() - '0');
+        if (value > ceiling)
+            return ceiling;
+    }
+    return value;
+}
+
+// Callers have ruled out the other separator and anything but a decimal text.
+double decimalValue(const QString& text, const FieldContext& context) {
+    return textToDouble(text, context.decimalSeparator).value_or(0.0);
+}
+
+FieldVerdict fail(const char* entry, const QStringList& values = {}) {
+    return {FieldFailure{entry, values}, {}};
+}
+
+FieldVerdict pass(const QString& text) {
+    return {std::nullopt, text};
+}
+
+// Which of an entry pair names the separator the user must use.
+const char* separatorEntry(const FieldContext& context, const char* pointOnly,
+                           const char* commaOnly) {
+    return context.otherSeparator == QLatin1String(",") ? pointOnly : commaOnly;
+}
+
+FieldVerdict checkInputChargeDwell(const QString& text, const FieldContext& context) {
+    if (text.isEmpty())
+        return fail("InputDwellEmptyMessage");
+    if (!IsIntegerText(text))
+        return fail("InputDwellWholeMessage");
+    const double maximum = maxInputChargeDwell(context.cylinders);
+    const qint64 value = digitsValue(text);
+    if (value > maximum)
+        return fail("InputDwellMaxMessage",
+                    {formatSettingNumber(maximum, context.decimalSeparator)});
+    if (value < 15)
+        return fail("InputDwellMinMessage");
+    return pass(text);
+}
+
+// Spark and charge time share their shape: decimal milliseconds within fixed limits.
+struct TimeRules {
+    const char* empty;
+    const char* number;
+    const char* pointOnly;
+    const char* commaOnly;
+    const char* max;
+    const char* min;
+    double low;
+    double high;
+};
+
+FieldVerdict checkTime(const QString& text, const FieldContext& context, const TimeRules& rules,
+                       const QStringList& emptyValues, const QStringList& minValues) {
+    if (text.isEmpty())
+        return fail(rules.empty, emptyValues);
+    if (!IsDecimalText(text))
+        return fail(rules.number);
+    if (text.contains(context.otherSeparator))
+        return fail(separatorEntry(context, rules.pointOnly, rules.commaOnly));
+    const double value = decimalValue(text, context);
+    if (value > rules.high)
+        return fail(rules.max);
+    if (value < rules.low)
+        return fail(rules.min, minValues);
+    return pass(formatFixed(value, 1, context.decimalSeparator));
+}
+
+FieldVerdict checkSparkTime(const QString& text, const FieldContext& context) {
+    static const TimeRules rules{"SparkEmptyMessage",
+                                 "SparkNumberMessage",
+                                 "SparkPointOnlyMessage",
+                                 "SparkCommaOnlyMessage",
+                                 "SparkMaxMessage",
+                                 "SparkMinMessage",
+                                 0.5,
+                                 2.0};
+    return checkTime(text, context, rules, {formatSettingNumber(1.2, context.decimalSeparator)},
+                     {formatSettingNumber(0.5, context.decimalSeparator)});
+}
+
+FieldVerdict checkChargeTime(const QString& text, const FieldContext& context) {
+    static const TimeRules rules{"ChargeEmptyMessage",
+                                 "ChargeNumberMessage",
+                                 "ChargePointOnlyMessage",
+                                 "ChargeCommaOnlyMessage",
+                                 "ChargeMaxMessage",
+                                 "ChargeMinMessage",
+                                 2.0,
+                                 8.0};
+    return checkTime(text, context, rules, {}, {});
+}
+
+FieldVerdict checkChargeDwell(const QString& text, const FieldContext& context) {
+    if (!IsIntegerText(text))
+        return fail("DwellWholeMessage");
+    const double perCylinder = 360.0 / context.cylinders;
+    // Doubled so that the limit holds for a fractional angle per cylinder as well.
+    if (2 * digitsValue(text) > 2 * perCylinder - 1)
+        return fail("DwellMaxMessage", {formatSettingNumber(maxChargeDwell(context.cylinders),
+                                                            context.decimalSeparator)});
+    if (digitsValue(text) < 30)
+        return fail("DwellMinMessage");
+    return pass(text);
+}
+
+FieldVerdict checkDwellCorrection(const QString& text, const FieldContext& context) {
+    if (!IsDecimalText(text))
+        return fail("DwellCorrWholeMessage");
+    if (text.contains(context.otherSeparator))
+        return fail(separatorEntry(context, "DwellPointOnlyMessage", "DwellCommaOnlyMessage"));
+    const double value = decimalValue(text, context);
+    if (value > 181.5)
+        return fail("DwellCorrMaxMessage", {formatSettingNumber(181.5, context.decimalSeparator)});
+    if (value < 178.5)
+        return fail("DwellCorrMinMessage", {formatSettingNumber(178.5, context.decimalSeparator)});
+    return pass(text);
+}
+
+FieldVerdict checkDwellAngle(const QString& text, const FieldContext& context) {
+    if (text.isEmpty())
+        return fail("DwellCorrEmptyMessage");
+    return context.bipolar ? checkDwellCorrection(text, context) : checkChargeDwell(text, context);
+}
+
+FieldVerdict checkRevLimit(const QString& text) {
+    if (text.isEmpty())
+        return pass(text);
+    if (!IsIntegerText(text))
+        return fail("RevLimitWholeMessage");
+    const qint64 value = digitsValue(text);
+    if (value > 30000)
+        return fail("RevLimitMaxMessage");
+    if (value < 600)
+        return fail("RevLimitMinMessage");
+    return pass(text);
+}
+
+} // namespace
+
+FieldVerdict checkSettingsField(SettingsField field, const QString& text,
+                                const FieldContext& context) {
+    switch (field) {
+    case SettingsField::InputChargeDwell:
+        return checkInputChargeDwell(text, context);
+    case SettingsField::SparkTime:
+        return checkSparkTime(text, context);
+    case SettingsField::ChargeTime:
+        return checkChargeTime(text, context);
+    case SettingsField::DwellAngle:
+        return checkDwellAngle(text, context);
+    case SettingsField::RevLimit:
+        return checkRevLimit(text);
+    }
+    return pass(text);
+}
+
+double maxChargeDwell(int cylinders) {
+    return 360.0 / cylinders - 1;
+}
+
+double maxInputChargeDwell(int cylinders) {
+    return std::min(maxChargeDwell(cylinders), 60.0);
+}
+
+double defaultChargeDwell(int cylinders) {
+    return std::min(55.0, maxChargeDwell(cylinders));
+}
+
+QString formatSettingNumber(double value, const QString& decimalSeparator) {
+    QString text = QString::number(value, 'g', 15);
+    text.replace(QLatin1Char('.'), decimalSeparator);
+    return text;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The five checked text fields of the settings panel.
+enum class SettingsField { InputChargeDwell, SparkTime, ChargeTime, DwellAngle, RevLimit };
+
+// What a field's limits depend on besides its own text.
+struct FieldContext {
+    int cylinders = 4;
+    bool bipolar = false; // Text19 is the dwell correction instead of the charge dwell
+    QString decimalSeparator = QStringLiteral(".");
+    QString otherSeparator = QStringLiteral(",");
+};
+
+// The first failing test of a field: the message entry and the values inserted into it.
+struct FieldFailure {
+    const char* entry;
+    QStringList values;
+};
+
+// Either the first failure, or the text the field keeps (some fields rewrite it).
+struct FieldVerdict {
+    std::optional<FieldFailure> failure;
+    QString accepted;
+    bool ok() const { return !failure.has_value(); }
+};
+
+// Runs the field's tests in their fixed order; the first failing one wins.
+FieldVerdict checkSettingsField(SettingsField field, const QString& text,
+                                const FieldContext& context);
+
+// Limits the choosers share with the checks, in camshaft degrees.
+double maxChargeDwell(int cylinders);
+double maxInputChargeDwell(int cylinders);
+// The charge dwell the panel proposes when it switches into a dwell-based mode.
+double defaultChargeDwell(int cylinders);
+
+// A number as the user sees it: shortest form, the locale's decimal separator.
+QString formatSettingNumber(double value, const QString& decimalSeparator);
