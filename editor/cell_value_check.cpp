@@ -1,0 +1,29 @@
+#include "editor/cell_value_check.h"
+
+#include "core/numeric_text.h"
+#include "editor/decimal_format.h"
+
+std::optional<CheckFailure> CellValueCheck::firstFailure(const QString& text,
+                                                          const FormState& form) {
+    if (text.isEmpty())
+        return CheckFailure{"CellEmptyMessage", {}};
+    if (!IsDecimalText(text))
+        return CheckFailure{"CellNumberOnlyMessage", {}};
+    if (text.contains(form.otherSeparator))
+        return CheckFailure{form.otherSeparator == QLatin1String(",") ? "CellPointOnlyMessage"
+                                                                       : "CellCommaOnlyMessage",
+                            {}};
+    const double value = DecimalFormat::toDouble(text, form.decimalSeparator);
+    if (value > kMaximum)
+        return CheckFailure{"CellMaxMessage",
+                            {DecimalFormat::fixed(kMaximum, 1, form.decimalSeparator)}};
+    if (value < kMinimum)
+        return CheckFailure{"CellMinMessage",
+                            {DecimalFormat::fixed(kMinimum, 1, form.decimalSeparator)}};
+    return std::nullopt;
+}
+
+QString CellValueCheck::formatted(const QString& text, const QString& decimalSeparator) {
+    return DecimalFormat::fixed(DecimalFormat::toDouble(text, decimalSeparator), 1,
+                                decimalSeparator);
+}

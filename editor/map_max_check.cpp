@@ -1,0 +1,22 @@
+#include "editor/map_max_check.h"
+
+#include "core/numeric_text.h"
+#include "editor/decimal_format.h"
+
+std::optional<CheckFailure> MapMaxCheck::firstFailure(const QString& text,
+                                                       const FormState& form) {
+    if (text.isEmpty())
+        return CheckFailure{"MapRangeEmptyMessage", {}};
+    if (!IsDecimalText(text))
+        return CheckFailure{"MapRangeNumberMessage", {}};
+    if (text.contains(form.otherSeparator))
+        return CheckFailure{form.otherSeparator == QLatin1String(".") ? "MapCommaOnlyMessage"
+                                                                       : "MapPointOnlyMessage",
+                            {}};
+    const double value = DecimalFormat::toDouble(text, form.decimalSeparator);
+    if (value > kMaximum)
+        return CheckFailure{"MapRangeHighMessage", {}};
+    if (value < kMinimum)
+        return CheckFailure{"MapRangeLowMessage", {}};
+    return std::nullopt;
+}
