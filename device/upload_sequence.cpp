@@ -1,0 +1,108 @@
+#include "device/upload_sequence.h"
+
+#include "device/clock.h"
+#include "device/serial_error_message.h"
+#include "device/upload_progress.h"
+
+#include <cmath>
+
+namespace {
+constexpr int kBreakMs = 500;
+constexpr int kAfterCloseMs = 300;
+constexpr int kDoneShownMs = 1500;
+constexpr int kFrameSize = 256;
+
+// Round half to even, as the controller's tool always counted.
+int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+bool frameFits(const UploadFrame& frame) {
+    for (qint16 byte : frame)
+        if (byte < 0 || byte > 255)
+            return false;
+    return true;
+}
+} // namespace
+
+UploadSequence::UploadSequence(SerialLink& link, Clock& clock, UploadProgress& progress,
+                               Dialogs& dialogs, const LanguageTexts& texts)
+    : m_link(link), m_clock(clock), m_progress(progress), m_dialogs(dialogs), m_texts(texts) {}
+
+bool UploadSequence::start(const QString& portName, const FrameBuild& build) {
+    if (m_running)
+        return false;
+    m_running = true;
+    m_squaresShown = 0;
+    if (build.conversionError) {
+        fail(Outcome::Refused, *build.conversionError);
+        return true;
+    }
+    // A byte that does not fit would reach the controller as a damaged frame, so the
+    // whole frame is checked before anything is sent.
+    if (!frameFits(build.frame)) {
+        fail(Outcome::Refused, {kOverflowError, QStringLiteral("Overflow")});
+        return true;
+    }
+    m_frame = build.frame;
+    m_link.configure(portName, LineSettings{});
+    SerialResult error = m_link.open();
+    if (!error)
+        error = m_link.setBreak(true);
+    if (error) {
+        fail(Outcome::Failed, *error);
+        return true;
+    }
+    m_clock.after(kBreakMs, [this] { endBreak(); });
+    return true;
+}
+
+void UploadSequence::endBreak() {
+    if (SerialResult error = m_link.setBreak(false)) {
+        fail(Outcome::Failed, *error);
+        return;
+    }
+    m_progress.showWindow();
+    sendPacket(0);
+}
+
+void UploadSequence::sendPacket(int k) {
+    const char packet[] = {static_cast<char>(m_frame[k]), '\xFF', '\xFF'};
+    if (SerialResult error = m_link.write(QByteArray(packet, sizeof packet))) {
+        fail(Outcome::Failed, *error);
+        return;
+    }
+    const int squares = roundHalfEven((k + 1) / 16.0);
+    if (squares > m_squaresShown) {
+        m_progress.showSquare(squares - 1);
+        m_squaresShown = squares;
+    }
+    m_progress.setPercent(QString::number(roundHalfEven((k + 1) * 100.0 / kFrameSize)) +
+                          QLatin1Char('%'));
+    if (k + 1 < kFrameSize) {
+        // Between packets the event loop repaints the windows.
+        m_clock.after(0, [this, k] { sendPacket(k + 1); });
+        return;
+    }
+    m_link.close();
+    m_clock.after(kAfterCloseMs, [this] { showSent(); });
+}
+
+void UploadSequence::showSent() {
+    m_progress.showDone();
+    m_clock.after(kDoneShownMs, [this] {
+        m_progress.closeWindow();
+        finish(Outcome::Sent);
+    });
+}
+
+void UploadSequence::fail(Outcome outcome, const SerialError& error) {
+    // The port and the progress go first, so nothing is held while the message waits.
+    m_link.close();
+    m_progress.closeWindow();
+    reportSerialError(error, m_dialogs, m_texts);
+    finish(outcome);
+}
+
+void UploadSequence::finish(Outcome outcome) {
+    m_running = false;
+    emit finished(outcome);
+}

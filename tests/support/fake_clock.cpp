@@ -1,0 +1,24 @@
+#include "tests/support/fake_clock.h"
+
+void FakeClock::after(int ms, std::function<void()> then) {
+    m_waits.append(ms);
+    m_pending.emplace(m_now + ms, std::move(then));
+}
+
+void FakeClock::run() {
+    while (!m_pending.empty()) {
+        auto next = m_pending.begin();
+        m_now = next->first;
+        std::function<void()> then = std::move(next->second);
+        m_pending.erase(next);
+        then();
+    }
+}
+
+QList<int> FakeClock::realWaits() const {
+    QList<int> result;
+    for (int ms : m_waits)
+        if (ms > 0)
+            result.append(ms);
+    return result;
+}

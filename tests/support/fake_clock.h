@@ -1,0 +1,26 @@
+#pragma once
+
+#include "device/clock.h"
+
+#include <QList>
+#include <map>
+
+// A Clock whose waits cost nothing: run() fires the pending waits in time order,
+// advancing the clock to each, and every wait asked for is recorded.
+class FakeClock : public Clock {
+public:
+    qint64 nowMs() const override { return m_now; }
+    void after(int ms, std::function<void()> then) override;
+
+    // Fires waits until none is left.
+    void run();
+    const QList<int>& waits() const { return m_waits; }
+    // The waits that are more than a pass through the event loop.
+    QList<int> realWaits() const;
+    void clear() { m_waits.clear(); }
+
+private:
+    qint64 m_now = 0;
+    std::multimap<qint64, std::function<void()>> m_pending;
+    QList<int> m_waits;
+};
