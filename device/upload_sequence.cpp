@@ -4,16 +4,13 @@
 #include "device/serial_error_message.h"
 #include "device/upload_progress.h"
 
-#include <cmath>
+#include "core/number_rules.h"
 
 namespace {
 constexpr int kBreakMs = 500;
 constexpr int kAfterCloseMs = 300;
 constexpr int kDoneShownMs = 1500;
 constexpr int kFrameSize = 256;
-
-// Round half to even, as the controller's tool always counted.
-int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 bool frameFits(const UploadFrame& frame) {
     for (qint16 byte : frame)
@@ -70,7 +67,7 @@ void UploadSequence::sendPacket(int k) {
         fail(Outcome::Failed, *error);
         return;
     }
-    const int squares = roundHalfEven((k + 1) / 16.0);
+    const int squares = static_cast<int>(roundHalfEven((k + 1) / 16.0));
     if (squares > m_squaresShown) {
         m_progress.showSquare(squares - 1);
         m_squaresShown = squares;
