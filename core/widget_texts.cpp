@@ -362,3 +362,10 @@ const WidgetText* findWidgetText(const char* widget, WidgetTextKind kind, int it
             return &row;
     return nullptr;
 }
+
+GraphAxisTitles graphAxisTitles(Language language) {
+    const auto caption = [language](const char* widget) {
+        return findWidgetText(widget, WidgetTextKind::Caption)->text(language);
+    };
+    return {caption("Label19"), caption("Label20"), caption("Label21")};
+}

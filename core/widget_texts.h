@@ -27,6 +27,14 @@ struct WidgetText {
 // have no row keep their design text in both languages.
 const QList<WidgetText>& widgetTexts();
 
-// The row for one widget text, or nullptr; for views that draw their texts themselves
-// (the graph axis titles) instead of holding them in a widget.
+// The row for one widget text, or nullptr.
 const WidgetText* findWidgetText(const char* widget, WidgetTextKind kind, int item = 0);
+
+// The 3D graph draws its axis titles (Label19, Label20, Label21) itself rather than
+// holding them in widgets, so whoever switches the language hands them over.
+struct GraphAxisTitles {
+    QString advance;
+    QString load;
+    QString rpm;
+};
+GraphAxisTitles graphAxisTitles(Language language);

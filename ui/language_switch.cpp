@@ -36,8 +36,7 @@ void applyTexts(QWidget* root, LanguageTexts& texts, Language language) {
 
 void applyWidgetTexts(QWidget* root, Language language) {
     for (const WidgetText& row : widgetTexts()) {
-        // The graph axis titles are drawn by their view, not held by a widget; the view
-        // reads them from the table itself.
+        // The 3D graph's axis titles have no widget; see graphAxisTitles().
         QWidget* widget = root->findChild<QWidget*>(QLatin1String(row.widget));
         if (!widget)
             continue;

@@ -51,6 +51,17 @@ private slots:
         QCOMPARE(row->text(Language::English), english);
         QCOMPARE(row->text(Language::Hungarian), hungarian);
     }
+
+    void graphAxisTitlesFollowTheLanguage() {
+        const GraphAxisTitles english = graphAxisTitles(Language::English);
+        QCOMPARE(english.advance, QString("IGNITION"));
+        QCOMPARE(english.load, QString("LOAD"));
+        QCOMPARE(english.rpm, QString("RPM"));
+        const GraphAxisTitles hungarian = graphAxisTitles(Language::Hungarian);
+        QCOMPARE(hungarian.advance, QString("Előgyújtás"));
+        QCOMPARE(hungarian.load, QString("Terhelés"));
+        QCOMPARE(hungarian.rpm, QString("RPM"));
+    }
 };
 
 QTEST_GUILESS_MAIN(WidgetTextsTest)
