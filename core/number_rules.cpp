@@ -24,7 +24,7 @@ std::optional<qint16> toWhole16(double x) {
 }
 
 std::optional<double> textToDouble(const QString& text, const QString& decimalSeparator) {
-    static const QRegularExpression shape(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    static const QRegularExpression shape(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
     QString plain = text.trimmed();
     if (decimalSeparator != QLatin1String(".")) {
         if (plain.contains(QLatin1Char('.')))
@@ -67,10 +67,10 @@ double MinOf(double a, double b) {
 }
 
 QString formatFixed(double x, int decimals, const QString& decimalSeparator) {
-    QString text = QString::number(x, 'f', decimals);
-    if (text.startsWith(QLatin1Char('-')) &&
-        !text.contains(QRegularExpression(QStringLiteral("[1-9]"))))
-        text.remove(0, 1);
-    text.replace(QLatin1Char('.'), decimalSeparator);
-    return text;
+    const double scale = std::pow(10.0, decimals);
+    // A typed 1.15 is held as 1.1499999...; the nudge lets it round as it was typed.
+    const double nudge = x < 0 ? -1e-9 : 1e-9;
+    const double rounded = std::round(x * scale + nudge) / scale;
+    QString text = QString::number(rounded == 0.0 ? 0.0 : rounded, 'f', decimals);
+    return text.replace(QLatin1Char('.'), decimalSeparator);
 }

@@ -34,6 +34,7 @@ int IntDiv(int a, int b);
 // b when a >= b, else a.
 double MinOf(double a, double b);
 
-// x with exactly `decimals` digits after the given separator ("0.0"-style patterns);
-// a result that shows only zeros carries no minus sign.
+// x with exactly `decimals` digits after the given separator, as the "0.0"-style
+// patterns of the window show numbers: halves of the last digit round away from zero
+// (1.25 -> "1.3"), and a result that shows only zeros carries no minus sign.
 QString formatFixed(double x, int decimals, const QString& decimalSeparator);
