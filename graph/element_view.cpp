@@ -1,0 +1,88 @@
+#include "graph/element_view.h"
+
+#include "core/twips.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace {
+
+QPointF toPixels(QPointF twips) {
+    return QPointF(Twips::toPixels(int(std::lround(twips.x()))),
+                   Twips::toPixels(int(std::lround(twips.y()))));
+}
+
+// Through pixel centres, so that thin lines are not smeared over two pixels.
+QPointF toPixelCentre(QPointF twips) {
+    return toPixels(twips) + QPointF(0.5, 0.5);
+}
+
+void paintLine(QPainter& painter, const GraphLine& line) {
+    // Widths are design pixels at 96 dpi, 15 twips each.
+    QPen pen(line.colour, std::max(1, Twips::toPixels(15 * line.width)));
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    painter.drawLine(toPixelCentre(line.p1), toPixelCentre(line.p2));
+}
+
+void paintLabel(QPainter& painter, const GraphLabel& label) {
+    painter.setFont(label.font);
+    painter.setPen(label.colour);
+    const QRectF box(toPixels(label.topLeft),
+                     toPixels(QPointF(label.size.width(), label.size.height())));
+    painter.drawText(box, int(label.alignment) | Qt::TextDontClip, label.text);
+}
+
+} // namespace
+
+ElementView::ElementView(QWidget* panel, Lines lines, Labels labels)
+    : QWidget(panel), m_lines(std::move(lines)), m_labels(std::move(labels)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(panel->rect());
+    panel->installEventFilter(this);
+    raise();
+}
+
+bool ElementView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+void ElementView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    const QList<const GraphLine*> lines = m_lines();
+    const QList<const GraphLabel*> labels = m_labels();
+    std::set<int> layers;
+    for (const GraphLine* line : lines)
+        layers.insert(line->layer);
+    for (const GraphLabel* label : labels)
+        layers.insert(label->layer);
+    for (int layer : layers) {
+        for (const GraphLine* line : lines)
+            if (line->visible && line->layer == layer)
+                paintLine(painter, *line);
+        for (const GraphLabel* label : labels)
+            if (label->visible && label->layer == layer)
+                paintLabel(painter, *label);
+    }
+    paintCaption(painter);
+}
+
+void ElementView::paintCaption(QPainter& painter) {
+    const auto* box = qobject_cast<const QGroupBox*>(parentWidget());
+    if (!box || box->title().isEmpty())
+        return;
+    painter.setFont(box->font());
+    painter.setPen(box->palette().color(QPalette::WindowText));
+    painter.drawText(QPointF(Twips::toPixels(120), painter.fontMetrics().ascent()), box->title());
+}

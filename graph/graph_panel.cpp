@@ -1,0 +1,72 @@
+#include "graph/graph_panel.h"
+
+#include "core/find_widget.h"
+#include "core/form_state.h"
+#include "core/map_document.h"
+#include "graph/graph_numbers.h"
+#include "graph/header_colours.h"
+
+#include <QWidget>
+
+GraphPanel::GraphPanel(QWidget* formRoot, const FormState& state)
+    : m_formRoot(formRoot), m_state(state),
+      m_panel2D(findNamed<QWidget>(formRoot, QStringLiteral("Frame18"))),
+      m_panel3D(findNamed<QWidget>(formRoot, QStringLiteral("Frame7"))),
+      m_view2D(new Graph2DView(m_panel2D, m_model2D)),
+      m_view3D(new Graph3DView(m_panel3D, m_model3D)) {
+    showPanels();
+}
+
+// The views paint the models held here, so they go first; a form deleted earlier has
+// already taken them along.
+GraphPanel::~GraphPanel() {
+    delete m_view2D;
+    delete m_view3D;
+}
+
+void GraphPanel::select2D(const MapDocument& document) {
+    m_shows3D = false;
+    showPanels();
+    redraw(document);
+}
+
+void GraphPanel::select3D(const MapDocument& document) {
+    m_shows3D = true;
+    showPanels();
+    resetHeaderColours(m_formRoot);
+    redraw(document);
+}
+
+void GraphPanel::redraw(const MapDocument& document) {
+    if (m_shows3D) {
+        m_model3D.DrawGraph3D(document, m_state.decimalSeparator);
+        m_view3D->update();
+    } else {
+        m_model2D.DrawGraph2D(document, m_state.decimalSeparator);
+        applyHeaderColours(m_formRoot, m_model2D.headerColours());
+        m_view2D->update();
+    }
+}
+
+void GraphPanel::updateCell(int row, int column, const MapDocument& document) {
+    if (row < 0 || row >= kMaxRows || column < 0 || column >= kMaxColumns)
+        return;
+    const double degrees = CellDegrees(document.cells[row][column], m_state.decimalSeparator);
+    if (m_shows3D) {
+        m_model3D.UpdateGraph3DPoint(row, column, degrees);
+        m_view3D->update();
+    } else {
+        m_model2D.UpdateGraph2DPoint(row, column, degrees);
+        m_view2D->update();
+    }
+}
+
+void GraphPanel::setAxisTitles(const QString& advance, const QString& load, const QString& rpm) {
+    m_model3D.setAxisTitles(advance, load, rpm);
+    m_view3D->update();
+}
+
+void GraphPanel::showPanels() {
+    m_panel2D->setVisible(!m_shows3D);
+    m_panel3D->setVisible(m_shows3D);
+}

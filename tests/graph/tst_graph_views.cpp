@@ -1,0 +1,156 @@
+#include "core/find_widget.h"
+#include "core/form_state.h"
+#include "core/twips.h"
+#include "graph/graph2d_view.h"
+#include "graph/graph3d_view.h"
+#include "graph/graph_panel.h"
+#include "graph_test_maps.h"
+#include "ui/main_form.h"
+
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+QPoint pixelOf(QPointF twips) {
+    return QPoint(Twips::toPixels(qRound(twips.x())), Twips::toPixels(qRound(twips.y())));
+}
+
+bool near(QColor a, QColor b) {
+    return qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 &&
+           qAbs(a.blue() - b.blue()) < 24;
+}
+
+// Anti-aliasing may blend the edge pixels, so any pixel right around the point counts.
+bool colourAround(const QImage& image, QPoint centre, QColor colour) {
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (near(image.pixelColor(centre + QPoint(dx, dy)), colour))
+                return true;
+    return false;
+}
+
+QImage paintedPanel(QWidget& panel) {
+    panel.resize(Twips::toPixels(7575), Twips::toPixels(5295));
+    return panel.grab().toImage();
+}
+
+QColor headerColour(QWidget* form, int index) {
+    return findNamed<QLineEdit>(form, arrayName("TextLabel1", index))
+        ->palette()
+        .color(QPalette::Text);
+}
+
+} // namespace
+
+class GraphViewsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { Twips::setLogicalDpi(96); }
+
+    void chartPaintsCurvesWhereTheModelPutsThem() {
+        QWidget panel;
+        Graph2DModel model;
+        Graph2DView view(&panel, model);
+        model.DrawGraph2D(chartDocument(1, ".", slopedDegrees), ".");
+        const QImage image = paintedPanel(panel);
+        QCOMPARE(view.size(), panel.size());
+        for (int c = 0; c < 4; ++c) {
+            for (int s : {3, 30, 57}) {
+                const GraphLine& segment = model.curveSegment(c, s);
+                const QPoint middle = pixelOf((segment.p1 + segment.p2) / 2);
+                QVERIFY2(colourAround(image, middle, segment.colour),
+                         qPrintable(QStringLiteral("curve %1 segment %2").arg(c).arg(s)));
+            }
+        }
+        QCOMPARE(image.pixelColor(pixelOf({7000, 300})), QColor(Qt::black));
+    }
+
+    void wireFramePaintsRibbonsInTheirAdvanceColours() {
+        // At twice the usual density the thin wire-frame lines are two pixels wide, so
+        // their colour shows unblended.
+        Twips::setLogicalDpi(192);
+        QWidget panel;
+        Graph3DModel model;
+        Graph3DView view(&panel, model);
+        model.DrawGraph3D(chartDocument(2, ".", slopedDegrees), ".");
+        const QImage image = paintedPanel(panel);
+        for (int c : {0, 5}) {
+            for (int i : {2, 20, 37}) {
+                for (const GraphLine* line : {&model.frontEdge(c, i), &model.crossLine(c, i)}) {
+                    const QPoint middle = pixelOf((line->p1 + line->p2) / 2);
+                    QVERIFY2(colourAround(image, middle, line->colour),
+                             qPrintable(QStringLiteral("column %1 row %2").arg(c).arg(i)));
+                }
+            }
+        }
+        // Beyond the last load boundary nothing is drawn.
+        QCOMPARE(image.pixelColor(pixelOf({500, 4800})), QColor(Qt::black));
+    }
+
+    void choosingAViewSwapsPanelsAndLegend_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("point") << ".";
+        QTest::newRow("comma") << ",";
+    }
+    void choosingAViewSwapsPanelsAndLegend() {
+        QFETCH(QString, separator);
+        QWidget form;
+        buildMainForm(&form);
+        form.show();
+        FormState state;
+        state.decimalSeparator = separator;
+        GraphPanel graphs(&form, state);
+        const MapDocument doc = chartDocument(1, separator, slopedDegrees);
+        auto* panel2D = findNamed<QWidget>(&form, "Frame18");
+        auto* panel3D = findNamed<QWidget>(&form, "Frame7");
+        const QColor plain = headerColour(&form, 12);
+
+        graphs.select2D(doc);
+        QVERIFY(panel2D->isVisible() && !panel3D->isVisible());
+        QCOMPARE(headerColour(&form, 0), QColor(0, 0, 192));
+        QCOMPARE(headerColour(&form, 3), QColor(192, 0, 0));
+        QCOMPARE(graphs.model2D().curveSegment(0, 0).p1.y(), 4800 - 5.0 * 4680 / 63.5);
+
+        graphs.select3D(doc);
+        QVERIFY(!panel2D->isVisible() && panel3D->isVisible());
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(headerColour(&form, i), plain);
+        QVERIFY(graphs.model3D().frontEdge(3, 58).visible);
+
+        graphs.select2D(doc);
+        QCOMPARE(headerColour(&form, 1), QColor(0, 192, 0));
+    }
+
+    void cellUpdatesGoToTheViewShown_data() {
+        QTest::addColumn<bool>("threeD");
+        QTest::newRow("2D") << false;
+        QTest::newRow("3D") << true;
+    }
+    void cellUpdatesGoToTheViewShown() {
+        QFETCH(bool, threeD);
+        QWidget form;
+        buildMainForm(&form);
+        FormState state;
+        state.decimalSeparator = ",";
+        GraphPanel graphs(&form, state);
+        MapDocument doc = chartDocument(2, ",", slopedDegrees);
+        threeD ? graphs.select3D(doc) : graphs.select2D(doc);
+        const QPointF chartBefore = graphs.model2D().curveSegment(2, 10).p1;
+        const QPointF frameBefore = graphs.model3D().frontEdge(2, 10).p1;
+
+        doc.cells[10][2] = QStringLiteral("63,5");
+        graphs.updateCell(10, 2, doc);
+
+        QCOMPARE(graphs.model2D().curveSegment(2, 10).p1 != chartBefore, !threeD);
+        QCOMPARE(graphs.model3D().frontEdge(2, 10).p1 != frameBefore, threeD);
+        if (threeD)
+            QCOMPARE(graphs.model3D().frontEdge(2, 10).p1.y(),
+                     frameBefore.y() - 2040 * (63.5 - slopedDegrees(10, 2)) / 63.5);
+        else
+            QCOMPARE(graphs.model2D().curveSegment(2, 10).p1.y(), 120.0);
+    }
+};
+
+QTEST_MAIN(GraphViewsTest)
+#include "tst_graph_views.moc"
