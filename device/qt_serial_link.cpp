@@ -1,0 +1,105 @@
+#include "device/qt_serial_link.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
+#include <cstring>
+#include <termios.h>
+#endif
+
+namespace {
+// Far longer than three bytes take at 2400 baud, short enough that a dead line is
+// reported instead of hanging the upload.
+constexpr int kWriteTimeoutMs = 2000;
+constexpr int kErrorBase = 8100;
+
+QSerialPort::Parity parityOf(char parity) {
+    switch (parity) {
+    case 'e': return QSerialPort::EvenParity;
+    case 'o': return QSerialPort::OddParity;
+    default: return QSerialPort::NoParity;
+    }
+}
+} // namespace
+
+void QtSerialLink::configure(const QString& portName, const LineSettings& settings) {
+    m_settings = settings;
+    m_port.setPortName(portName);
+    m_port.setBaudRate(settings.baudRate);
+    m_port.setParity(parityOf(settings.parity));
+    m_port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits));
+    m_port.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+SerialError QtSerialLink::currentError() const {
+    if (m_port.error() == QSerialPort::DeviceNotFoundError)
+        return {kPortMissingError, m_port.errorString()};
+    return {kErrorBase + static_cast<int>(m_port.error()), m_port.errorString()};
+}
+
+SerialResult QtSerialLink::open() {
+    close();
+    m_port.clearError();
+    if (!m_port.open(QIODevice::ReadWrite))
+        return currentError();
+    SerialResult error = setLine(&QSerialPort::setDataTerminalReady,
+                                 m_settings.dataTerminalReady);
+    if (!error)
+        error = setLine(&QSerialPort::setRequestToSend, m_settings.requestToSend);
+    if (error)
+        close();
+    return error;
+}
+
+// A line the device cannot drive (a pseudo-terminal has no DTR) is no failure.
+SerialResult QtSerialLink::setLine(bool (QSerialPort::*setter)(bool), bool on) {
+    if ((m_port.*setter)(on))
+        return std::nullopt;
+    if (m_port.error() == QSerialPort::UnsupportedOperationError) {
+        m_port.clearError();
+        return std::nullopt;
+    }
+    return currentError();
+}
+
+SerialResult QtSerialLink::setBreak(bool on) {
+    if (!m_port.setBreakEnabled(on))
+        return currentError();
+    return std::nullopt;
+}
+
+SerialResult QtSerialLink::write(const QByteArray& bytes) {
+    if (m_port.write(bytes) != bytes.size())
+        return currentError();
+    while (m_port.bytesToWrite() > 0)
+        if (!m_port.waitForBytesWritten(kWriteTimeoutMs))
+            return currentError();
+    return drain();
+}
+
+// Qt hands the bytes to the driver; the driver's queue is waited out here so that the
+// caller's progress follows the line, not the buffer.
+SerialResult QtSerialLink::drain() {
+#ifdef Q_OS_WIN
+    if (FlushFileBuffers(reinterpret_cast<HANDLE>(m_port.handle())))
+        return std::nullopt;
+    return SerialError{kErrorBase + static_cast<int>(QSerialPort::WriteError),
+                       QStringLiteral("Flushing the port failed (%1)").arg(GetLastError())};
+#else
+    int result;
+    do
+        result = tcdrain(m_port.handle());
+    while (result != 0 && errno == EINTR);
+    if (result == 0)
+        return std::nullopt;
+    return SerialError{kErrorBase + static_cast<int>(QSerialPort::WriteError),
+                       QString::fromLocal8Bit(std::strerror(errno))};
+#endif
+}
+
+void QtSerialLink::close() {
+    if (m_port.isOpen())
+        m_port.close();
+}
