@@ -1,0 +1,81 @@
+#include "editor/cell_editor.h"
+
+#include "core/trace_log.h"
+#include "editor/cell_value_check.h"
+#include "editor/decimal_format.h"
+#include "editor/field_events.h"
+
+#include <QLineEdit>
+
+namespace {
+constexpr int kChecksPerEntry = 4;
+
+QString traceLine(const char* routine, int row, const QString& text, int column) {
+    return QLatin1String(routine) + QLatin1Char('(') + QString::number(row) + QLatin1Char(',') +
+           text + QLatin1Char(',') + QString::number(column) + QLatin1Char(')');
+}
+} // namespace
+
+CellEditor::CellEditor(GridWidgets& widgets, GridState& state, FormState& form,
+                       const LanguageTexts& texts, Dialogs& dialogs, const EditorHooks& hooks)
+    : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
+      m_hooks(hooks) {}
+
+void CellEditor::enterCell(int row, int column) {
+    QLineEdit* field = m_widgets.cell(row, column);
+    WriteLog(traceLine("Text_Click_Uni", row, field->text(), column));
+    m_state.checkCount = 0;
+    m_form.entryText = field->text();
+    FieldEvents::selectWholeText(field);
+    const GridCell entered{row, column};
+    if (entered == m_state.currentCell)
+        return;
+    const GridCell previous = m_state.currentCell;
+    if (m_state.isRealCell(previous))
+        checkCell(previous.row, previous.column, m_widgets.cell(previous.row, previous.column)->text());
+    m_state.clickedCell = entered;
+    m_state.currentCell = entered;
+}
+
+QString CellEditor::checkCell(int row, int column, const QString& text) {
+    const bool wasChecking = m_checking;
+    m_checking = true;
+    const QString accepted = checkOne(row, column, text);
+    const int last = m_state.columnCount - 1;
+    if (!accepted.isNull() && !m_state.loadInputUsed && last >= 1 && column == last)
+        for (int c = 0; c < last; ++c)
+            checkOne(row, c, accepted);
+    m_checking = wasChecking;
+    return accepted;
+}
+
+// Returns the null text when the check could not run (document not ready).
+QString CellEditor::checkOne(int row, int column, QString text) {
+    for (;;) {
+        WriteLog(traceLine("Text_LostFocusOwn_Uni", row, text, column));
+        if (!m_form.documentReady)
+            return QString();
+        const auto failure = CellValueCheck::firstFailure(text, m_form);
+        if (!failure)
+            break;
+        text = failure->ask(m_dialogs, m_texts);
+    }
+    const QString shown = CellValueCheck::formatted(text, m_form.decimalSeparator);
+    m_widgets.cell(row, column)->setText(shown);
+    callHook(m_hooks.updateGraphCell, row, column,
+             DecimalFormat::toDouble(shown, m_form.decimalSeparator));
+    return shown;
+}
+
+void CellEditor::countedCheck(int row, int column, const QString& text) {
+    if (m_state.currentCell == m_state.clickedCell && m_state.checkCount >= kChecksPerEntry)
+        return;
+    checkCell(row, column, text);
+    ++m_state.checkCount;
+}
+
+void CellEditor::onFocusLost(int row, int column) {
+    if (m_checking)
+        return;
+    countedCheck(row, column, m_widgets.cell(row, column)->text());
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/dialogs.h"
+#include "core/form_state.h"
+#include "core/language_texts.h"
+#include "editor/editor_hooks.h"
+#include "editor/grid_state.h"
+#include "editor/grid_widgets.h"
+
+// Entering an advance cell and checking its value. A value is checked when the cell is
+// left, re-asked through an input box until it passes, rewritten with one decimal and,
+// while the load input is not used, copied along the row from the last column.
+//
+// At most four checks started by keys or focus losses run for the cell last entered;
+// entering another cell always checks the previous one.
+class CellEditor {
+public:
+    CellEditor(GridWidgets& widgets, GridState& state, FormState& form,
+               const LanguageTexts& texts, Dialogs& dialogs, const EditorHooks& hooks);
+
+    // Entering the cell by click or keyboard.
+    void enterCell(int row, int column);
+    // The value check with its re-ask loop; returns the text the cell was given.
+    QString checkCell(int row, int column, const QString& text);
+    // A check started by a key or a focus loss, counted against the entered cell.
+    void countedCheck(int row, int column, const QString& text);
+    void onFocusLost(int row, int column);
+
+private:
+    QString checkOne(int row, int column, QString text);
+
+    GridWidgets& m_widgets;
+    GridState& m_state;
+    FormState& m_form;
+    const LanguageTexts& m_texts;
+    Dialogs& m_dialogs;
+    const EditorHooks& m_hooks;
+    // True while a check runs; an input box it opens can take the focus from a cell,
+    // and that focus loss must not start a second check.
+    bool m_checking = false;
+};

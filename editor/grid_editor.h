@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/form_state.h"
+#include "core/map_document.h"
+#include "editor/editor_hooks.h"
+#include "editor/grid_state.h"
+#include "editor/grid_widgets.h"
+
+class LoadUnitEditor;
+
+// The advance grid's layout: building the rows once, re-laying them out for a shape or
+// a loaded document, scrolling, the enabled state of the rows, the transparent rows, the
+// load input choice and the ordered cut levels.
+//
+// After every operation the rows keep one rule: transparent rows are wholly disabled;
+// the other rows have their cut combo enabled and, with the load input used, every used
+// cell, otherwise only the last used column's cell.
+class GridEditor {
+public:
+    GridEditor(GridWidgets& widgets, GridState& state, FormState& form, LoadUnitEditor& units,
+               const EditorHooks& hooks);
+
+    void buildGrid();
+    // A default document of the current shape: cells 0.5 and default axes.
+    void applyResolution();
+    // Re-lays out for a document already written into the widgets; sets DocumentReady.
+    void applyLoadedLayout();
+
+    void onResolutionChosen(int index);
+    void onTransparentCountChosen(int count);
+    void onLoadInputUsed();
+    void onLoadInputNotUsed();
+    void onCutLevelChosen(int row);
+    void onScrolled(int value);
+
+    // Keyboard moves keep the target row in view (sourceRow: the row the key was in).
+    void scrollAfterRowDown(int sourceRow);
+    void scrollAfterRowUp(int sourceRow);
+    void scrollPageUp();
+    void scrollPageDown();
+
+    void collectInto(MapDocument& doc) const;
+    void applyDocument(const MapDocument& doc);
+
+    // The rows' enabled state as the rule above wants it.
+    void applyEnabledState();
+    int scrollMaximum() const;
+
+private:
+    void setScrollRange();
+    void layOutShape();
+    void showRowLabels();
+    void setDefaultCells();
+    void applyShapeRuleToLoadInput();
+
+    GridWidgets& m_widgets;
+    GridState& m_state;
+    FormState& m_form;
+    LoadUnitEditor& m_units;
+    const EditorHooks& m_hooks;
+    int m_visibleGridHeight = 0;
+    int m_gridTop = 0;
+};

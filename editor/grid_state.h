@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/table_shape.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+
+// A cell of the grid by row and 0-based column. The start-up marks point past the
+// table on purpose: they name no cell, so the first entry is never mistaken for a
+// repeated one.
+struct GridCell {
+    int row = 0;
+    int column = 0;
+    bool operator==(const GridCell& o) const { return row == o.row && column == o.column; }
+    bool operator!=(const GridCell& o) const { return !(*this == o); }
+};
+
+// The form-level state of the table editor: the shape, the axes, and the marks the
+// cell editor keeps between events.
+struct GridState {
+    int resolution = kDefaultResolution;
+    int rowCount = shapeOfResolution(kDefaultResolution).rowCount;
+    int columnCount = shapeOfResolution(kDefaultResolution).columnCount;
+    std::array<qint16, kMaxRows + 1> rpmBreakpoints{};
+    std::array<double, 13> loadBreakpoints{};
+
+    int transparentIntervals = 0; // as last applied, to compare a new choice with
+    bool loadInputUsed = true;
+    int appliedLoadUnit = 0;
+    int selectedColumn = 0;
+
+    GridCell currentCell{rowCount + 1, kMaxColumns};
+    GridCell clickedCell{rowCount, kMaxColumns};
+    int checkCount = 0;
+    QString headerEntryText;
+    QString rowLabelEntryText;
+
+    bool columnToolBusy = false;
+
+    void setResolution(int index) {
+        resolution = index;
+        const TableShape shape = shapeOfResolution(index);
+        rowCount = shape.rowCount;
+        columnCount = shape.columnCount;
+    }
+    bool isRealCell(const GridCell& cell) const {
+        return cell.row >= 0 && cell.row < rowCount && cell.column >= 0 &&
+               cell.column < kMaxColumns;
+    }
+    // After a document was put in place no cell counts as entered, so no check is skipped.
+    void forgetEnteredCell() { clickedCell = {rowCount, columnCount}; }
+};

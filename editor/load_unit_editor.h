@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/dialogs.h"
+#include "core/form_state.h"
+#include "core/language_texts.h"
+#include "editor/grid_state.h"
+#include "editor/grid_widgets.h"
+
+class FieldEvents;
+
+// The load unit of the column headers (Combo5), the MAP sensor's upper range that the
+// bar unit scales by (Text18), and the column chooser (Combo8), whose items repeat the
+// header texts.
+class LoadUnitEditor {
+public:
+    LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState& form,
+                   const LanguageTexts& texts, Dialogs& dialogs);
+    ~LoadUnitEditor();
+
+    // Headers, MAP field and chooser for a unit; the bar unit starts from 1.0 bar.
+    void applyLoadUnit(int unit);
+    // Headers for a just-loaded unit: the loaded MAP maximum stays.
+    void applyLoadedUnit(int unit);
+    void fillColumnChooser();
+    // With the load input not used, the tool works on the last column only.
+    void selectLastColumn();
+
+    void onUnitChosen(int index);
+    void onColumnChosen(int index);
+    // The MAP field's check with its re-ask loop, then the relabel step.
+    void checkMapMaximum();
+
+private:
+    QString headerText(int unit, int column) const;
+    double mapMaximumValue() const;
+    void showHeaders(int unit);
+    void relabel();
+    void onMapFieldClicked();
+    bool onMapFieldKey(int keyCode);
+
+    GridWidgets& m_widgets;
+    GridState& m_state;
+    FormState& m_form;
+    const LanguageTexts& m_texts;
+    Dialogs& m_dialogs;
+    FieldEvents* m_events;
+    bool m_checking = false;
+};

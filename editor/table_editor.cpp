@@ -1,0 +1,84 @@
+#include "editor/table_editor.h"
+
+#include "editor/field_events.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+TableEditor::TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts,
+                         Dialogs& dialogs, EditorHooks hooks)
+    : QObject(root), m_hooks(std::move(hooks)), m_widgets(root),
+      m_units(m_widgets, m_state, form, texts, dialogs),
+      m_grid(m_widgets, m_state, form, m_units, m_hooks),
+      m_cells(m_widgets, m_state, form, texts, dialogs, m_hooks),
+      m_keyboard(m_widgets, m_state, form, m_cells, m_grid),
+      m_headers(m_widgets, m_state, m_grid) {
+    wireChoices();
+}
+
+void TableEditor::wireChoices() {
+    GridWidgets& w = m_widgets;
+    connect(w.resolution, &QComboBox::activated, this,
+            [this](int index) { m_grid.onResolutionChosen(index); });
+    connect(w.transparentCount, &QComboBox::activated, this,
+            [this](int count) { m_grid.onTransparentCountChosen(count); });
+    connect(w.loadInputUsed, &QRadioButton::clicked, this, [this] { m_grid.onLoadInputUsed(); });
+    connect(w.loadInputNotUsed, &QRadioButton::clicked, this,
+            [this] { m_grid.onLoadInputNotUsed(); });
+    connect(w.scrollBar, &QScrollBar::valueChanged, this,
+            [this](int value) { m_grid.onScrolled(value); });
+    connect(w.loadUnit, &QComboBox::activated, this,
+            [this](int index) { m_units.onUnitChosen(index); });
+    connect(w.columnChooser, &QComboBox::activated, this,
+            [this](int index) { m_units.onColumnChosen(index); });
+}
+
+void TableEditor::buildGrid() {
+    m_grid.buildGrid();
+    wireRows();
+}
+
+void TableEditor::wireRows() {
+    GridWidgets& w = m_widgets;
+    auto* cellEvents = new FieldEvents(
+        {[this](QLineEdit* f) {
+             const GridCell c = *m_widgets.cellOf(f);
+             m_cells.enterCell(c.row, c.column);
+         },
+         [this](QLineEdit* f, int key) {
+             const GridCell c = *m_widgets.cellOf(f);
+             return m_keyboard.onKeyDown(c.row, key, f->text(), c.column);
+         },
+         [this](QLineEdit* f) {
+             const GridCell c = *m_widgets.cellOf(f);
+             m_cells.onFocusLost(c.row, c.column);
+         }},
+        this);
+    auto* headerEvents = new FieldEvents(
+        {[this](QLineEdit* f) { m_headers.onHeaderClicked(GridWidgets::indexOf(m_widgets.headers, f)); },
+         [this](QLineEdit* f, int key) {
+             return m_headers.onHeaderKey(GridWidgets::indexOf(m_widgets.headers, f), key);
+         },
+         {}},
+        this);
+    auto* rowLabelEvents = new FieldEvents(
+        {[this](QLineEdit* f) {
+             m_headers.onRowLabelClicked(GridWidgets::indexOf(m_widgets.rowLabels, f));
+         },
+         [this](QLineEdit* f, int key) {
+             return m_headers.onRowLabelKey(GridWidgets::indexOf(m_widgets.rowLabels, f), key);
+         },
+         {}},
+        this);
+    for (int i = 0; i < kMaxColumns; ++i)
+        headerEvents->watch(w.headers[i]);
+    for (int r = 0; r < kMaxRows; ++r) {
+        rowLabelEvents->watch(w.rowLabels[r]);
+        for (int c = 0; c < kMaxColumns; ++c)
+            cellEvents->watch(w.cell(r, c));
+        connect(w.cutCombos[r], &QComboBox::activated, this,
+                [this, r] { m_grid.onCutLevelChosen(r); });
+    }
+}

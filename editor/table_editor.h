@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/dialogs.h"
+#include "core/form_state.h"
+#include "core/language_texts.h"
+#include "core/map_document.h"
+#include "editor/cell_editor.h"
+#include "editor/editor_hooks.h"
+#include "editor/grid_editor.h"
+#include "editor/grid_keyboard.h"
+#include "editor/grid_state.h"
+#include "editor/grid_widgets.h"
+#include "editor/header_fields.h"
+#include "editor/load_unit_editor.h"
+
+#include <QObject>
+
+class QWidget;
+
+// The advance table editor of the main window: attaches its parts to the form's widgets
+// and wires their events. The window calls buildGrid and applyResolution once at
+// start-up, and applyDocument followed by applyLoadedLayout for a loaded map.
+class TableEditor : public QObject {
+public:
+    TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts, Dialogs& dialogs,
+                EditorHooks hooks);
+
+    void buildGrid();
+    void applyResolution() { m_grid.applyResolution(); }
+    void applyLoadedLayout() { m_grid.applyLoadedLayout(); }
+
+    void collectInto(MapDocument& doc) const { m_grid.collectInto(doc); }
+    void applyDocument(const MapDocument& doc) { m_grid.applyDocument(doc); }
+
+    const GridState& state() const { return m_state; }
+
+private:
+    void wireChoices();
+    void wireRows();
+
+    EditorHooks m_hooks;
+    GridWidgets m_widgets;
+    GridState m_state;
+    LoadUnitEditor m_units;
+    GridEditor m_grid;
+    CellEditor m_cells;
+    GridKeyboard m_keyboard;
+    HeaderFields m_headers;
+};

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "core/find_widget.h"
+#include "core/form_state.h"
+#include "core/language_texts.h"
+#include "core/twips.h"
+#include "editor/table_editor.h"
+#include "tests/support/scripted_dialogs.h"
+#include "ui/main_form.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+// The real form with the table editor attached as the window does at start-up: the
+// default 40 x 6 document, the load input used, the document ready.
+struct EditorFixture {
+    struct CellUpdate {
+        int row;
+        int column;
+        double value;
+    };
+
+    explicit EditorFixture(const QString& decimalSeparator = QStringLiteral(".")) {
+        form.decimalSeparator = decimalSeparator;
+        form.otherSeparator = decimalSeparator == "," ? "." : ",";
+        buildMainForm(&window);
+        EditorHooks hooks;
+        hooks.redrawGraph = [this] { ++redraws; };
+        hooks.updateGraphCell = [this](int r, int c, double v) { updates.append({r, c, v}); };
+        editor = std::make_unique<TableEditor>(&window, form, texts, dialogs, hooks);
+        editor->buildGrid();
+        editor->applyResolution();
+        named<QRadioButton>("Option1")->setChecked(true);
+        form.documentReady = true;
+    }
+
+    // Keyboard tests need the focus, which only an active window hands out.
+    bool activate() {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    template <class T> T* named(const QString& name) { return findNamed<T>(&window, name); }
+    QLineEdit* cell(int row, int column) {
+        return named<QLineEdit>(arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
+    }
+    QLineEdit* header(int i) { return named<QLineEdit>(arrayName("TextLabel1", i)); }
+    QLineEdit* rowLabel(int row) { return named<QLineEdit>(arrayName("TextLabel2", row)); }
+    QComboBox* cutCombo(int row) { return named<QComboBox>(arrayName("Combo9", row)); }
+
+    // A choice made by the user: the list changes, then its handler runs.
+    void choose(const char* comboName, int index) {
+        auto* combo = named<QComboBox>(QLatin1String(comboName));
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void chooseCutLevel(int row, int level) {
+        cutCombo(row)->setCurrentIndex(level);
+        emit cutCombo(row)->activated(level);
+    }
+    void click(const char* buttonName) { named<QAbstractButton>(QLatin1String(buttonName))->click(); }
+
+    QString half() const { return QStringLiteral("0") + form.decimalSeparator + QStringLiteral("5"); }
+    QString number(QString pointText) const { return pointText.replace('.', form.decimalSeparator); }
+
+    QWidget window;
+    FormState form;
+    LanguageTexts texts;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TableEditor> editor;
+    int redraws = 0;
+    QList<CellUpdate> updates;
+};
+
+// Runs every test in a fresh folder, so each can read its own trace log.
+class InTemporaryFolder {
+public:
+    InTemporaryFolder() { QDir::setCurrent(m_dir.path()); }
+    QStringList logLines() const {
+        QFile file(m_dir.filePath("log.txt"));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return {};
+        return QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+    void clearLog() const { QFile::remove(m_dir.filePath("log.txt")); }
+
+private:
+    QTemporaryDir m_dir;
+};
