@@ -34,7 +34,7 @@ void paintLabel(QPainter& painter, const GraphLabel& label) {
     painter.setFont(label.font);
     painter.setPen(label.colour);
     const QRectF box(toPixels(label.topLeft),
-                     toPixels(QPointF(label.size.width(), label.size.height())));
+                     toPixels(label.topLeft + QPointF(label.size.width(), label.size.height())));
     painter.drawText(box, int(label.alignment) | Qt::TextDontClip, label.text);
 }
 

@@ -30,6 +30,20 @@ bool colourAround(const QImage& image, QPoint centre, QColor colour) {
     return false;
 }
 
+// Some bright text pixels stand in the label's box.
+bool textInside(const QImage& image, const GraphLabel& label) {
+    // Two pixels in from the edges, clear of the round caps of the ticks.
+    const QRect box =
+        QRect(pixelOf(label.topLeft),
+              pixelOf(label.topLeft + QPointF(label.size.width(), label.size.height())))
+            .adjusted(2, 2, -2, -2);
+    for (int x = box.left(); x < box.right(); ++x)
+        for (int y = box.top(); y < box.bottom(); ++y)
+            if (image.pixelColor(x, y).lightness() > 100)
+                return true;
+    return false;
+}
+
 QImage paintedPanel(QWidget& panel) {
     panel.resize(Twips::toPixels(7575), Twips::toPixels(5295));
     return panel.grab().toImage();
@@ -64,6 +78,8 @@ class GraphViewsTest : public QObject {
             }
         }
         QCOMPARE(image.pixelColor(pixelOf({7000, 300})), QColor(Qt::black));
+        for (const GraphLabel* label : {&model.advanceLabel(6), &model.rpmLabel(5)})
+            QVERIFY2(textInside(image, *label), qPrintable(label->text));
     }
 
     void wireFramePaintsRibbonsInTheirAdvanceColours() {
