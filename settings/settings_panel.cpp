@@ -1,0 +1,269 @@
+#include "settings/settings_panel.h"
+
+#include "core/find_widget.h"
+#include "core/form_state.h"
+#include "core/map_document.h"
+#include "core/numeric_text.h"
+#include "settings/critical_rpm.h"
+#include "settings/field_editor.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QWidget>
+
+namespace {
+constexpr int kTime = 0;
+constexpr int kDwell = 1;
+constexpr int kBipolar = 1;
+
+// A document index outside the list would leave the chooser without a selection.
+void selectIndex(QComboBox* combo, int index) {
+    combo->setCurrentIndex(qBound(0, index, combo->count() - 1));
+}
+
+bool isPositiveWhole(const QString& text) {
+    return !text.isEmpty() && IsIntegerText(text);
+}
+} // namespace
+
+SettingsPanel::SettingsPanel(QWidget* root, FormState& state, const LanguageTexts& texts,
+                             Dialogs& dialogs, QObject* parent)
+    : QObject(parent), m_state(state), m_texts(texts),
+      m_fields(new FieldEditor(
+          state, texts, dialogs, [this] { return fieldContext(); }, this)),
+      m_inputDwell(findNamed<QLineEdit>(root, QStringLiteral("Text14"))),
+      m_spark(findNamed<QLineEdit>(root, QStringLiteral("Text15"))),
+      m_charge(findNamed<QLineEdit>(root, QStringLiteral("Text16"))),
+      m_revLimit(findNamed<QLineEdit>(root, QStringLiteral("Text17"))),
+      m_dwell(findNamed<QLineEdit>(root, QStringLiteral("Text19"))),
+      m_port(findNamed<QComboBox>(root, QStringLiteral("Combo1"))),
+      m_outputPolarity(findNamed<QComboBox>(root, QStringLiteral("Combo2"))),
+      m_inputPolarity(findNamed<QComboBox>(root, QStringLiteral("Combo3"))),
+      m_coilControl(findNamed<QComboBox>(root, QStringLiteral("Combo4"))),
+      m_cylinders(findNamed<QComboBox>(root, QStringLiteral("Combo7"))),
+      m_correctionIntervals(findNamed<QComboBox>(root, QStringLiteral("Combo10"))),
+      m_operationMode(findNamed<QComboBox>(root, QStringLiteral("Combo12"))),
+      m_inputDwellOff(findNamed<QRadioButton>(root, QStringLiteral("Option3"))),
+      m_inputDwellOn(findNamed<QRadioButton>(root, QStringLiteral("Option4"))),
+      m_sparkLabel(findNamed<QLabel>(root, QStringLiteral("Label3"))),
+      m_chargeLabel(findNamed<QLabel>(root, QStringLiteral("Label4"))),
+      m_limitLabel(findNamed<QLabel>(root, QStringLiteral("Label11"))),
+      m_correctionLabel(findNamed<QLabel>(root, QStringLiteral("Label16"))),
+      m_dwellLabel(findNamed<QLabel>(root, QStringLiteral("Label18"))) {
+    m_fields->attach(m_inputDwell, SettingsField::InputChargeDwell);
+    m_fields->attach(m_spark, SettingsField::SparkTime);
+    m_fields->attach(m_charge, SettingsField::ChargeTime);
+    m_fields->attach(m_revLimit, SettingsField::RevLimit);
+    m_fields->attach(m_dwell, SettingsField::DwellAngle);
+    connect(m_fields, &FieldEditor::accepted, this, [this](SettingsField field) {
+        if (field != SettingsField::InputChargeDwell && field != SettingsField::RevLimit)
+            setCriticalRpm();
+    });
+
+    // Only the user's choices run the rules; values set from code never do.
+    connect(m_coilControl, &QComboBox::activated, this, &SettingsPanel::onCoilControlModeChosen);
+    connect(m_operationMode, &QComboBox::activated, this, &SettingsPanel::onOperationModeChosen);
+    connect(m_cylinders, &QComboBox::activated, this, &SettingsPanel::onCylindersChosen);
+    connect(m_inputDwellOff, &QRadioButton::toggled, this, &SettingsPanel::onInputDwellOff);
+    connect(m_inputDwellOn, &QRadioButton::toggled, this, &SettingsPanel::onInputDwellOn);
+    connect(m_port, &QComboBox::activated, this,
+            [this](int index) { emit portNumberChanged(index + 1); });
+
+    // The cylinder count is read from the list, so a typed count must be one of its items.
+    m_cylinders->setInsertPolicy(QComboBox::NoInsert);
+    if (QLineEdit* typed = m_cylinders->lineEdit())
+        connect(typed, &QLineEdit::editingFinished, this, &SettingsPanel::restoreCylinderText);
+}
+
+void SettingsPanel::collectInto(MapDocument& document) const {
+    document.operationMode = m_operationMode->currentIndex();
+    document.coilControlMode = m_coilControl->currentIndex();
+    document.cylinders = m_cylinders->currentIndex();
+    document.sparkTime = m_spark->text();
+    document.chargeTime = m_charge->text();
+    document.dwellAngle = m_dwell->text();
+    document.inputDwellMode = m_inputDwellOn->isChecked();
+    document.inputChargeDwell = m_inputDwell->text();
+    document.revLimit = m_revLimit->text();
+    document.inputPolarity = m_inputPolarity->currentIndex();
+    document.outputPolarity = m_outputPolarity->currentIndex();
+    document.chargeCorrectionIntervals = m_correctionIntervals->currentIndex();
+}
+
+void SettingsPanel::applyDocument(const MapDocument& document) {
+    selectIndex(m_operationMode, document.operationMode);
+    selectIndex(m_coilControl, document.coilControlMode);
+    selectIndex(m_cylinders, document.cylinders);
+    m_spark->setText(document.sparkTime);
+    m_charge->setText(document.chargeTime);
+    m_dwell->setText(document.dwellAngle);
+    {
+        const QSignalBlocker off(m_inputDwellOff);
+        const QSignalBlocker on(m_inputDwellOn);
+        (document.inputDwellMode ? m_inputDwellOn : m_inputDwellOff)->setChecked(true);
+    }
+    m_inputDwell->setText(document.inputChargeDwell);
+    m_revLimit->setText(document.revLimit);
+    selectIndex(m_inputPolarity, document.inputPolarity);
+    selectIndex(m_outputPolarity, document.outputPolarity);
+    selectIndex(m_correctionIntervals, document.chargeCorrectionIntervals);
+}
+
+void SettingsPanel::applyLoadedModes() {
+    const bool isBipolar = bipolar();
+    // Bipolar operation always works by dwell, whatever the coil chooser says.
+    const int coilMode = isBipolar ? kDwell : m_coilControl->currentIndex();
+    layOutCoilControl(coilMode);
+    layOutOperationMode(isBipolar);
+    m_inputDwell->setEnabled(!isBipolar && m_inputDwellOn->isChecked());
+    m_appliedCoilControlMode = coilMode;
+    m_appliedOperationMode = m_operationMode->currentIndex();
+    setCriticalRpm();
+}
+
+void SettingsPanel::setCriticalRpm() {
+    CoilSettings settings;
+    settings.operationMode = m_operationMode->currentIndex();
+    settings.coilControlMode = m_coilControl->currentIndex();
+    settings.cylinders = cylinders();
+    settings.sparkTime = m_spark->text();
+    settings.chargeTime = m_charge->text();
+    settings.dwellAngle = m_dwell->text();
+    settings.decimalSeparator = m_state.decimalSeparator;
+    m_limitLabel->setText(criticalRpmCaption(settings, m_texts));
+}
+
+int SettingsPanel::portNumber() const {
+    return m_port->currentIndex() + 1;
+}
+
+void SettingsPanel::setPortNumber(int portNumber) {
+    selectIndex(m_port, portNumber - 1);
+}
+
+int SettingsPanel::cylinders() const {
+    return m_cylinders->itemText(m_cylinders->currentIndex()).toInt();
+}
+
+bool SettingsPanel::bipolar() const {
+    return m_operationMode->currentIndex() == kBipolar;
+}
+
+FieldContext SettingsPanel::fieldContext() const {
+    return {cylinders(), bipolar(), m_state.decimalSeparator, m_state.otherSeparator};
+}
+
+void SettingsPanel::onCoilControlModeChosen() {
+    const int mode = m_coilControl->currentIndex();
+    if (mode == m_appliedCoilControlMode)
+        return;
+    layOutCoilControl(mode);
+    if (mode == kDwell) {
+        setNumber(m_dwell, defaultChargeDwell(cylinders()));
+        m_correctionIntervals->setCurrentIndex(0);
+    } else {
+        setNumber(m_spark, 1.2);
+        m_charge->setText(QStringLiteral("5"));
+    }
+    m_appliedCoilControlMode = mode;
+    setCriticalRpm();
+}
+
+void SettingsPanel::onOperationModeChosen() {
+    const int mode = m_operationMode->currentIndex();
+    if (!m_state.documentReady || mode == m_appliedOperationMode)
+        return;
+    if (mode == kBipolar) {
+        m_inputDwellOff->setChecked(true);
+        m_cylinders->setCurrentIndex(0);
+        m_correctionIntervals->setCurrentIndex(0);
+        selectDwellControl();
+        m_dwell->setText(QStringLiteral("180"));
+    } else {
+        selectDwellControl();
+        setNumber(m_dwell, defaultChargeDwell(cylinders()));
+    }
+    layOutOperationMode(mode == kBipolar);
+    m_appliedOperationMode = mode;
+    setCriticalRpm();
+}
+
+void SettingsPanel::onCylindersChosen() {
+    if (!m_state.documentReady)
+        return;
+    const int count = cylinders();
+    const QString inputDwell = m_inputDwell->text();
+    if (isPositiveWhole(inputDwell) && inputDwell.toDouble() > maxInputChargeDwell(count))
+        setNumber(m_inputDwell, maxInputChargeDwell(count));
+    const QString dwell = m_dwell->text();
+    if (m_coilControl->currentIndex() == kDwell && isPositiveWhole(dwell) &&
+        dwell.toDouble() > maxChargeDwell(count))
+        setNumber(m_dwell, maxChargeDwell(count));
+    setCriticalRpm();
+}
+
+void SettingsPanel::onInputDwellOff(bool checked) {
+    if (checked && m_state.documentReady)
+        m_inputDwell->setEnabled(false);
+}
+
+void SettingsPanel::onInputDwellOn(bool checked) {
+    if (!checked || !m_state.documentReady)
+        return;
+    m_inputDwell->setEnabled(true);
+    const QString dwell = m_dwell->text();
+    const double limit = maxInputChargeDwell(cylinders());
+    // The charge dwell may be left over from another cylinder count, so it is taken
+    // only as far as the input charge dwell allows.
+    if (isPositiveWhole(dwell) && dwell.toDouble() <= limit)
+        m_inputDwell->setText(dwell);
+    else if (isPositiveWhole(dwell))
+        setNumber(m_inputDwell, limit);
+    else
+        setNumber(m_inputDwell, defaultChargeDwell(cylinders()));
+}
+
+void SettingsPanel::restoreCylinderText() {
+    const QString listed = m_cylinders->itemText(m_cylinders->currentIndex());
+    if (m_cylinders->currentText() != listed)
+        m_cylinders->setEditText(listed);
+}
+
+void SettingsPanel::selectDwellControl() {
+    m_coilControl->setCurrentIndex(kDwell);
+    onCoilControlModeChosen();
+}
+
+void SettingsPanel::layOutCoilControl(int mode) {
+    const bool dwell = mode == kDwell;
+    m_sparkLabel->setVisible(!dwell);
+    m_chargeLabel->setVisible(!dwell);
+    m_spark->setVisible(!dwell);
+    m_charge->setVisible(!dwell);
+    m_dwellLabel->setVisible(dwell);
+    m_dwell->setVisible(dwell);
+    m_correctionIntervals->setEnabled(!dwell);
+}
+
+// In bipolar operation everything but the dwell correction is fixed by the controller.
+void SettingsPanel::layOutOperationMode(bool isBipolar) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_inputDwellOff), static_cast<QWidget*>(m_inputDwellOn),
+          static_cast<QWidget*>(m_coilControl), static_cast<QWidget*>(m_cylinders),
+          static_cast<QWidget*>(m_outputPolarity), static_cast<QWidget*>(m_inputPolarity)})
+        w->setEnabled(!isBipolar);
+    if (isBipolar) {
+        m_inputDwell->setEnabled(false);
+        m_correctionIntervals->setEnabled(false);
+    }
+    // Text19 is the same field in both modes; only its label tells which value it holds.
+    m_dwellLabel->setVisible(!isBipolar && m_coilControl->currentIndex() == kDwell);
+    m_correctionLabel->setVisible(isBipolar);
+}
+
+void SettingsPanel::setNumber(QLineEdit* edit, double value) {
+    edit->setText(formatSettingNumber(value, m_state.decimalSeparator));
+}

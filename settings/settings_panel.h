@@ -1,0 +1,92 @@
+#pragma once
+
+#include "settings/field_checks.h"
+
+#include <QObject>
+
+class Dialogs;
+class FieldEditor;
+class LanguageTexts;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+struct FormState;
+struct MapDocument;
+
+// The ignition settings beside the table: the checked coil, dwell and rev-limit fields,
+// the choosers that switch fields on and off and fill dependent fields, the spark power
+// limit read-out and the serial port chooser. It works on the design widgets of the
+// window, found by their layout names under `root`.
+class SettingsPanel : public QObject {
+    Q_OBJECT
+  public:
+    SettingsPanel(QWidget* root, FormState& state, const LanguageTexts& texts, Dialogs& dialogs,
+                  QObject* parent = nullptr);
+
+    void collectInto(MapDocument& document) const;
+    // Writes the values only; the layout for them follows with applyLoadedModes().
+    void applyDocument(const MapDocument& document);
+
+    // Lays the panel out for the operation, coil control and input-dwell modes the
+    // widgets hold (after loading a map or setting the start-up defaults) and records
+    // them as applied. Loaded values stay as they are.
+    void applyLoadedModes();
+
+    // Recomputes the spark power / coil discharge limit line, e.g. after a language switch.
+    void setCriticalRpm();
+
+    int appliedCoilControlMode() const { return m_appliedCoilControlMode; }
+    int appliedOperationMode() const { return m_appliedOperationMode; }
+
+    int portNumber() const;
+    void setPortNumber(int portNumber);
+
+  signals:
+    void portNumberChanged(int portNumber);
+
+  private:
+    int cylinders() const;
+    bool bipolar() const;
+    FieldContext fieldContext() const;
+
+    void onCoilControlModeChosen();
+    void onOperationModeChosen();
+    void onCylindersChosen();
+    void onInputDwellOff(bool checked);
+    void onInputDwellOn(bool checked);
+    void restoreCylinderText();
+
+    void selectDwellControl();
+    void layOutCoilControl(int mode);
+    void layOutOperationMode(bool bipolar);
+    void setNumber(QLineEdit* edit, double value);
+
+    FormState& m_state;
+    const LanguageTexts& m_texts;
+    FieldEditor* m_fields;
+
+    QLineEdit* m_inputDwell;
+    QLineEdit* m_spark;
+    QLineEdit* m_charge;
+    QLineEdit* m_revLimit;
+    QLineEdit* m_dwell;
+    QComboBox* m_port;
+    QComboBox* m_outputPolarity;
+    QComboBox* m_inputPolarity;
+    QComboBox* m_coilControl;
+    QComboBox* m_cylinders;
+    QComboBox* m_correctionIntervals;
+    QComboBox* m_operationMode;
+    QRadioButton* m_inputDwellOff;
+    QRadioButton* m_inputDwellOn;
+    QLabel* m_sparkLabel;
+    QLabel* m_chargeLabel;
+    QLabel* m_limitLabel;
+    QLabel* m_correctionLabel;
+    QLabel* m_dwellLabel;
+
+    int m_appliedCoilControlMode = 0;
+    int m_appliedOperationMode = 0;
+};

@@ -1,0 +1,423 @@
+#include "core/form_state.h"
+#include "core/language_texts.h"
+#include "core/map_document.h"
+#include "settings/settings_panel.h"
+#include "tests/support/scripted_dialogs.h"
+#include "ui/main_form.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+
+namespace {
+constexpr int kFourCylinders = 2;
+constexpr int kSixCylinders = 4;
+constexpr int kEightCylinders = 5;
+
+// Turns the focus away from a field while its input box is up, as a real modal box
+// does, before it answers from the script.
+class FocusStealingDialogs : public ScriptedDialogs {
+public:
+    QLineEdit* field = nullptr;
+    QString input(const QString& prompt, const QString& title) override {
+        if (field) {
+            QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+            QCoreApplication::sendEvent(field, &out);
+        }
+        return ScriptedDialogs::input(prompt, title);
+    }
+};
+} // namespace
+
+// Runs every test once with the decimal point and once with the decimal comma.
+class SettingsPanelTest : public QObject {
+    Q_OBJECT
+private:
+    FocusStealingDialogs m_dialogs;
+    FormState m_state;
+    LanguageTexts m_texts;
+    std::unique_ptr<QWidget> m_root;
+    std::unique_ptr<SettingsPanel> m_panel;
+
+    QString separator() const { return m_state.decimalSeparator; }
+    // "." in a test text stands for the locale's separator, "~" for the other one.
+    QString local(QString text) const {
+        text.replace(QLatin1Char('.'), separator());
+        return text.replace(QLatin1Char('~'), m_state.otherSeparator);
+    }
+    template <class T> T* w(const char* name) const {
+        return m_root->findChild<T*>(QString::fromLatin1(name));
+    }
+    QLineEdit* field(const char* name) const { return w<QLineEdit>(name); }
+
+    // Loads a document the way a map file is applied: values first, then the layout.
+    void load(const MapDocument& document) {
+        m_state.documentReady = false;
+        m_panel->applyDocument(document);
+        m_panel->applyLoadedModes();
+        m_state.documentReady = true;
+    }
+    MapDocument document(int cylinders, int coilControlMode, int operationMode = 0) const {
+        MapDocument doc = MapDocument::startupDefaults(separator());
+        doc.cylinders = cylinders;
+        doc.coilControlMode = coilControlMode;
+        doc.operationMode = operationMode;
+        doc.dwellAngle = operationMode == 1 ? QStringLiteral("180")
+                                            : coilControlMode == 1 ? QStringLiteral("55")
+                                                                   : QString();
+        return doc;
+    }
+    // What choosing an item in the open list does.
+    void choose(const char* combo, int index) {
+        QComboBox* c = w<QComboBox>(combo);
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    }
+    void typeAndEnter(const char* name, const QString& text) {
+        QLineEdit* edit = field(name);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    QStringList prompts() const {
+        QStringList list;
+        for (const ScriptedDialogs::Call& call : m_dialogs.calls())
+            list << call.text;
+        return list;
+    }
+    QString caption() const { return w<QLabel>("Label11")->text(); }
+    bool shown(const char* name) const { return w<QWidget>(name)->isVisible(); }
+    bool enabled(const char* name) const { return w<QWidget>(name)->isEnabled(); }
+
+private slots:
+    void initTestCase_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("point") << ".";
+        QTest::newRow("comma") << ",";
+    }
+
+    void init() {
+        QFETCH_GLOBAL(QString, separator);
+        m_state = FormState{};
+        m_state.decimalSeparator = separator;
+        m_state.otherSeparator = separator == "," ? "." : ",";
+        m_texts.setLanguage(Language::English);
+        m_dialogs.clear();
+        m_dialogs.field = nullptr;
+        m_root = std::make_unique<QWidget>();
+        buildMainForm(m_root.get());
+        m_panel = std::make_unique<SettingsPanel>(m_root.get(), m_state, m_texts, m_dialogs);
+        load(MapDocument::startupDefaults(separator));
+        m_root->show();
+    }
+    void cleanup() {
+        QCOMPARE(m_dialogs.pendingAnswers(), 0);
+        m_panel.reset();
+        m_root.reset();
+    }
+
+    // Each row types a text into a field set up by a loaded document. A refused text is
+    // answered once with `answer`; the rows check the prompt and what the field keeps.
+    void fieldLimits_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("cylinders");
+        QTest::addColumn<int>("mode"); // 0 Time, 1 Dwell, 2 Bipolar
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("prompt"); // empty when the text passes
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("kept");
+
+        const QString inMax = "Maximal Input Charge Dwell is %1 camshaft degrees! Type again!";
+        QTest::newRow("input dwell 15") << "Text14" << kFourCylinders << 1 << "15" << "" << "" << "15";
+        QTest::newRow("input dwell 60 of 4") << "Text14" << kFourCylinders << 1 << "60" << "" << "" << "60";
+        QTest::newRow("input dwell 61 of 4") << "Text14" << kFourCylinders << 1 << "61" << inMax.arg(60) << "60" << "60";
+        QTest::newRow("input dwell 60 of 6") << "Text14" << kSixCylinders << 1 << "60" << inMax.arg(59) << "59" << "59";
+        QTest::newRow("input dwell 45 of 8") << "Text14" << kEightCylinders << 1 << "45" << inMax.arg(44) << "44" << "44";
+        QTest::newRow("input dwell 14") << "Text14" << kFourCylinders << 1 << "14" << "Minimal Input Charge Dwell is 15 camshaft degrees! Type again!" << "15" << "15";
+
+        QTest::newRow("spark 2") << "Text15" << kFourCylinders << 0 << "2" << "" << "" << "2.0";
+        QTest::newRow("spark 2.1") << "Text15" << kFourCylinders << 0 << "2.1" << "Maximal Spark Time is 2ms! Type again!" << "1.5" << "1.5";
+        QTest::newRow("spark 0.5") << "Text15" << kFourCylinders << 0 << "0.5" << "" << "" << "0.5";
+        QTest::newRow("spark 0.4") << "Text15" << kFourCylinders << 0 << "0.4" << "Minimal Spark Time is 0.5 ms! Type again!" << "0.5" << "0.5";
+        QTest::newRow("spark other separator") << "Text15" << kFourCylinders << 0 << "1~5" << "" << "1.5" << "1.5";
+
+        QTest::newRow("charge 8") << "Text16" << kFourCylinders << 0 << "8" << "" << "" << "8.0";
+        QTest::newRow("charge 2") << "Text16" << kFourCylinders << 0 << "2" << "" << "" << "2.0";
+        QTest::newRow("charge 8.5") << "Text16" << kFourCylinders << 0 << "8.5" << "Maximal Charge Time is 8ms! Type again!" << "8" << "8.0";
+        QTest::newRow("charge 1.5") << "Text16" << kFourCylinders << 0 << "1.5" << "Minimal Charge Time is 2ms! Type again!" << "2.5" << "2.5";
+
+        QTest::newRow("charge dwell 89") << "Text19" << kFourCylinders << 1 << "89" << "" << "" << "89";
+        QTest::newRow("charge dwell 90") << "Text19" << kFourCylinders << 1 << "90" << "Maximal Charge Dwell is 89 camshaft degrees! Type again!" << "89" << "89";
+        QTest::newRow("charge dwell 29") << "Text19" << kFourCylinders << 1 << "29" << "Minimal Charge Dwell is 30 camshaft degrees! Type again!" << "30" << "30";
+        QTest::newRow("charge dwell 45.5") << "Text19" << kFourCylinders << 1 << "45.5" << "Charge Dwell must be whole number! Type again!" << "45" << "45";
+
+        const QString corrMax = "Maximal Input Charge Dwell Correction is 181.5 crankshaft degrees! Type again!";
+        const QString corrMin = "Minimal Input Charge Dwell Correction is 178.5 crankshaft degrees! Type again!";
+        QTest::newRow("correction 178.5") << "Text19" << 0 << 2 << "178.5" << "" << "" << "178.5";
+        QTest::newRow("correction 181.5") << "Text19" << 0 << 2 << "181.5" << "" << "" << "181.5";
+        QTest::newRow("correction 182") << "Text19" << 0 << 2 << "182" << corrMax << "181" << "181";
+        QTest::newRow("correction 178") << "Text19" << 0 << 2 << "178" << corrMin << "179" << "179";
+
+        QTest::newRow("rev limit empty") << "Text17" << kFourCylinders << 0 << "" << "" << "" << "";
+        QTest::newRow("rev limit 599") << "Text17" << kFourCylinders << 0 << "599" << "Minimal REV Limit is 600! Type again!" << "600" << "600";
+        QTest::newRow("rev limit 600") << "Text17" << kFourCylinders << 0 << "600" << "" << "" << "600";
+        QTest::newRow("rev limit 30000") << "Text17" << kFourCylinders << 0 << "30000" << "" << "" << "30000";
+        QTest::newRow("rev limit 30001") << "Text17" << kFourCylinders << 0 << "30001" << "Maximal REV Limit is 30000! Type again!" << "" << "";
+        QTest::newRow("rev limit 99999999999") << "Text17" << kFourCylinders << 0 << "99999999999" << "Maximal REV Limit is 30000! Type again!" << "7000" << "7000";
+    }
+    void fieldLimits() {
+        QFETCH(QString, name);
+        QFETCH(int, cylinders);
+        QFETCH(int, mode);
+        QFETCH(QString, typed);
+        QFETCH(QString, prompt);
+        QFETCH(QString, answer);
+        QFETCH(QString, kept);
+        MapDocument doc = document(cylinders, mode == 0 ? 0 : 1, mode == 2 ? 1 : 0);
+        doc.inputDwellMode = true;
+        doc.inputChargeDwell = QStringLiteral("40");
+        load(doc);
+
+        const bool separatorRow = typed.contains(QLatin1Char('~'));
+        if (separatorRow)
+            prompt = m_state.otherSeparator == "," ? "Only decimal point is allowed, not decimal comma!"
+                                                   : "Only decimal comma is allowed, not decimal point!";
+        if (!prompt.isEmpty())
+            m_dialogs.answerInput(local(answer));
+        typeAndEnter(qPrintable(name), local(typed));
+
+        QCOMPARE(field(qPrintable(name))->text(), local(kept));
+        if (prompt.isEmpty()) {
+            QVERIFY(m_dialogs.calls().isEmpty());
+        } else {
+            QCOMPARE(prompts(), QStringList{local(prompt)});
+            QCOMPARE(m_dialogs.lastCall().title, QStringLiteral("Attention!"));
+        }
+    }
+
+    void wrongSeparatorInTheDwellCorrection() {
+        load(document(0, 1, 1));
+        m_dialogs.answerInput(local("180.5"));
+        typeAndEnter("Text19", local("180~5"));
+        const QString expected = separator() == "." ? "Only decimal point is allowed, not decimal comma!"
+                                                    : "Only decimal comma is allowed, not decimal point!";
+        QCOMPARE(prompts(), QStringList{expected});
+        QCOMPARE(field("Text19")->text(), local("180.5"));
+    }
+
+    // Cancel gives the empty text: reported as missing, except for the rev limit.
+    void cancelReasksUntilTheTextPasses() {
+        m_dialogs.answerInput(QString());
+        m_dialogs.answerInput(local("1.5"));
+        typeAndEnter("Text15", "9");
+        QCOMPARE(prompts(), (QStringList{"Maximal Spark Time is 2ms! Type again!",
+                                         local("It is necessary to set Spark Time! Default value is 1.2 ms! Type again!")}));
+        QCOMPARE(field("Text15")->text(), local("1.5"));
+        QCOMPARE(caption(), QStringLiteral("Spark Power Limit(RPM): 4615"));
+    }
+
+    void leavingAFieldChecksItOnceEvenWhenTheBoxTakesTheFocus() {
+        QLineEdit* charge = field("Text16");
+        m_dialogs.field = charge;
+        m_dialogs.answerInput(QStringLiteral("3"));
+        charge->setText(QStringLiteral("9"));
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(charge, &out);
+        QCOMPARE(prompts(), QStringList{"Maximal Charge Time is 8ms! Type again!"});
+        QCOMPARE(charge->text(), local("3.0"));
+    }
+
+    void noCheckWhileTheDocumentIsNotReady() {
+        m_state.documentReady = false;
+        typeAndEnter("Text17", QStringLiteral("5"));
+        QVERIFY(m_dialogs.calls().isEmpty());
+        QCOMPARE(field("Text17")->text(), QStringLiteral("5"));
+    }
+
+    void clickSelectsAllAndEscapeRestores() {
+        QLineEdit* spark = field("Text15");
+        QTest::mouseClick(spark, Qt::LeftButton);
+        QCOMPARE(spark->selectedText(), local("1.2"));
+        QCOMPARE(m_state.entryText, local("1.2"));
+        // A second click into the selection must not leave a bare cursor behind.
+        QTest::mouseClick(spark, Qt::LeftButton);
+        QCOMPARE(spark->selectedText(), local("1.2"));
+        QTest::keyClicks(spark, QStringLiteral("77"));
+        QTest::keyClick(spark, Qt::Key_Escape);
+        QCOMPARE(spark->text(), local("1.2"));
+    }
+
+    void escapeNeverBringsBackAnotherFieldsText() {
+        QTest::mouseClick(field("Text15"), Qt::LeftButton);
+        QLineEdit* revLimit = field("Text17");
+        revLimit->setFocus(Qt::TabFocusReason);
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(revLimit, &in);
+        QTest::keyClicks(revLimit, QStringLiteral("12"));
+        QTest::keyClick(revLimit, Qt::Key_Escape);
+        QCOMPARE(revLimit->text(), QString());
+    }
+
+    void timeAndDwellWithEightCylinders() {
+        load(document(kEightCylinders, 0));
+        field("Text15")->setText(local("1.7"));
+        choose("Combo4", 1);
+        QCOMPARE(field("Text19")->text(), QStringLiteral("44"));
+        QVERIFY(shown("Text19") && shown("Label18"));
+        QVERIFY(!shown("Text15") && !shown("Text16") && !shown("Label3") && !shown("Label4"));
+        QVERIFY(!enabled("Combo10"));
+        QCOMPARE(caption(), QStringLiteral("Coil Discharge Limit(RPM):   278"));
+
+        choose("Combo4", 0);
+        QCOMPARE(field("Text15")->text(), local("1.2"));
+        QCOMPARE(field("Text16")->text(), QStringLiteral("5"));
+        QVERIFY(shown("Text15") && shown("Text16") && !shown("Text19") && !shown("Label18"));
+        QVERIFY(enabled("Combo10"));
+        QCOMPARE(m_panel->appliedCoilControlMode(), 0);
+    }
+
+    void choosingTheSameCoilModeChangesNothing() {
+        load(document(kFourCylinders, 1));
+        field("Text19")->setText(QStringLiteral("70"));
+        choose("Combo4", 1);
+        QCOMPARE(field("Text19")->text(), QStringLiteral("70"));
+    }
+
+    void bipolarForcesItsSettingsAndNormalRestoresThem() {
+        MapDocument doc = document(kSixCylinders, 0);
+        doc.inputDwellMode = true;
+        doc.inputChargeDwell = QStringLiteral("40");
+        doc.chargeCorrectionIntervals = 3;
+        load(doc);
+
+        choose("Combo12", 1);
+        QCOMPARE(w<QComboBox>("Combo7")->currentIndex(), 0);
+        QCOMPARE(w<QComboBox>("Combo4")->currentIndex(), 1);
+        QCOMPARE(w<QComboBox>("Combo10")->currentIndex(), 0);
+        QVERIFY(w<QRadioButton>("Option3")->isChecked());
+        QCOMPARE(field("Text19")->text(), QStringLiteral("180"));
+        for (const char* name : {"Option3", "Option4", "Text14", "Combo7", "Combo2", "Combo3", "Combo10", "Combo4"})
+            QVERIFY2(!enabled(name), name);
+        QVERIFY(shown("Label16") && shown("Text19") && !shown("Label18") && !shown("Text15"));
+        QCOMPARE(caption(), QStringLiteral("Coil Discharge Limit(RPM): 25000"));
+
+        choose("Combo12", 0);
+        for (const char* name : {"Option3", "Option4", "Combo7", "Combo2", "Combo3", "Combo4"})
+            QVERIFY2(enabled(name), name);
+        QVERIFY(!enabled("Text14") && !enabled("Combo10"));
+        QVERIFY(!shown("Label16") && shown("Label18") && shown("Text19"));
+        QCOMPARE(field("Text19")->text(), QStringLiteral("55"));
+        QCOMPARE(m_panel->appliedOperationMode(), 0);
+        QCOMPARE(caption(), QStringLiteral("Coil Discharge Limit(RPM): 34722"));
+    }
+
+    void moreCylindersClampTheDwells_data() {
+        QTest::addColumn<int>("coilControlMode");
+        QTest::addColumn<QString>("dwell");
+        QTest::newRow("dwell mode") << 1 << "44";
+        QTest::newRow("time mode keeps the hidden dwell") << 0 << "60";
+    }
+    void moreCylindersClampTheDwells() {
+        QFETCH(int, coilControlMode);
+        QFETCH(QString, dwell);
+        MapDocument doc = document(kFourCylinders, coilControlMode);
+        doc.dwellAngle = QStringLiteral("60");
+        doc.inputDwellMode = true;
+        doc.inputChargeDwell = QStringLiteral("60");
+        load(doc);
+        choose("Combo7", kEightCylinders);
+        QCOMPARE(field("Text19")->text(), dwell);
+        QCOMPARE(field("Text14")->text(), QStringLiteral("44"));
+    }
+
+    void inputDwellModeTakesTheChargeDwellWithinItsLimit_data() {
+        QTest::addColumn<QString>("dwell");
+        QTest::addColumn<QString>("taken");
+        QTest::newRow("charge dwell") << "50" << "50";
+        QTest::newRow("too large for the input dwell") << "89" << "60";
+        QTest::newRow("no charge dwell") << "" << "55";
+    }
+    void inputDwellModeTakesTheChargeDwellWithinItsLimit() {
+        QFETCH(QString, dwell);
+        QFETCH(QString, taken);
+        MapDocument doc = document(kFourCylinders, 0);
+        doc.dwellAngle = dwell;
+        load(doc);
+        QVERIFY(!enabled("Text14"));
+        w<QRadioButton>("Option4")->click();
+        QVERIFY(enabled("Text14"));
+        QCOMPARE(field("Text14")->text(), taken);
+        w<QRadioButton>("Option3")->click();
+        QVERIFY(!enabled("Text14"));
+    }
+
+    void captionsFollowTheLanguage_data() {
+        QTest::addColumn<int>("cylinders");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("hungarian");
+        QTest::newRow("time") << kFourCylinders << 0 << "Spark Power Limit(RPM): 4839" << "Szikrateljesítmény határ(RPM): 4839";
+        QTest::newRow("dwell 4") << kFourCylinders << 1 << "Coil Discharge Limit(RPM):  9722" << "Teljes trafókisülés határ(RPM): 9722";
+        QTest::newRow("dwell 8") << kEightCylinders << 1 << "Coil Discharge Limit(RPM):   278" << "Teljes trafókisülés határ(RPM):  278";
+        QTest::newRow("bipolar") << 0 << 2 << "Coil Discharge Limit(RPM): 25000" << "Teljes trafókisülés határ(RPM):25000";
+    }
+    void captionsFollowTheLanguage() {
+        QFETCH(int, cylinders);
+        QFETCH(int, mode);
+        QFETCH(QString, english);
+        QFETCH(QString, hungarian);
+        MapDocument doc = document(cylinders, mode == 0 ? 0 : 1, mode == 2 ? 1 : 0);
+        doc.dwellAngle = mode == 2 ? QStringLiteral("180") : cylinders == kEightCylinders ? QStringLiteral("44") : QStringLiteral("55");
+        load(doc);
+        QCOMPARE(caption(), english);
+        m_texts.setLanguage(Language::Hungarian);
+        m_panel->setCriticalRpm();
+        QCOMPARE(caption(), hungarian);
+    }
+
+    // A bipolar map loaded over a map in Time mode shows the bipolar fields, not the
+    // previous map's; loading keeps every loaded value.
+    void loadingLaysOutTheLoadedModesAndKeepsTheValues() {
+        MapDocument bipolar = document(0, 1, 1);
+        bipolar.dwellAngle = local("180.5");
+        bipolar.revLimit = QStringLiteral("6500");
+        bipolar.inputPolarity = 1;
+        load(bipolar);
+        QVERIFY(!shown("Text15") && !shown("Text16") && !shown("Label3") && !shown("Label4"));
+        QVERIFY(shown("Label16") && shown("Text19") && !shown("Label18"));
+        QCOMPARE(m_panel->appliedOperationMode(), 1);
+        QCOMPARE(m_panel->appliedCoilControlMode(), 1);
+        MapDocument collected;
+        m_panel->collectInto(collected);
+        QCOMPARE(collected.dwellAngle, local("180.5"));
+        QCOMPARE(collected.revLimit, QStringLiteral("6500"));
+        QCOMPARE(collected.inputPolarity, 1);
+
+        MapDocument normal = document(kSixCylinders, 1);
+        normal.inputDwellMode = true;
+        normal.inputChargeDwell = QStringLiteral("33");
+        normal.chargeCorrectionIntervals = 0;
+        load(normal);
+        QVERIFY(!shown("Label16") && shown("Label18") && enabled("Text14") && enabled("Combo7"));
+        m_panel->collectInto(collected);
+        QCOMPARE(collected.inputChargeDwell, QStringLiteral("33"));
+        QCOMPARE(collected.cylinders, kSixCylinders);
+        QVERIFY(collected.inputDwellMode);
+    }
+
+    void portChooser() {
+        QSignalSpy spy(m_panel.get(), &SettingsPanel::portNumberChanged);
+        choose("Combo1", 4);
+        QCOMPARE(spy.value(0).value(0).toInt(), 5);
+        m_panel->setPortNumber(16);
+        QCOMPARE(m_panel->portNumber(), 16);
+    }
+};
+
+QTEST_MAIN(SettingsPanelTest)
+#include "tst_settings_panel.moc"
