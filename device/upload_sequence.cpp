@@ -11,13 +11,6 @@ constexpr int kBreakMs = 500;
 constexpr int kAfterCloseMs = 300;
 constexpr int kDoneShownMs = 1500;
 constexpr int kFrameSize = 256;
-
-bool frameFits(const UploadFrame& frame) {
-    for (qint16 byte : frame)
-        if (byte < 0 || byte > 255)
-            return false;
-    return true;
-}
 } // namespace
 
 UploadSequence::UploadSequence(SerialLink& link, Clock& clock, UploadProgress& progress,
@@ -35,7 +28,7 @@ bool UploadSequence::start(const QString& portName, const FrameBuild& build) {
     }
     // A byte that does not fit would reach the controller as a damaged frame, so the
     // whole frame is checked before anything is sent.
-    if (!frameFits(build.frame)) {
+    if (firstByteOutOfRange(build.frame)) {
         fail(Outcome::Refused, {kOverflowError, QStringLiteral("Overflow")});
         return true;
     }

@@ -1,22 +1,13 @@
 #pragma once
 
-#include "device/serial_link.h"
+#include "device/frame_build.h"
 
 #include <QObject>
-#include <array>
 
 class Clock;
 class Dialogs;
 class LanguageTexts;
 class UploadProgress;
-
-using UploadFrame = std::array<qint16, 256>;
-
-// The frame to send, or why none could be built from the document.
-struct FrameBuild {
-    UploadFrame frame{};
-    std::optional<SerialError> conversionError;
-};
 
 // The upload to the controller as a chain of steps on the event loop: check the frame,
 // open the port, hold a 0.5 s break, send 256 packets (frame byte, 0xFF, 0xFF) while
@@ -50,7 +41,7 @@ private:
     UploadProgress& m_progress;
     Dialogs& m_dialogs;
     const LanguageTexts& m_texts;
-    UploadFrame m_frame{};
+    DeviceFrame m_frame{};
     int m_squaresShown = 0;
     bool m_running = false;
 };

@@ -15,11 +15,11 @@ namespace {
 FrameBuild sampleFrame() {
     FrameBuild build;
     for (int k = 0; k < 256; ++k)
-        build.frame[k] = static_cast<qint16>((k * 7 + 3) % 256);
+        build.frame[k] = (k * 7 + 3) % 256;
     return build;
 }
 
-QByteArray packetsOf(const UploadFrame& frame, int count) {
+QByteArray packetsOf(const DeviceFrame& frame, int count) {
     QByteArray bytes;
     for (int k = 0; k < count; ++k)
         bytes += QByteArray(1, static_cast<char>(frame[k])) + "\xFF\xFF";

@@ -12,6 +12,8 @@ public:
     qint64 nowMs() const override { return m_now; }
     void after(int ms, std::function<void()> then) override;
 
+    // Fires the earliest pending wait; false when none is left.
+    bool step();
     // Fires waits until none is left.
     void run();
     const QList<int>& waits() const { return m_waits; }

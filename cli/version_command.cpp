@@ -1,0 +1,35 @@
+#include "cli/version_command.h"
+
+#include "cli/serial_arguments.h"
+#include "cli/stderr_dialogs.h"
+#include "core/language_texts.h"
+#include "device/qt_serial_link.h"
+#include "device/real_clock.h"
+#include "device/version_flash.h"
+
+#include <QEventLoop>
+#include <QTextStream>
+
+int runVersionCommand(const QStringList& arguments) {
+    const std::optional<SerialArguments> args = parseSerialArguments(arguments);
+    if (!args || !args->positional.isEmpty()) {
+        QTextStream(stderr) << "Usage: kelvor310-cli version --port NAME\n";
+        return kExitUsage;
+    }
+    LanguageTexts texts;
+    StderrDialogs dialogs;
+    QtSerialLink link;
+    RealClock clock;
+    VersionFlash flash(link, clock, dialogs, texts);
+    int exitCode = kExitOk;
+    QEventLoop loop;
+    QObject::connect(&flash, &VersionFlash::finished, &loop, [&](bool ok) {
+        exitCode = ok ? kExitOk : kExitSerialError;
+        loop.quit();
+    });
+    flash.start(args->portName);
+    // An error can end the request before the loop starts.
+    if (flash.isRunning())
+        loop.exec();
+    return exitCode;
+}

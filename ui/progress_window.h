@@ -1,0 +1,30 @@
+#pragma once
+
+#include "device/upload_progress.h"
+
+#include <QWidget>
+
+class LanguageTexts;
+class QLabel;
+
+// The small window (Form2) that counts an upload: sixteen green squares on Picture1,
+// "Sent:" with the percentage, and the confirmation that covers both at the end.
+// Created anew for each upload; closing it deletes it.
+class ProgressWindow : public QWidget, public UploadProgress {
+    Q_OBJECT
+public:
+    ProgressWindow(const LanguageTexts& texts, QWidget* mainWindow);
+
+    void showWindow() override;
+    void showSquare(int index) override;
+    void setPercent(const QString& text) override;
+    void showDone() override;
+    void closeWindow() override;
+
+private:
+    QWidget* m_mainWindow;
+    QWidget* m_picture;
+    QLabel* m_sentLabel;
+    QLabel* m_percentLabel;
+    QLabel* m_doneLabel;
+};

@@ -1,0 +1,63 @@
+#include "ui/serial_actions.h"
+
+#include "device/frame_build.h"
+#include "device/port_names.h"
+#include "device/qt_serial_link.h"
+#include "device/real_clock.h"
+#include "device/version_flash.h"
+#include "ui/progress_window.h"
+#include "ui/user_input_blocker.h"
+
+SerialActions::SerialActions(QWidget* mainWindow, Dialogs& dialogs, const LanguageTexts& texts)
+    : SerialActions(mainWindow, dialogs, texts, std::make_unique<QtSerialLink>(),
+                    std::make_unique<RealClock>()) {}
+
+SerialActions::SerialActions(QWidget* mainWindow, Dialogs& dialogs, const LanguageTexts& texts,
+                             SerialLink& link, Clock& clock)
+    : m_mainWindow(mainWindow), m_dialogs(dialogs), m_texts(texts), m_link(link),
+      m_clock(clock), m_resolvePort(systemPortName),
+      m_flash(new VersionFlash(link, clock, dialogs, texts)) {
+    m_flash->setParent(this);
+    connect(m_flash, &VersionFlash::finished, this, [this](bool ok) {
+        end();
+        emit versionFinished(ok);
+    });
+}
+
+SerialActions::SerialActions(QWidget* mainWindow, Dialogs& dialogs, const LanguageTexts& texts,
+                             std::unique_ptr<SerialLink> ownLink, std::unique_ptr<Clock> ownClock)
+    : SerialActions(mainWindow, dialogs, texts, *ownLink, *ownClock) {
+    m_ownLink = std::move(ownLink);
+    m_ownClock = std::move(ownClock);
+}
+
+SerialActions::~SerialActions() = default;
+
+void SerialActions::send(const MapDocument& document, const QString& decimalSeparator,
+                         int portNumber) {
+    if (isBusy())
+        return;
+    begin();
+    // The window and the sequence that drives it live for one upload only.
+    auto* progress = new ProgressWindow(m_texts, m_mainWindow);
+    auto* upload = new UploadSequence(m_link, m_clock, *progress, m_dialogs, m_texts);
+    upload->setParent(this);
+    connect(upload, &UploadSequence::finished, this,
+            [this, upload](UploadSequence::Outcome outcome) {
+                upload->deleteLater();
+                end();
+                emit sendFinished(outcome);
+            });
+    upload->start(m_resolvePort(portNumber), buildFrame(document, decimalSeparator));
+}
+
+void SerialActions::flashVersion(int portNumber) {
+    if (isBusy())
+        return;
+    begin();
+    m_flash->start(m_resolvePort(portNumber));
+}
+
+void SerialActions::begin() { m_blocker = std::make_unique<UserInputBlocker>(m_mainWindow); }
+
+void SerialActions::end() { m_blocker.reset(); }
