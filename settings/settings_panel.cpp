@@ -118,10 +118,14 @@ void SettingsPanel::applyLoadedModes() {
     const int coilMode = isBipolar ? kDwell : m_coilControl->currentIndex();
     layOutCoilControl(coilMode);
     layOutOperationMode(isBipolar);
-    m_inputDwell->setEnabled(!isBipolar && m_inputDwellOn->isChecked());
+    applyLoadedInputDwellMode();
     m_appliedCoilControlMode = coilMode;
     m_appliedOperationMode = m_operationMode->currentIndex();
     setCriticalRpm();
+}
+
+void SettingsPanel::applyLoadedInputDwellMode() {
+    m_inputDwell->setEnabled(!bipolar() && m_inputDwellOn->isChecked());
 }
 
 void SettingsPanel::setCriticalRpm() {

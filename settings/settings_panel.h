@@ -33,6 +33,9 @@ class SettingsPanel : public QObject {
     // widgets hold (after loading a map or setting the start-up defaults) and records
     // them as applied. Loaded values stay as they are.
     void applyLoadedModes();
+    // The input-dwell part of the above on its own: Text14 follows the loaded choice and
+    // keeps its loaded value.
+    void applyLoadedInputDwellMode();
 
     // Recomputes the spark power / coil discharge limit line, e.g. after a language switch.
     void setCriticalRpm();

@@ -101,6 +101,12 @@ private slots:
         QTest::newRow("comma") << ",";
     }
 
+    // One form for all tests; every test starts from the start-up document loaded anew.
+    void initTestCase() {
+        m_root = std::make_unique<QWidget>();
+        buildMainForm(m_root.get());
+        m_root->show();
+    }
     void init() {
         QFETCH_GLOBAL(QString, separator);
         m_state = FormState{};
@@ -109,17 +115,17 @@ private slots:
         m_texts.setLanguage(Language::English);
         m_dialogs.clear();
         m_dialogs.field = nullptr;
-        m_root = std::make_unique<QWidget>();
-        buildMainForm(m_root.get());
         m_panel = std::make_unique<SettingsPanel>(m_root.get(), m_state, m_texts, m_dialogs);
         load(MapDocument::startupDefaults(separator));
-        m_root->show();
     }
     void cleanup() {
         QCOMPARE(m_dialogs.pendingAnswers(), 0);
         m_panel.reset();
-        m_root.reset();
+        // The next test's start-up texts must not be checked as if typed here.
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
     }
+    void cleanupTestCase() { m_root.reset(); }
 
     // Each row types a text into a field set up by a loaded document. A refused text is
     // answered once with `answer`; the rows check the prompt and what the field keeps.
@@ -219,6 +225,17 @@ private slots:
                                          local("It is necessary to set Spark Time! Default value is 1.2 ms! Type again!")}));
         QCOMPARE(field("Text15")->text(), local("1.5"));
         QCOMPARE(caption(), QStringLiteral("Spark Power Limit(RPM): 4615"));
+    }
+
+    void inputBoxTitlesFollowTheEntries() {
+        m_texts.setLanguage(Language::Hungarian);
+        m_dialogs.answerInput(QString());
+        m_dialogs.answerInput(QStringLiteral("5"));
+        typeAndEnter("Text16", QStringLiteral("9"));
+        QCOMPARE(m_dialogs.calls().value(0).title, QStringLiteral("Figyelem!"));
+        QCOMPARE(m_dialogs.calls().value(1).title, QStringLiteral("Figyelem"));
+        QCOMPARE(m_dialogs.calls().value(1).text,
+                 QStringLiteral("Zárásidőt kötelező megadni! Alapértelmezett érték: 6 ms! Adja meg újból!"));
     }
 
     void leavingAFieldChecksItOnceEvenWhenTheBoxTakesTheFocus() {
@@ -333,6 +350,34 @@ private slots:
         choose("Combo7", kEightCylinders);
         QCOMPARE(field("Text19")->text(), dwell);
         QCOMPARE(field("Text14")->text(), QStringLiteral("44"));
+    }
+
+    // The count is typed into the chooser's text: only a listed count is taken.
+    void typedCylinderCounts_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("dwell");
+        QTest::newRow("listed") << "8" << kEightCylinders << "44";
+        QTest::newRow("not listed") << "7" << kFourCylinders << "60";
+        QTest::newRow("zero") << "0" << kFourCylinders << "60";
+    }
+    void typedCylinderCounts() {
+        QFETCH(QString, typed);
+        QFETCH(int, index);
+        QFETCH(QString, dwell);
+        MapDocument doc = document(kFourCylinders, 1);
+        doc.dwellAngle = QStringLiteral("60");
+        load(doc);
+        QComboBox* combo = w<QComboBox>("Combo7");
+        QLineEdit* text = combo->lineEdit();
+        QVERIFY(text);
+        text->selectAll();
+        QTest::keyClicks(text, typed);
+        QTest::keyClick(text, Qt::Key_Return);
+        QCOMPARE(combo->currentIndex(), index);
+        QCOMPARE(combo->currentText(), combo->itemText(index));
+        QCOMPARE(combo->count(), 6);
+        QCOMPARE(field("Text19")->text(), dwell);
     }
 
     void inputDwellModeTakesTheChargeDwellWithinItsLimit_data() {
