@@ -1,0 +1,83 @@
+#include "editor/breakpoint_checks.h"
+
+#include "core/numeric_text.h"
+#include "editor/decimal_format.h"
+
+#include <limits>
+
+namespace {
+QString position(int index) { return QString::number(index + 1); }
+
+// Digits only and within the 16-bit range; an empty text is no number either.
+std::optional<qint16> rpmValue(const QString& text) {
+    if (text.isEmpty() || !IsIntegerText(text))
+        return std::nullopt;
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    if (!ok || value > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<qint16>(value);
+}
+
+double storedVolts(const QString& text, const QString& separator) {
+    return DecimalFormat::toDouble(
+        DecimalFormat::fixed(DecimalFormat::toDouble(text, separator), 2, separator), separator);
+}
+} // namespace
+
+BreakpointChecks::RpmAxis BreakpointChecks::checkRpm(const QStringList& texts) {
+    QList<qint16> rpm;
+    for (int r = 0; r < texts.size(); ++r) {
+        const std::optional<qint16> value = rpmValue(texts[r]);
+        if (!value)
+            return {CheckFailure{"RpmNotNumberMessage", {position(r), texts[r]}}, {}};
+        if (*value <= 0)
+            return {CheckFailure{"RpmNotPositiveMessage", {position(r), texts[r]}}, {}};
+        rpm.append(*value);
+    }
+    if (!rpm.isEmpty() && rpm[0] < kFirstRpmMinimum)
+        return {CheckFailure{"RpmFirstTooLowMessage", {texts[0]}}, {}};
+    for (int r = 0; r + 1 < rpm.size(); ++r)
+        if (rpm[r + 1] <= rpm[r])
+            return {CheckFailure{"RpmNotAscendingMessage",
+                                 {position(r + 1), texts[r + 1], position(r), texts[r]}},
+                    {}};
+    return {std::nullopt, rpm};
+}
+
+BreakpointChecks::VoltAxis BreakpointChecks::checkVolts(const QStringList& texts,
+                                                        const FormState& form) {
+    const int editable = int(texts.size()) - 1;
+    QList<double> volts;
+    for (int i = 0; i < editable; ++i) {
+        const QString& t = texts[i];
+        const QStringList named{position(i), t};
+        if (!IsDecimalText(t))
+            return {CheckFailure{"VoltNotNumberMessage", named}, {}};
+        if (t.contains(form.otherSeparator))
+            return {CheckFailure{form.otherSeparator == QLatin1String(".") ? "VoltCommaOnlyMessage"
+                                                                          : "VoltPointOnlyMessage",
+                                 named},
+                    {}};
+        const double value = storedVolts(t, form.decimalSeparator);
+        if (value <= 0)
+            return {CheckFailure{"VoltNotPositiveMessage", named}, {}};
+        if (value > kTopVolts)
+            return {CheckFailure{"VoltAbove5VMessage", named}, {}};
+        if (i == 0 && value > kFirstVoltMaximum)
+            return {CheckFailure{"VoltFirstTooHighMessage",
+                                 {DecimalFormat::fixed(kFirstVoltMaximum, 1, form.decimalSeparator)}},
+                    {}};
+        volts.append(value);
+    }
+    if (editable < 0)
+        return {std::nullopt, volts};
+    volts.append(storedVolts(texts[editable], form.decimalSeparator));
+    for (int i = 0; i < editable; ++i)
+        if (volts[i + 1] <= volts[i])
+            return {CheckFailure{"VoltNotAscendingMessage",
+                                 {position(i + 1), texts[i + 1], position(i), texts[i]}},
+                    {}};
+    volts.removeLast();
+    return {std::nullopt, volts};
+}
