@@ -1,0 +1,261 @@
+#include "storage/map_file_format.h"
+
+#include "core/number_rules.h"
+#include "core/numeric_text.h"
+#include "storage/central_european_code_page.h"
+#include "storage/file_number.h"
+
+#include <QStringList>
+#include <optional>
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+QString withCrLf(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.replace(QLatin1Char('\n'), kLineEnd);
+}
+
+bool hasLineBreak(const QString& text) {
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+class Writer {
+  public:
+    explicit Writer(const QString& separator) : m_separator(separator) {}
+
+    void line(const QString& text) { m_lines << text; }
+    void line(int value) { m_lines << QString::number(value); }
+
+    void text(const QString& text, const char* what) {
+        if (hasLineBreak(text))
+            fail(QStringLiteral("%1 holds a line break").arg(QLatin1String(what)));
+        line(text);
+    }
+
+    // A decimal text of the document, scaled so that the file needs no separator.
+    void scaled(const QString& text, double factor, const QString& what) {
+        const std::optional<double> value = textToDouble(text, m_separator);
+        if (!value)
+            fail(QStringLiteral("%1 \"%2\" is not a number").arg(what, text));
+        line(fileNumberText(value.value_or(0) * factor, m_separator));
+    }
+    void scaled(double value, double factor) { line(fileNumberText(value * factor, m_separator)); }
+
+    void fail(const QString& reason) {
+        if (m_reason.isEmpty())
+            m_reason = reason;
+    }
+
+    Outcome<QByteArray> result() const {
+        if (!m_reason.isEmpty())
+            return Outcome<QByteArray>::failure(m_reason);
+        return Outcome<QByteArray>::success(
+            CentralEuropeanCodePage::encode(m_lines.join(kLineEnd) + kLineEnd));
+    }
+
+  private:
+    QString m_separator;
+    QStringList m_lines;
+    QString m_reason;
+};
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    QString current;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines << current;
+            current.clear();
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+        } else {
+            current += c;
+        }
+    }
+    // A last line without its line end still counts; the end after it adds no line.
+    if (!current.isEmpty())
+        lines << current;
+    return lines;
+}
+
+// Hands out the lines in order and remembers why the read failed; once it has failed
+// every later read fails too, so the reading code needs no early returns per line.
+class Reader {
+  public:
+    explicit Reader(QStringList lines) : m_lines(std::move(lines)) {}
+
+    bool atEnd() const { return m_next >= m_lines.size(); }
+    bool failed() const { return !m_reason.isEmpty(); }
+    const QString& reason() const { return m_reason; }
+
+    std::optional<QString> text(const char* what) {
+        if (failed())
+            return std::nullopt;
+        if (atEnd()) {
+            fail(QStringLiteral("the file ends before the %1").arg(QLatin1String(what)));
+            return std::nullopt;
+        }
+        return m_lines[m_next++];
+    }
+
+    std::optional<int> listIndex(const char* what, int last) {
+        const std::optional<QString> line = text(what);
+        if (!line)
+            return std::nullopt;
+        bool ok = false;
+        const int value = line->toInt(&ok);
+        if (line->isEmpty() || !IsIntegerText(*line) || !ok || value > last) {
+            fail(QStringLiteral("line %1: %2 \"%3\" is not 0..%4")
+                     .arg(m_next)
+                     .arg(QLatin1String(what), *line)
+                     .arg(last));
+            return std::nullopt;
+        }
+        return value;
+    }
+
+    std::optional<double> number(const char* what) {
+        const std::optional<QString> line = text(what);
+        if (!line)
+            return std::nullopt;
+        const std::optional<double> value = fileNumberValue(*line);
+        if (!value)
+            fail(QStringLiteral("line %1: %2 \"%3\" is not a number")
+                     .arg(m_next)
+                     .arg(QLatin1String(what), *line));
+        return value;
+    }
+
+    std::optional<qint16> whole(const char* what) {
+        const std::optional<double> value = number(what);
+        if (!value)
+            return std::nullopt;
+        const std::optional<qint16> result = toWhole16(*value);
+        if (!result)
+            fail(
+                QStringLiteral("line %1: %2 is out of range").arg(m_next).arg(QLatin1String(what)));
+        return result;
+    }
+
+    void fail(const QString& reason) {
+        if (!failed())
+            m_reason = reason;
+    }
+
+  private:
+    QStringList m_lines;
+    int m_next = 0;
+    QString m_reason;
+};
+
+} // namespace
+
+Outcome<QByteArray> writeMapFile(const MapDocument& doc, const QString& decimalSeparator) {
+    Writer out(decimalSeparator);
+    out.line(QString::fromLatin1(kMapFileMagic));
+    out.line(doc.cylinders);
+    out.line(doc.inputPolarity);
+    out.line(doc.outputPolarity);
+    out.line(doc.transparentIntervals);
+    out.line(doc.chargeCorrectionIntervals);
+    out.line(doc.resolution);
+    out.line(doc.loadInputUsed ? 1 : 0);
+    out.line(doc.loadUnit);
+    if (doc.loadUnit == 2)
+        out.text(doc.mapMaxPressure, "MAP maximum");
+    out.text(doc.revLimit, "rev limit");
+    const int columns = doc.columnCount();
+    for (int i = 1; i < columns; ++i)
+        out.scaled(doc.loadBreakpoints[i], 100);
+    out.line(doc.operationMode);
+    out.line(doc.coilControlMode);
+    if (doc.coilControlMode == 0) {
+        out.scaled(doc.sparkTime, 10, QStringLiteral("spark time"));
+        out.scaled(doc.chargeTime, 10, QStringLiteral("charge time"));
+    } else {
+        out.text(doc.dwellAngle, "dwell angle");
+    }
+    if (doc.inputDwellMode) {
+        out.line(1);
+        out.text(doc.inputChargeDwell, "input charge dwell");
+    } else {
+        out.line(0);
+    }
+    for (int r = 0; r < doc.rowCount(); ++r) {
+        out.line(doc.rpmBreakpoints[r]);
+        for (int c = 0; c < columns; ++c)
+            out.scaled(doc.cells[r][c], 10,
+                       QStringLiteral("cell of row %1, column %2").arg(r + 1).arg(c + 1));
+        out.line(doc.revCutLevel[r]);
+    }
+    out.line(withCrLf(doc.note));
+    return out.result();
+}
+
+Outcome<MapDocument> readMapFile(const QByteArray& bytes, const MapDocument& base,
+                                 const QString& decimalSeparator) {
+    Reader in(splitLines(CentralEuropeanCodePage::decode(bytes)));
+    if (in.text("magic line") != QString::fromLatin1(kMapFileMagic))
+        return Outcome<MapDocument>::failure(QStringLiteral("the first line is not the magic"));
+
+    MapDocument doc = base;
+    doc.cylinders = in.listIndex("cylinder choice", 5).value_or(0);
+    doc.inputPolarity = in.listIndex("input polarity", 1).value_or(0);
+    doc.outputPolarity = in.listIndex("output polarity", 1).value_or(0);
+    doc.transparentIntervals = in.listIndex("transparent intervals", 15).value_or(0);
+    doc.chargeCorrectionIntervals = in.listIndex("charge correction intervals", 15).value_or(0);
+    // Only these exact texts set the shape; any other line could not be shown.
+    const std::optional<QString> shape = in.text("resolution");
+    static const QStringList shapes = {QStringLiteral("0"), QStringLiteral("1"),
+                                       QStringLiteral("2"), QStringLiteral("3"),
+                                       QStringLiteral("4")};
+    if (shape && !shapes.contains(*shape))
+        in.fail(QStringLiteral("resolution \"%1\" is not 0..4").arg(*shape));
+    doc.resolution = shapes.indexOf(shape.value_or(QString()));
+    doc.loadInputUsed = in.text("load input choice") == QStringLiteral("1");
+    doc.loadUnit = in.listIndex("load unit", 2).value_or(0);
+    if (doc.loadUnit == 2)
+        doc.mapMaxPressure = in.text("MAP maximum").value_or(QString());
+    doc.revLimit = in.text("rev limit").value_or(QString());
+    const int columns = in.failed() ? 0 : doc.columnCount();
+    for (int i = 1; i < columns; ++i)
+        doc.loadBreakpoints[i] = in.number("load boundary").value_or(0) / 100;
+    if (!in.failed())
+        doc.loadBreakpoints[columns] = 5.0;
+    doc.operationMode = in.listIndex("operation mode", 1).value_or(0);
+    doc.coilControlMode = in.listIndex("coil control mode", 1).value_or(0);
+    if (doc.coilControlMode == 0) {
+        doc.sparkTime = formatFixed(in.whole("spark time").value_or(0) / 10.0, 1, decimalSeparator);
+        doc.chargeTime =
+            formatFixed(in.whole("charge time").value_or(0) / 10.0, 1, decimalSeparator);
+    } else {
+        doc.dwellAngle = in.text("dwell angle").value_or(QString());
+    }
+    doc.inputDwellMode = in.text("input dwell choice") == QStringLiteral("1");
+    if (doc.inputDwellMode)
+        doc.inputChargeDwell = in.text("input charge dwell").value_or(QString());
+
+    const int rows = in.failed() ? 0 : doc.rowCount();
+    for (int r = 0; r < rows && !in.atEnd(); ++r) {
+        doc.rpmBreakpoints[r] = in.whole("row RPM").value_or(0);
+        for (int c = 0; c < columns; ++c)
+            doc.cells[r][c] = formatFixed(in.number("cell").value_or(0) / 10, 1, decimalSeparator);
+        doc.revCutLevel[r] = in.listIndex("cut level", 3).value_or(0);
+    }
+
+    // Empty lines before the first text of the note are dropped, later ones kept.
+    QString note;
+    while (!in.failed() && !in.atEnd()) {
+        const QString line = *in.text("note");
+        note = note.isEmpty() ? line : note + kLineEnd + line;
+    }
+    doc.note = note;
+
+    if (in.failed())
+        return Outcome<MapDocument>::failure(in.reason());
+    return Outcome<MapDocument>::success(doc);
+}
