@@ -46,6 +46,8 @@ ElementView::ElementView(QWidget* panel, Lines lines, Labels labels)
     setGeometry(panel->rect());
     panel->installEventFilter(this);
     raise();
+    // A child made after its window was shown stays hidden unless told otherwise.
+    show();
 }
 
 bool ElementView::eventFilter(QObject* watched, QEvent* event) {

@@ -53,11 +53,9 @@ void Graph2DModel::CreateGraph2DElements() {
     m_verticalGrid.fill(line({}, {}, grid, 1, kGridLayer));
     m_horizontalGrid.fill(line({}, {}, grid, 1, kGridLayer));
 
-    QFont font;
-    font.setPointSizeF(8.25);
     GraphLabel label;
     label.colour = face;
-    label.font = font;
+    label.font = chartLabelFont();
     label.visible = true;
     label.layer = kFrameLayer;
     label.alignment = Qt::AlignHCenter | Qt::AlignTop;

@@ -38,8 +38,7 @@ void Graph3DModel::CreateGraph3DElements() {
     m_loadAxis = axis({120, 3480});
     m_advanceAxis = axis({2400, 120});
 
-    QFont font(QStringLiteral("Lucida Sans Unicode"));
-    font.setPointSizeF(8.25);
+    const QFont font = chartLabelFont();
     const QPointF places[] = {{2520, 0}, {120, 3720}, {7200, 4080}};
     for (int i = 0; i < 3; ++i) {
         m_titles[i].topLeft = places[i];
@@ -48,7 +47,7 @@ void Graph3DModel::CreateGraph3DElements() {
         m_titles[i].visible = true;
         m_titles[i].layer = kAxisLayer;
     }
-    setAxisTitles(QStringLiteral("Előgyújtás"), QStringLiteral("Terhelés"), QStringLiteral("RPM"));
+    setAxisTitles(graphAxisTitles(Language::Hungarian));
 
     GraphLine segment;
     segment.layer = kWireLayer;
@@ -59,8 +58,8 @@ void Graph3DModel::CreateGraph3DElements() {
         wire.fill(segment);
 }
 
-void Graph3DModel::setAxisTitles(const QString& advance, const QString& load, const QString& rpm) {
-    const QString texts[] = {advance, load, rpm};
+void Graph3DModel::setAxisTitles(const GraphAxisTitles& titles) {
+    const QString texts[] = {titles.advance, titles.load, titles.rpm};
     for (int i = 0; i < 3; ++i) {
         m_titles[i].text = texts[i];
         m_titles[i].size = m_measure ? m_measure(m_titles[i].font, texts[i]) : QSizeF();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/widget_texts.h"
 #include "graph/graph_element.h"
 #include "graph/label_measure.h"
 
@@ -27,8 +28,8 @@ class Graph3DModel {
     // `column` is 0-based (0 = load column 1); cells outside the drawn table are ignored.
     void UpdateGraph3DPoint(int row, int column, double degrees);
 
-    // The axis titles follow the window's language.
-    void setAxisTitles(const QString& advance, const QString& load, const QString& rpm);
+    // The axis titles follow the window's language; Hungarian at first, as designed.
+    void setAxisTitles(const GraphAxisTitles& titles);
 
     const GraphLine& rpmAxis() const { return m_rpmAxis; }
     const GraphLine& loadAxis() const { return m_loadAxis; }

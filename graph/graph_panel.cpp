@@ -61,8 +61,8 @@ void GraphPanel::updateCell(int row, int column, const MapDocument& document) {
     }
 }
 
-void GraphPanel::setAxisTitles(const QString& advance, const QString& load, const QString& rpm) {
-    m_model3D.setAxisTitles(advance, load, rpm);
+void GraphPanel::setAxisTitles(const GraphAxisTitles& titles) {
+    m_model3D.setAxisTitles(titles);
     m_view3D->update();
 }
 

@@ -37,7 +37,7 @@ class GraphPanel {
     void updateCell(int row, int column, const MapDocument& document);
 
     // The 3D axis titles in the window's language.
-    void setAxisTitles(const QString& advance, const QString& load, const QString& rpm);
+    void setAxisTitles(const GraphAxisTitles& titles);
 
     const Graph2DModel& model2D() const { return m_model2D; }
     const Graph3DModel& model3D() const { return m_model3D; }

@@ -11,3 +11,9 @@ LabelMeasure fontLabelMeasure() {
                       Twips::fromPixels(metrics.height()));
     };
 }
+
+QFont chartLabelFont() {
+    QFont font(QStringLiteral("Lucida Sans Unicode"));
+    font.setPointSizeF(8.25);
+    return font;
+}

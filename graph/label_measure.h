@@ -11,3 +11,7 @@ using LabelMeasure = std::function<QSizeF(const QFont&, const QString&)>;
 
 // Measures with the font's real metrics on the screen.
 LabelMeasure fontLabelMeasure();
+
+// The labels' font in both charts. Its family is set, so that a panel's own font cannot
+// change it between measuring and painting.
+QFont chartLabelFont();

@@ -228,9 +228,9 @@ class Graph3DModelTest : public QObject {
 
     void axisTitlesFollowTheLanguage() {
         Graph3DModel model(fixedMeasure);
-        QCOMPARE(model.rpmTitle().text, QStringLiteral("RPM"));
+        QCOMPARE(model.advanceTitle().text, QStringLiteral("Előgyújtás"));
         QCOMPARE(model.loadTitle().topLeft, QPointF(120, 3720));
-        model.setAxisTitles("IGNITION", "LOAD", "RPM");
+        model.setAxisTitles(graphAxisTitles(Language::English));
         QCOMPARE(model.advanceTitle().text, QStringLiteral("IGNITION"));
         QCOMPARE(model.advanceTitle().size, QSizeF(800, 200));
         QCOMPARE(model.loadTitle().text, QStringLiteral("LOAD"));

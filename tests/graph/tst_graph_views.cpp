@@ -124,6 +124,10 @@ class GraphViewsTest : public QObject {
 
         graphs.select2D(doc);
         QVERIFY(panel2D->isVisible() && !panel3D->isVisible());
+        // Made after the window was shown, the view still shows and fills its panel.
+        auto* view = panel2D->findChild<Graph2DView*>();
+        QVERIFY(view && view->isVisible());
+        QCOMPARE(view->geometry(), panel2D->rect());
         QCOMPARE(headerColour(&form, 0), QColor(0, 0, 192));
         QCOMPARE(headerColour(&form, 3), QColor(192, 0, 0));
         QCOMPARE(graphs.model2D().curveSegment(0, 0).p1.y(), 4800 - 5.0 * 4680 / 63.5);

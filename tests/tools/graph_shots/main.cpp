@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     QWidget panel3D;
     Graph3DModel frame;
     Graph3DView frameView(&panel3D, frame);
-    frame.setAxisTitles(QStringLiteral("IGNITION"), QStringLiteral("LOAD"), QStringLiteral("RPM"));
+    frame.setAxisTitles(graphAxisTitles(Language::English));
     frame.DrawGraph3D(doc, QStringLiteral("."));
 
     if (!save(panel2D, dir.filePath(QStringLiteral("graph-2d.png"))) ||
