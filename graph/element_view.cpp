@@ -12,9 +12,14 @@
 
 namespace {
 
+// Advance values are not clamped by the charts; a wild one is still painted off the
+// panel, but within whole-number range.
+int wholeTwips(double twips) {
+    return int(std::lround(std::clamp(twips, -1e6, 1e6)));
+}
+
 QPointF toPixels(QPointF twips) {
-    return QPointF(Twips::toPixels(int(std::lround(twips.x()))),
-                   Twips::toPixels(int(std::lround(twips.y()))));
+    return QPointF(Twips::toPixels(wholeTwips(twips.x())), Twips::toPixels(wholeTwips(twips.y())));
 }
 
 // Through pixel centres, so that thin lines are not smeared over two pixels.
