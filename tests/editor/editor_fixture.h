@@ -19,6 +19,32 @@
 #include <QtTest>
 #include <memory>
 
+// Scripted answers that can also behave like a real modal input box towards the focus:
+// while the box is open another window is active, so the main window's focus widget
+// loses the focus for a moment and gets it back when the box closes.
+class ModalDialogs : public ScriptedDialogs {
+public:
+    explicit ModalDialogs(QWidget* main) : m_main(main) {}
+    bool takesFocus = false;
+
+    QString input(const QString& prompt, const QString& title) override {
+        if (!takesFocus)
+            return ScriptedDialogs::input(prompt, title);
+        QWidget box;
+        QLineEdit answer(&box);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        answer.setFocus();
+        const QString text = ScriptedDialogs::input(prompt, title);
+        box.hide();
+        QApplication::setActiveWindow(m_main);
+        return text;
+    }
+
+private:
+    QWidget* m_main;
+};
+
 // The real form with the table editor attached as the window does at start-up: the
 // default 40 x 6 document, the load input used, the document ready.
 struct EditorFixture {
@@ -75,7 +101,7 @@ struct EditorFixture {
     QWidget window;
     FormState form;
     LanguageTexts texts;
-    ScriptedDialogs dialogs;
+    ModalDialogs dialogs{&window};
     std::unique_ptr<TableEditor> editor;
     int redraws = 0;
     QList<CellUpdate> updates;
