@@ -237,6 +237,12 @@ void applyColours(const DesignItem& item, QWidget* widget) {
         palette.setColor(QPalette::Text, QColor(*item.foreground));
     }
     widget->setPalette(palette);
+    // The panels' style sheet paints their background, so it must carry the colours too.
+    if (qobject_cast<QGroupBox*>(widget))
+        widget->setStyleSheet(QStringLiteral("QGroupBox#%1 { background-color: %2; color: %3; }")
+                                  .arg(widget->objectName(),
+                                       palette.color(QPalette::Window).name(),
+                                       palette.color(QPalette::WindowText).name()));
 }
 
 void buildItem(const DesignItem& item, QWidget* root) {
@@ -266,6 +272,11 @@ void drawPictures(QWidget* root) {
 } // namespace
 
 void buildMainForm(QWidget* parent) {
+    // Panel captions sit in the frame line, not above it, so the panels keep the outline
+    // and the spacing of the design.
+    parent->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     for (const DesignItem& item : kDesign)
         buildItem(item, parent);
     drawPictures(parent);

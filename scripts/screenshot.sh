@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the window and saves docs/main-window-en.png and docs/main-window-hu.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+BUILD_DIR=${BUILD_DIR:-build}
+export CCACHE_BASEDIR="$(pwd)"
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} >/dev/null
+cmake --build "$BUILD_DIR" --target kelvor_screenshot
+mkdir -p docs
+export QT_QPA_PLATFORM=offscreen
+tool=$(find "$BUILD_DIR/tests/tools" -name kelvor_screenshot -type f | head -n 1)
+"$tool" eng docs/main-window-en.png
+"$tool" hun docs/main-window-hu.png

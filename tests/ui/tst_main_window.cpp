@@ -1,0 +1,177 @@
+#include "core/find_widget.h"
+#include "core/twips.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/ui/form_inspection.h"
+#include "ui/clickable_picture.h"
+#include "ui/main_form.h"
+#include "ui/main_window.h"
+
+#include <QDesktopServices>
+#include <QtTest>
+
+// Stands in for the web browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+namespace {
+
+// Design captions that read the same in both languages.
+const QStringList kNeutralCaptions = {"2 D", "3 D", "+", "-", "Port:", "MAP", "RPM"};
+const QStringList kNeutralLists = {"Combo1", "Combo5", "Combo6", "Combo7",
+                                   "Combo9(0)", "Combo10", "Combo11"};
+const QStringList kNeutralPanels = {"Frame7", "Frame1"};
+
+bool isCaption(const QWidget* w) {
+    return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+           qobject_cast<const QGroupBox*>(w) || w->objectName() == "TextLabel1(12)";
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    ScriptedDialogs m_dialogs;
+
+    void clickFlag(MainWindow& window, const QString& language) {
+        const char* flag = language == "hun" ? "Picture3" : "Picture4";
+        QTest::mouseClick(findNamed<QWidget>(window.form(), flag), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() { Twips::setLogicalDpi(96); }
+
+    void windowFrame() {
+        MainWindow window(m_dialogs);
+        QCOMPARE(window.objectName(), QStringLiteral("Form1"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310"));
+        QCOMPARE(window.minimumSize(), QSize(1020, 755));
+        QCOMPARE(window.maximumSize(), QSize(1020, 755));
+        QCOMPARE(window.centralWidget(), window.form());
+        QVERIFY(window.form()->findChild<QWidget*>("Frame2"));
+    }
+
+    void titleShowsFilePath_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("no file") << "" << "KELVOR-310";
+        QTest::newRow("file") << "/maps/race.klv" << "KELVOR-310  /maps/race.klv";
+    }
+    void titleShowsFilePath() {
+        QFETCH(QString, path);
+        QFETCH(QString, title);
+        MainWindow window(m_dialogs);
+        window.showFilePath("/before.klv");
+        window.showFilePath(path);
+        QCOMPARE(window.windowTitle(), title);
+    }
+
+    void startsInEnglishWithTheEnglishFlagMarked() {
+        MainWindow window(m_dialogs);
+        QCOMPARE(window.uiLanguage(), QStringLiteral("eng"));
+        QVERIFY(findNamed<ClickablePicture>(window.form(), "Picture4")->hasBorder());
+        QVERIFY(!findNamed<ClickablePicture>(window.form(), "Picture3")->hasBorder());
+        QCOMPARE(window.texts().message("ExitQuestion"), QStringLiteral("Do you want to save data?"));
+    }
+
+    void flagClicks_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("refreshes");
+        QTest::addColumn<QString>("sendCaption");
+        QTest::addColumn<QString>("exitQuestion");
+        const QString english = "Do you want to save data?";
+        const QString hungarian = "Menti az adatállományt?";
+        QTest::newRow("current flag changes nothing")
+            << QStringList{"eng"} << "eng" << 0 << "marker" << english;
+        QTest::newRow("to hungarian") << QStringList{"hun"} << "hun" << 1 << "Áttöltés" << hungarian;
+        QTest::newRow("hungarian twice") << QStringList{"hun", "hun"} << "hun" << 1 << "Áttöltés"
+                                         << hungarian;
+        QTest::newRow("there and back") << QStringList{"hun", "eng"} << "eng" << 2 << "Send"
+                                        << english;
+    }
+    void flagClicks() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, language);
+        QFETCH(int, refreshes);
+        QFETCH(QString, sendCaption);
+        QFETCH(QString, exitQuestion);
+        MainWindow window(m_dialogs);
+        int refreshed = 0;
+        window.setSparkPowerLimitRefresh([&] { ++refreshed; });
+        // A text the language routines would overwrite shows whether they ran.
+        findNamed<QPushButton>(window.form(), "Command1")->setText("marker");
+        for (const QString& flag : clicks)
+            clickFlag(window, flag);
+        QCOMPARE(window.uiLanguage(), language);
+        QCOMPARE(refreshed, refreshes);
+        QCOMPARE(findNamed<QPushButton>(window.form(), "Command1")->text(), sendCaption);
+        QCOMPARE(window.texts().message("ExitQuestion"), exitQuestion);
+        QCOMPARE(findNamed<ClickablePicture>(window.form(), "Picture3")->hasBorder(), language == "hun");
+        QCOMPARE(findNamed<ClickablePicture>(window.form(), "Picture4")->hasBorder(), language == "eng");
+    }
+
+    void graphChoiceShowsOnePanel() {
+        MainWindow window(m_dialogs);
+        auto* twoD = findNamed<QWidget>(window.form(), "Frame18");
+        auto* threeD = findNamed<QWidget>(window.form(), "Frame7");
+        QVERIFY(findNamed<QRadioButton>(window.form(), "Option5")->isChecked());
+        QVERIFY(!twoD->isHidden() && threeD->isHidden());
+        QTest::mouseClick(findNamed<QWidget>(window.form(), "Option6"), Qt::LeftButton);
+        QVERIFY(twoD->isHidden() && !threeD->isHidden());
+        QTest::mouseClick(findNamed<QWidget>(window.form(), "Option5"), Qt::LeftButton);
+        QVERIFY(!twoD->isHidden() && threeD->isHidden());
+    }
+
+    void logoOpensTheHomePage() {
+        UrlCatcher browser;
+        QDesktopServices::setUrlHandler("https", &browser, "open");
+        MainWindow window(m_dialogs);
+        QTest::mouseClick(findNamed<QWidget>(window.form(), "Picture2"), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(browser.opened.size(), 1);
+        QVERIFY(!browser.opened.first().host().isEmpty());
+    }
+
+    void noHungarianDesignCaptionInEnglish() {
+        QWidget design;
+        buildMainForm(&design);
+        MainWindow window(m_dialogs);
+        clickFlag(window, "hun");
+        clickFlag(window, "eng");
+        QStringList left;
+        for (const QWidget* original : design.findChildren<QWidget*>()) {
+            const QString name = original->objectName();
+            const QWidget* shown = window.form()->findChild<QWidget*>(name);
+            if (name.isEmpty() || !shown || !shown->isVisibleTo(window.form()))
+                continue;
+            const QString text = shownText(original);
+            if (isCaption(original) && !text.isEmpty() && !kNeutralCaptions.contains(text) &&
+                !kNeutralPanels.contains(name) && shownText(shown) == text)
+                left << name + ": " + text;
+            auto* list = qobject_cast<const QComboBox*>(original);
+            if (list && !kNeutralLists.contains(name))
+                for (const QString& item : itemsOf(list))
+                    if (itemsOf(qobject_cast<const QComboBox*>(shown)).contains(item))
+                        left << name + ": " + item;
+        }
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
+    }
+
+    void captionsFitInBothLanguages() {
+        MainWindow window(m_dialogs);
+        for (const char* language : {"hun", "eng"}) {
+            clickFlag(window, language);
+            const QStringList clipped = clippedCaptions(window.form());
+            QVERIFY2(clipped.isEmpty(), qPrintable(language + (": " + clipped.join(", "))));
+        }
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

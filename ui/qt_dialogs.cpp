@@ -1,0 +1,79 @@
+#include "ui/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace {
+
+QMessageBox::Icon toQtIcon(Dialogs::Icon icon) {
+    switch (icon) {
+    case Dialogs::Icon::Question: return QMessageBox::Question;
+    case Dialogs::Icon::Information: return QMessageBox::Information;
+    case Dialogs::Icon::Warning: return QMessageBox::Warning;
+    case Dialogs::Icon::Critical: return QMessageBox::Critical;
+    case Dialogs::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton toQtButton(Dialogs::Answer answer) {
+    switch (answer) {
+    case Dialogs::Answer::Yes: return QMessageBox::Yes;
+    case Dialogs::Answer::No: return QMessageBox::No;
+    case Dialogs::Answer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Buttons buttons,
+                                   Icon icon, Answer defaultButton) {
+    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, m_parent);
+    if (buttons == Buttons::Ok) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+        return Answer::Ok;
+    }
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(toQtButton(defaultButton == Answer::Yes ? Answer::Yes : Answer::No));
+    // Escape or closing the box counts as No.
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString QtDialogs::input(const QString& prompt, const QString& title) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+    return ok ? text : QString();
+}
+
+QString QtDialogs::openFile(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(m_parent, title, QString(), toQtFilter(filter));
+}
+
+QString QtDialogs::saveFile(const QString& title, const QString& filter) {
+    return QFileDialog::getSaveFileName(m_parent, title, QString(), toQtFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString QtDialogs::toQtFilter(const QString& filter) {
+    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList qtFilters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        description.remove(trailingPatterns);
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            pattern = pattern.trimmed();
+        if (description.trimmed().isEmpty() || patterns.isEmpty())
+            continue;
+        qtFilters << QStringLiteral("%1 (%2)").arg(description.trimmed(), patterns.join(QLatin1Char(' ')));
+    }
+    return qtFilters.join(QStringLiteral(";;"));
+}
