@@ -13,9 +13,9 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
-constexpr int kTime = 0;
 constexpr int kDwell = 1;
 constexpr int kBipolar = 1;
 
@@ -24,7 +24,7 @@ void selectIndex(QComboBox* combo, int index) {
     combo->setCurrentIndex(qBound(0, index, combo->count() - 1));
 }
 
-bool isPositiveWhole(const QString& text) {
+bool isWholeNumberText(const QString& text) {
     return !text.isEmpty() && IsIntegerText(text);
 }
 } // namespace
@@ -200,10 +200,10 @@ void SettingsPanel::onCylindersChosen() {
         return;
     const int count = cylinders();
     const QString inputDwell = m_inputDwell->text();
-    if (isPositiveWhole(inputDwell) && inputDwell.toDouble() > maxInputChargeDwell(count))
+    if (isWholeNumberText(inputDwell) && inputDwell.toDouble() > maxInputChargeDwell(count))
         setNumber(m_inputDwell, maxInputChargeDwell(count));
     const QString dwell = m_dwell->text();
-    if (m_coilControl->currentIndex() == kDwell && isPositiveWhole(dwell) &&
+    if (m_coilControl->currentIndex() == kDwell && isWholeNumberText(dwell) &&
         dwell.toDouble() > maxChargeDwell(count))
         setNumber(m_dwell, maxChargeDwell(count));
     setCriticalRpm();
@@ -219,15 +219,12 @@ void SettingsPanel::onInputDwellOn(bool checked) {
         return;
     m_inputDwell->setEnabled(true);
     const QString dwell = m_dwell->text();
-    const double limit = maxInputChargeDwell(cylinders());
     // The charge dwell may be left over from another cylinder count, so it is taken
     // only as far as the input charge dwell allows.
-    if (isPositiveWhole(dwell) && dwell.toDouble() <= limit)
-        m_inputDwell->setText(dwell);
-    else if (isPositiveWhole(dwell))
-        setNumber(m_inputDwell, limit);
-    else
-        setNumber(m_inputDwell, defaultChargeDwell(cylinders()));
+    const int count = cylinders();
+    setNumber(m_inputDwell, isWholeNumberText(dwell)
+                                ? std::min(dwell.toDouble(), maxInputChargeDwell(count))
+                                : defaultChargeDwell(count));
 }
 
 void SettingsPanel::restoreCylinderText() {
@@ -254,10 +251,9 @@ void SettingsPanel::layOutCoilControl(int mode) {
 
 // In bipolar operation everything but the dwell correction is fixed by the controller.
 void SettingsPanel::layOutOperationMode(bool isBipolar) {
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_inputDwellOff), static_cast<QWidget*>(m_inputDwellOn),
-          static_cast<QWidget*>(m_coilControl), static_cast<QWidget*>(m_cylinders),
-          static_cast<QWidget*>(m_outputPolarity), static_cast<QWidget*>(m_inputPolarity)})
+    const QList<QWidget*> fixedWhenBipolar{m_inputDwellOff, m_inputDwellOn,   m_coilControl,
+                                           m_cylinders,     m_outputPolarity, m_inputPolarity};
+    for (QWidget* w : fixedWhenBipolar)
         w->setEnabled(!isBipolar);
     if (isBipolar) {
         m_inputDwell->setEnabled(false);
