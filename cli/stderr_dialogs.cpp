@@ -2,12 +2,18 @@
 
 #include <QTextStream>
 
-Dialogs::Answer StderrDialogs::message(const QString& text, const QString& title,
-                                       Buttons buttons, Icon, Answer) {
+Dialogs::Answer StderrDialogs::message(const QString& text, const QString& title, Buttons buttons,
+                                       Icon, Answer) {
     QTextStream(stderr) << title << ": " << text << '\n';
     return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
 }
 
-QString StderrDialogs::input(const QString&, const QString&) { return {}; }
-QString StderrDialogs::openFile(const QString&, const QString&) { return {}; }
-QString StderrDialogs::saveFile(const QString&, const QString&) { return {}; }
+QString StderrDialogs::input(const QString&, const QString&) {
+    return {};
+}
+QString StderrDialogs::openFile(const QString&, const QString&) {
+    return {};
+}
+QString StderrDialogs::saveFile(const QString&, const QString&) {
+    return {};
+}

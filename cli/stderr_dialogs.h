@@ -5,7 +5,7 @@
 // Messages of the shared sequences written to standard error; the command line never
 // asks anything, so questions answer No and inputs and file choices stay empty.
 class StderrDialogs : public Dialogs {
-public:
+  public:
     Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
                    Answer defaultButton) override;
     QString input(const QString& prompt, const QString& title) override;

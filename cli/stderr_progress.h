@@ -8,7 +8,7 @@ class LanguageTexts;
 
 // The upload's progress as a bar of sixteen cells on standard error, redrawn in place.
 class StderrProgress : public UploadProgress {
-public:
+  public:
     explicit StderrProgress(const LanguageTexts& texts);
 
     void showWindow() override;
@@ -17,7 +17,7 @@ public:
     void showDone() override;
     void closeWindow() override;
 
-private:
+  private:
     void draw();
 
     const LanguageTexts& m_texts;
