@@ -43,6 +43,7 @@ QString CliCommands::usage() {
         "  1  unknown command or wrong arguments (the usage goes to standard error)\n"
         "  2  the map file cannot be read: \"Wrong File!\" on standard error\n"
         "  3  the map cannot be sent: a value that cannot be converted, or a frame byte\n"
-        "     outside 0..255 (its index and value are named on standard error)\n");
+        "     outside 0..255 (its index and value are named on standard error)\n"
+        "  4  a serial port error\n");
     return text;
 }

@@ -5,12 +5,12 @@
 #include <QTextStream>
 #include <vector>
 
-enum CliExit {
-    kExitOk = 0,
-    kExitUsage = 1,
-    kExitWrongFile = 2,
-    kExitNotSendable = 3,
-};
+// Exit codes of every command.
+constexpr int kExitOk = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitWrongFile = 2;
+constexpr int kExitFrameRefused = 3;
+constexpr int kExitSerialError = 4;
 
 // What every command gets: the locale's decimal separator (the program reads and shows
 // numbers as the window does) and the two output streams.
@@ -22,10 +22,10 @@ struct CliContext {
 
 struct CliCommand {
     QString name;
-    QString arguments; // as shown in the usage, e.g. "FILE.klv"
-    QString summary;   // one or more lines of help, without the name
-    int order = 0;     // position in the help
-    int argumentCount = 0;
+    QString arguments;     // as shown in the usage, e.g. "FILE.klv"
+    QString summary;       // one or more lines of help, without the name
+    int order = 0;         // position in the help
+    int argumentCount = 0; // -1: the command checks its arguments itself
     int (*run)(const QStringList& arguments, CliContext& context) = nullptr;
 };
 

@@ -9,7 +9,7 @@ int runFrame(const QStringList& arguments, CliContext& context) {
         return kExitWrongFile;
     const std::optional<DeviceFrame> frame = CliDocument::frame(*document, context);
     if (!frame)
-        return kExitNotSendable;
+        return kExitFrameRefused;
     for (int row = 0; row < 16; ++row) {
         QStringList bytes;
         for (int k = 16 * row; k < 16 * row + 16; ++k)

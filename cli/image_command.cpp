@@ -9,7 +9,7 @@ int runImage(const QStringList& arguments, CliContext& context) {
         return kExitWrongFile;
     const std::optional<DeviceImage> image = CliDocument::image(*document, context);
     if (!image)
-        return kExitNotSendable;
+        return kExitFrameRefused;
     for (const qint16 word : *image)
         context.out << word << '\n';
     return kExitOk;

@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
         return kExitUsage;
     }
     arguments.removeFirst();
-    if (arguments.size() != command->argumentCount) {
+    if (command->argumentCount >= 0 && arguments.size() != command->argumentCount) {
         err << "Wrong arguments for " << command->name << "\n\n" << CliCommands::usage();
         return kExitUsage;
     }

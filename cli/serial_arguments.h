@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/cli_command.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,10 +14,3 @@ struct SerialArguments {
 
 // nullopt when "--port" or its value is missing.
 std::optional<SerialArguments> parseSerialArguments(const QStringList& arguments);
-
-// Exit codes of the serial commands.
-constexpr int kExitOk = 0;
-constexpr int kExitUsage = 1;
-constexpr int kExitWrongFile = 2;
-constexpr int kExitFrameRefused = 3;
-constexpr int kExitSerialError = 4;

@@ -33,3 +33,21 @@ int runVersionCommand(const QStringList& arguments) {
         loop.exec();
     return exitCode;
 }
+
+namespace {
+
+int runVersion(const QStringList& arguments, CliContext&) {
+    return runVersionCommand(arguments);
+}
+
+const CliRegistration registration({
+    QStringLiteral("version"),
+    QStringLiteral("--port NAME"),
+    QStringLiteral("Makes the controller flash its version number: a 1.5 s break on the\n"
+                   "port (\"Com1\" .. \"Com16\" or the system's own name)."),
+    50,
+    -1,
+    &runVersion,
+});
+
+} // namespace
