@@ -1,0 +1,88 @@
+#include "ui/map_file_actions.h"
+
+#include "core/dialogs.h"
+#include "core/form_state.h"
+#include "core/language_texts.h"
+#include "storage/map_file.h"
+
+#include <QFileInfo>
+
+namespace {
+const char* const kMapFileFilter = "KLV Files(*.klv)|*.klv";
+}
+
+MapFileActions::MapFileActions(Dialogs& dialogs, const LanguageTexts& texts, FormState& form,
+                               Hooks hooks)
+    : m_dialogs(dialogs), m_texts(texts), m_form(form), m_hooks(std::move(hooks)) {}
+
+// Answering No to the overwrite question starts the choice again; an empty path is Cancel.
+QString MapFileActions::askSavePath() {
+    for (;;) {
+        QString path = m_dialogs.saveFile(m_texts.message("SaveDialogTitle"),
+                                          QLatin1String(kMapFileFilter));
+        if (path.isEmpty())
+            return path;
+        // A name typed without an extension still gets the map file's own.
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QLatin1String(".klv");
+        if (!QFileInfo::exists(path))
+            return path;
+        const Dialogs::Answer answer = m_dialogs.message(
+            m_texts.message("OverwriteQuestion"), m_texts.title("OverwriteQuestion"),
+            Dialogs::Buttons::YesNo, Dialogs::Icon::Question, Dialogs::Answer::No);
+        if (answer == Dialogs::Answer::Yes)
+            return path;
+    }
+}
+
+MapFileActions::SaveResult MapFileActions::save() {
+    const QString path = askSavePath();
+    if (path.isEmpty())
+        return SaveResult::Cancelled;
+    m_currentFilePath = path;
+    const ::SaveResult result =
+        saveMapFile(path, m_hooks.collectDocument(), m_form.decimalSeparator);
+    if (!result.saved) {
+        m_dialogs.message(m_texts.message("SaveFailedMessage", {result.reason}),
+                          m_texts.title("SaveFailedMessage"), Dialogs::Buttons::Ok,
+                          Dialogs::Icon::Critical, Dialogs::Answer::Ok);
+        return SaveResult::Failed;
+    }
+    m_hooks.showFilePath(path);
+    return SaveResult::Saved;
+}
+
+void MapFileActions::load() {
+    const QString path =
+        m_dialogs.openFile(m_texts.message("LoadDialogTitle"), QLatin1String(kMapFileFilter));
+    if (path.isEmpty())
+        return;
+    loadPath(path);
+}
+
+void MapFileActions::loadFromCommandLine(const QString& argument) {
+    loadPath(withoutSurroundingQuotes(argument));
+}
+
+bool MapFileActions::loadPath(const QString& path) {
+    const MapDocument current = m_hooks.collectDocument();
+    m_form.documentReady = false;
+    const Outcome<MapDocument> loaded = loadMapFile(path, current, m_form.decimalSeparator);
+    if (!loaded.ok()) {
+        m_form.documentReady = true;
+        m_dialogs.message(m_texts.message("WrongFileMessage"), m_texts.title("WrongFileMessage"),
+                          Dialogs::Buttons::Ok, Dialogs::Icon::None, Dialogs::Answer::Ok);
+        return false;
+    }
+    m_currentFilePath = path;
+    m_hooks.applyDocument(loaded.value());
+    m_hooks.showFilePath(path);
+    return true;
+}
+
+QString MapFileActions::withoutSurroundingQuotes(const QString& argument) {
+    if (argument.size() >= 2 && argument.startsWith(QLatin1Char('"')) &&
+        argument.endsWith(QLatin1Char('"')))
+        return argument.mid(1, argument.size() - 2);
+    return argument;
+}
