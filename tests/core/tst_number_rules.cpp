@@ -132,21 +132,6 @@ class NumberRulesTest : public QObject {
             QCOMPARE(*parsed, value);
     }
 
-    void textToWholeRoundsAndLimits() {
-        QCOMPARE(int(*textToWhole16(QStringLiteral("12.5"), QStringLiteral("."))), 12);
-        QCOMPARE(int(*textToWhole16(QStringLiteral("13,5"), QStringLiteral(","))), 14);
-        QVERIFY(!textToWhole16(QStringLiteral("40000"), QStringLiteral(".")));
-        QVERIFY(!textToWhole16(QString(), QStringLiteral(".")));
-    }
-
-    void roundAndFloor() {
-        QCOMPARE(roundHalfEven(0.5), 0.0);
-        QCOMPARE(roundHalfEven(1.5), 2.0);
-        QCOMPARE(roundHalfEven(62500.5), 62500.0);
-        QCOMPARE(intFloor(-1.3), -2.0);
-        QCOMPARE(intFloor(1.9), 1.0);
-    }
-
     void integerDivision_data() {
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");

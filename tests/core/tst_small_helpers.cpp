@@ -16,19 +16,13 @@ class SmallHelpersTest : public QObject {
         QTest::addColumn<double>("degrees");
         QTest::addColumn<RgbColor>("color");
         QTest::newRow("not a number") << std::nan("") << RgbColor{0, 0, 128};
-        QTest::newRow("negative") << -5.0 << RgbColor{0, 0, 128};
         QTest::newRow("0.99") << 0.99 << RgbColor{0, 0, 128};
         QTest::newRow("1.0") << 1.0 << RgbColor{0, 0, 192};
-        QTest::newRow("3.99") << 3.99 << RgbColor{0, 0, 255};
         QTest::newRow("4") << 4.0 << RgbColor{128, 128, 255};
         QTest::newRow("10") << 10.0 << RgbColor{0, 128, 0};
-        QTest::newRow("12.99") << 12.99 << RgbColor{0, 128, 0};
         QTest::newRow("13") << 13.0 << RgbColor{0, 192, 0};
-        QTest::newRow("22") << 22.0 << RgbColor{255, 255, 0};
-        QTest::newRow("28") << 28.0 << RgbColor{192, 64, 0};
         QTest::newRow("33.99") << 33.99 << RgbColor{192, 0, 0};
         QTest::newRow("34") << 34.0 << RgbColor{128, 0, 0};
-        QTest::newRow("63.5") << 63.5 << RgbColor{128, 0, 0};
     }
     void colorRamp() {
         QFETCH(double, degrees);

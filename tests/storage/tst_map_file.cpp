@@ -276,14 +276,6 @@ class MapFileTest : public QObject {
         QVERIFY(!doc.reason().isEmpty());
     }
 
-    void goldenLineNumbersAreWhereTheTestExpects() {
-        const QList<QByteArray> lines = fileLines(golden("shape2_time"));
-        QCOMPARE(lines[6], QByteArray("2\r"));    // resolution
-        QCOMPARE(lines[10], QByteArray("150\r")); // first load boundary
-        QCOMPARE(lines[17], QByteArray("20\r"));  // spark time
-        QCOMPARE(lines[21], QByteArray("700\r")); // first row RPM
-    }
-
     void scaledValuesRoundTrip_data() {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("sparkTyped");
