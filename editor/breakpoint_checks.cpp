@@ -6,7 +6,9 @@
 #include <limits>
 
 namespace {
-QString position(int index) { return QString::number(index + 1); }
+QString position(int index) {
+    return QString::number(index + 1);
+}
 
 // Digits only and within the 16-bit range; an empty text is no number either.
 std::optional<qint16> rpmValue(const QString& text) {
@@ -56,7 +58,7 @@ BreakpointChecks::VoltAxis BreakpointChecks::checkVolts(const QStringList& texts
             return {CheckFailure{"VoltNotNumberMessage", named}, {}};
         if (t.contains(form.otherSeparator))
             return {CheckFailure{form.otherSeparator == QLatin1String(".") ? "VoltCommaOnlyMessage"
-                                                                          : "VoltPointOnlyMessage",
+                                                                           : "VoltPointOnlyMessage",
                                  named},
                     {}};
         const double value = storedVolts(t, form.decimalSeparator);
@@ -65,9 +67,10 @@ BreakpointChecks::VoltAxis BreakpointChecks::checkVolts(const QStringList& texts
         if (value > kTopVolts)
             return {CheckFailure{"VoltAbove5VMessage", named}, {}};
         if (i == 0 && value > kFirstVoltMaximum)
-            return {CheckFailure{"VoltFirstTooHighMessage",
-                                 {DecimalFormat::fixed(kFirstVoltMaximum, 1, form.decimalSeparator)}},
-                    {}};
+            return {
+                CheckFailure{"VoltFirstTooHighMessage",
+                             {DecimalFormat::fixed(kFirstVoltMaximum, 1, form.decimalSeparator)}},
+                {}};
         volts.append(value);
     }
     if (editable < 0)

@@ -10,7 +10,7 @@
 // The rules a whole axis must pass before it replaces the stored one, in their fixed
 // order; the first broken rule names the position (counted from 1) and the text as typed.
 class BreakpointChecks {
-public:
+  public:
     static constexpr int kFirstRpmMinimum = 600;
     static constexpr double kFirstVoltMaximum = 3.1;
     static constexpr double kTopVolts = 5.0;

@@ -9,9 +9,9 @@ std::optional<CheckFailure> ColumnCheck::refusal(const QString& text, Step step,
     const std::optional<double> value = textToDouble(text, decimalSeparator);
     if (step == Step::Increase) {
         if (!value || *value > kHighestToRaise)
-            return CheckFailure{"ColumnMaxMessage", {DecimalFormat::fixed(
-                                                        CellValueCheck::kMaximum, 1,
-                                                        decimalSeparator)}};
+            return CheckFailure{
+                "ColumnMaxMessage",
+                {DecimalFormat::fixed(CellValueCheck::kMaximum, 1, decimalSeparator)}};
     } else if (!value || *value < kLowestToLower) {
         return CheckFailure{"ColumnMinMessage",
                             {DecimalFormat::fixed(CellValueCheck::kMinimum, 1, decimalSeparator)}};

@@ -7,7 +7,7 @@
 // Whether one advance value of a column can take a half-degree step, and the text it
 // gets from the step. A refused step names the cell range's end it would leave.
 class ColumnCheck {
-public:
+  public:
     enum class Step { Increase, Decrease };
 
     static constexpr double kStep = 0.5;

@@ -14,7 +14,9 @@ TableEditor::TableEditor(QWidget* root, FormState& form, const LanguageTexts& te
       m_grid(m_widgets, m_state, form, m_units, m_hooks),
       m_cells(m_widgets, m_state, form, texts, dialogs, m_hooks),
       m_keyboard(m_widgets, m_state, form, m_cells, m_grid),
-      m_headers(m_widgets, m_state, m_grid) {
+      m_headers(m_widgets, m_state, m_grid),
+      m_axes(m_widgets, m_state, form, texts, dialogs, m_units, m_hooks),
+      m_columnTool(m_widgets, m_state, form, texts, dialogs, m_hooks) {
     wireChoices();
 }
 

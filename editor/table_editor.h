@@ -4,7 +4,9 @@
 #include "core/form_state.h"
 #include "core/language_texts.h"
 #include "core/map_document.h"
+#include "editor/breakpoint_editor.h"
 #include "editor/cell_editor.h"
+#include "editor/column_tool.h"
 #include "editor/editor_hooks.h"
 #include "editor/grid_editor.h"
 #include "editor/grid_keyboard.h"
@@ -46,4 +48,6 @@ private:
     CellEditor m_cells;
     GridKeyboard m_keyboard;
     HeaderFields m_headers;
+    BreakpointEditor m_axes;
+    ColumnTool m_columnTool;
 };

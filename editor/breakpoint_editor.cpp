@@ -1,0 +1,174 @@
+#include "editor/breakpoint_editor.h"
+
+#include "core/find_widget.h"
+#include "editor/breakpoint_checks.h"
+#include "editor/decimal_format.h"
+#include "editor/load_header_text.h"
+#include "editor/load_unit_editor.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+const QColor kEditingText(192, 0, 0);
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// The colour a widget shows when enabled; the cells it is taken from may be disabled.
+QColor colourOf(const QWidget* widget, QPalette::ColorRole role) {
+    return widget->palette().color(QPalette::Active, role);
+}
+} // namespace
+
+BreakpointEditor::BreakpointEditor(GridWidgets& widgets, GridState& state, const FormState& form,
+                                   const LanguageTexts& texts, Dialogs& dialogs,
+                                   LoadUnitEditor& units, const EditorHooks& hooks)
+    : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
+      m_units(units), m_hooks(hooks),
+      m_fileButtons{findNamed<QPushButton>(widgets.root, QStringLiteral("Command1")),
+                    findNamed<QPushButton>(widgets.root, QStringLiteral("Command2")),
+                    findNamed<QPushButton>(widgets.root, QStringLiteral("Command3")),
+                    findNamed<QPushButton>(widgets.root, QStringLiteral("Command4"))},
+      m_lockedCorner(findNamed<QLabel>(widgets.root, QStringLiteral("Label100"))) {
+    connect(m_widgets.rpmButton, &QPushButton::clicked, this, [this] { onRpmPressed(); });
+    connect(m_widgets.mapButton, &QPushButton::clicked, this, [this] { onMapPressed(); });
+}
+
+void BreakpointEditor::onRpmPressed() {
+    if (!m_form.documentReady)
+        return;
+    if (m_widgets.rpmButton->text() == m_texts.message("RpmButtonCaption"))
+        startRpmEditing();
+    else
+        finishRpmEditing();
+}
+
+void BreakpointEditor::onMapPressed() {
+    if (!m_form.documentReady)
+        return;
+    if (m_widgets.mapButton->text() == m_texts.message("MapButtonCaption"))
+        startLoadEditing();
+    else
+        finishLoadEditing();
+}
+
+void BreakpointEditor::startRpmEditing() {
+    m_dialogs.inform(m_texts.message("RpmEditInfoMessage") + QStringLiteral("\r\n\r\n") +
+                         m_texts.message("RpmLockedMessage"),
+                     m_texts.message("BreakpointEditTitle"));
+    disableAll();
+    m_widgets.rpmButton->setEnabled(true);
+    m_widgets.mapButton->setEnabled(false);
+    for (int r = 0; r < m_state.rowCount; ++r)
+        setColour(m_widgets.rowLabels[r], QPalette::Text, kEditingText);
+    m_widgets.rpmButton->setText(m_texts.message("RpmButtonEditingCaption"));
+    const QColor cellBackground = colourOf(m_widgets.cell(0, 0), QPalette::Base);
+    for (int r = 0; r < m_state.rowCount; ++r) {
+        m_widgets.rowLabels[r]->setReadOnly(false);
+        setColour(m_widgets.rowLabels[r], QPalette::Base, cellBackground);
+    }
+}
+
+void BreakpointEditor::finishRpmEditing() {
+    QStringList texts;
+    for (int r = 0; r < m_state.rowCount; ++r)
+        texts.append(m_widgets.rowLabels[r]->text());
+    const BreakpointChecks::RpmAxis axis = BreakpointChecks::checkRpm(texts);
+    if (showFailure(axis.failure))
+        return;
+    enableAll();
+    m_widgets.mapButton->setEnabled(hasLoadAxis());
+    const QColor normalText = colourOf(m_widgets.headers[kMaxColumns], QPalette::Text);
+    for (int r = 0; r < m_state.rowCount; ++r)
+        setColour(m_widgets.rowLabels[r], QPalette::Text, normalText);
+    m_widgets.rpmButton->setText(m_texts.message("RpmButtonCaption"));
+    const QColor lockedBackground = colourOf(m_lockedCorner, QPalette::Window);
+    for (int r = 0; r < m_state.rowCount; ++r) {
+        m_widgets.rowLabels[r]->setReadOnly(true);
+        setColour(m_widgets.rowLabels[r], QPalette::Base, lockedBackground);
+        m_state.rpmBreakpoints[r] = axis.rpm[r];
+    }
+    callHook(m_hooks.redrawGraph);
+}
+
+void BreakpointEditor::startLoadEditing() {
+    disableAll();
+    m_widgets.rpmButton->setEnabled(false);
+    for (int i = 0; i < m_state.columnCount; ++i)
+        setColour(m_widgets.headers[i], QPalette::Text, kEditingText);
+    // Boundaries are edited in volts whatever unit the headers showed.
+    if (m_widgets.loadUnit->currentIndex() != LoadHeaderText::Volt) {
+        m_widgets.loadUnit->setCurrentIndex(LoadHeaderText::Volt);
+        m_units.applyLoadUnit(LoadHeaderText::Volt);
+    }
+    m_widgets.loadUnit->setEnabled(false);
+    m_widgets.mapMaximum->setEnabled(false);
+    m_widgets.mapButton->setText(m_texts.message("MapButtonEditingCaption"));
+    // The top boundary is 5 V by definition and stays locked.
+    const QColor cellBackground = colourOf(m_widgets.cell(0, 0), QPalette::Base);
+    for (int i = 0; i < m_state.columnCount - 1; ++i) {
+        m_widgets.headers[i]->setReadOnly(false);
+        setColour(m_widgets.headers[i], QPalette::Base, cellBackground);
+    }
+}
+
+void BreakpointEditor::finishLoadEditing() {
+    QStringList texts;
+    for (int i = 0; i < m_state.columnCount; ++i)
+        texts.append(m_widgets.headers[i]->text());
+    const BreakpointChecks::VoltAxis axis = BreakpointChecks::checkVolts(texts, m_form);
+    if (showFailure(axis.failure))
+        return;
+    enableAll();
+    m_widgets.rpmButton->setEnabled(true);
+    const QColor normalText = colourOf(m_widgets.rowLabels[0], QPalette::Text);
+    for (int i = 0; i < m_state.columnCount; ++i)
+        setColour(m_widgets.headers[i], QPalette::Text, normalText);
+    m_widgets.mapButton->setText(m_texts.message("MapButtonCaption"));
+    const QColor lockedBackground = colourOf(m_lockedCorner, QPalette::Window);
+    for (int i = 0; i < m_state.columnCount - 1; ++i) {
+        QLineEdit* header = m_widgets.headers[i];
+        header->setReadOnly(true);
+        setColour(header, QPalette::Base, lockedBackground);
+        header->setText(DecimalFormat::fixed(axis.volts[i], 2, m_form.decimalSeparator));
+        m_state.loadBreakpoints[i + 1] = axis.volts[i];
+    }
+    callHook(m_hooks.redrawGraph);
+    m_widgets.loadUnit->setEnabled(true);
+    m_units.fillColumnChooser();
+}
+
+bool BreakpointEditor::showFailure(const std::optional<CheckFailure>& failure) {
+    if (!failure)
+        return false;
+    m_dialogs.inform(failure->text(m_texts), failure->title(m_texts));
+    return true;
+}
+
+void BreakpointEditor::setEditingControlsEnabled(bool enabled) {
+    const int firstOpenRow = qMax(0, m_widgets.transparentCount->currentIndex());
+    for (int r = firstOpenRow; r < m_state.rowCount; ++r)
+        m_widgets.cutCombos[r]->setEnabled(enabled);
+    m_widgets.transparentCount->setEnabled(enabled);
+    m_widgets.resolution->setEnabled(enabled);
+    m_widgets.loadInputUsed->setEnabled(enabled && hasLoadAxis());
+    m_widgets.loadInputNotUsed->setEnabled(enabled && hasLoadAxis());
+    for (QPushButton* button : m_fileButtons)
+        button->setEnabled(enabled);
+    // Without the load input the tool works on the last column only; its chooser stays off.
+    m_widgets.columnChooser->setEnabled(enabled && m_state.loadInputUsed);
+    m_widgets.increaseColumn->setEnabled(enabled);
+    m_widgets.decreaseColumn->setEnabled(enabled);
+    const int last = m_state.columnCount - 1;
+    const int firstColumn = m_state.loadInputUsed && hasLoadAxis() ? 0 : last;
+    for (int r = firstOpenRow; r < m_state.rowCount; ++r)
+        for (int c = firstColumn; c <= last; ++c)
+            m_widgets.cell(r, c)->setEnabled(enabled);
+}

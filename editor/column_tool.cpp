@@ -1,0 +1,82 @@
+#include "editor/column_tool.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <utility>
+
+ColumnTool::ColumnTool(GridWidgets& widgets, GridState& state, const FormState& form,
+                       const LanguageTexts& texts, Dialogs& dialogs, const EditorHooks& hooks)
+    : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
+      m_hooks(hooks) {
+    watch(m_widgets.increaseColumn, ColumnCheck::Step::Increase);
+    watch(m_widgets.decreaseColumn, ColumnCheck::Step::Decrease);
+}
+
+// The button's own pressed signal comes after the press has gone down on it, so the
+// button looks pressed as usual; the filter tells a mouse press from the space key.
+void ColumnTool::watch(QPushButton* button, ColumnCheck::Step step) {
+    button->installEventFilter(this);
+    connect(button, &QPushButton::pressed, this, [this, step] {
+        if (std::exchange(m_leftButtonGoingDown, false))
+            press(step);
+    });
+}
+
+bool ColumnTool::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        m_leftButtonGoingDown = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        break;
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyPress:
+        m_leftButtonGoingDown = false;
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void ColumnTool::press(ColumnCheck::Step step) {
+    // A press that comes while the first one waits for a cell is ignored, not queued.
+    if (!m_form.documentReady || m_state.columnToolBusy)
+        return;
+    m_state.columnToolBusy = true;
+    const int column = m_widgets.columnChooser->currentIndex();
+    if (column >= 0 && column < m_state.columnCount && allRowsCanStep(column, step)) {
+        stepAllRows(column, step);
+        callHook(m_hooks.redrawGraph);
+    }
+    m_state.columnToolBusy = false;
+}
+
+bool ColumnTool::allRowsCanStep(int column, ColumnCheck::Step step) {
+    for (int r = 0; r < m_state.rowCount; ++r) {
+        const QLineEdit* cell = m_widgets.cell(r, column);
+        // A cell check still asking for its value fills the cell once answered.
+        while (cell->text().isEmpty())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (const auto refusal =
+                ColumnCheck::refusal(cell->text(), step, m_form.decimalSeparator)) {
+            m_dialogs.inform(refusal->text(m_texts), refusal->title(m_texts));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Without the load input every column of a row holds the same value, so all of them
+// take the step; each cell is stepped once whichever column is chosen.
+void ColumnTool::stepAllRows(int column, ColumnCheck::Step step) {
+    const int last = m_state.columnCount - 1;
+    for (int r = 0; r < m_state.rowCount; ++r)
+        for (int c = 0; c <= last; ++c)
+            if (c == column || (!m_state.loadInputUsed && c < last)) {
+                QLineEdit* cell = m_widgets.cell(r, c);
+                cell->setText(ColumnCheck::stepped(cell->text(), step, m_form.decimalSeparator));
+            }
+}
