@@ -16,7 +16,8 @@ class FieldChecksTest : public QObject {
     Q_OBJECT
 private slots:
     // Each row: the field, its text, the context, then either the failing entry with its
-    // inserted values or (entry empty) the text the field keeps.
+    // inserted values or (entry empty) the text the field keeps. The plain limits are
+    // driven through the panel; these are the rows the panel tests leave out.
     void firstFailingTestWins_data() {
         QTest::addColumn<SettingsField>("field");
         QTest::addColumn<QString>("text");
@@ -28,24 +29,15 @@ private slots:
 
         const auto in = SettingsField::InputChargeDwell;
         QTest::newRow("input dwell 15 of 4") << in << "15" << 4 << false << "." << "" << QStringList{"15"};
-        QTest::newRow("input dwell 60 of 4") << in << "60" << 4 << false << "." << "" << QStringList{"60"};
-        QTest::newRow("input dwell 61 of 4") << in << "61" << 4 << false << "." << "InputDwellMaxMessage" << QStringList{"60"};
-        QTest::newRow("input dwell 60 of 6") << in << "60" << 6 << false << "." << "InputDwellMaxMessage" << QStringList{"59"};
         QTest::newRow("input dwell 59 of 6") << in << "059" << 6 << false << "." << "" << QStringList{"059"};
-        QTest::newRow("input dwell 45 of 8") << in << "45" << 8 << false << "." << "InputDwellMaxMessage" << QStringList{"44"};
-        QTest::newRow("input dwell 14") << in << "14" << 4 << false << "." << "InputDwellMinMessage" << QStringList{};
         QTest::newRow("input dwell empty") << in << "" << 4 << false << "." << "InputDwellEmptyMessage" << QStringList{};
         QTest::newRow("input dwell decimal") << in << "20.5" << 4 << false << "." << "InputDwellWholeMessage" << QStringList{};
         QTest::newRow("input dwell negative") << in << "-20" << 4 << false << "." << "InputDwellWholeMessage" << QStringList{};
         QTest::newRow("input dwell beyond 16 bit") << in << "65551" << 4 << false << "." << "InputDwellMaxMessage" << QStringList{"60"};
 
         const auto sp = SettingsField::SparkTime;
-        QTest::newRow("spark 2") << sp << "2" << 4 << false << "." << "" << QStringList{"2.0"};
         QTest::newRow("spark 2 comma") << sp << "2" << 4 << false << "," << "" << QStringList{"2,0"};
-        QTest::newRow("spark 2.1") << sp << "2.1" << 4 << false << "." << "SparkMaxMessage" << QStringList{};
-        QTest::newRow("spark 0.5") << sp << "0.5" << 4 << false << "." << "" << QStringList{"0.5"};
         QTest::newRow("spark .5 comma") << sp << ",5" << 4 << false << "," << "" << QStringList{"0,5"};
-        QTest::newRow("spark 0.4") << sp << "0.4" << 4 << false << "." << "SparkMinMessage" << QStringList{"0.5"};
         QTest::newRow("spark 0,4 comma") << sp << "0,4" << 4 << false << "," << "SparkMinMessage" << QStringList{"0,5"};
         QTest::newRow("spark 1.24 to one decimal") << sp << "1.24" << 4 << false << "." << "" << QStringList{"1.2"};
         QTest::newRow("spark empty comma") << sp << "" << 4 << false << "," << "SparkEmptyMessage" << QStringList{"1,2"};
@@ -55,29 +47,20 @@ private slots:
         QTest::newRow("spark negative") << sp << "-1" << 4 << false << "." << "SparkMinMessage" << QStringList{"0.5"};
 
         const auto ch = SettingsField::ChargeTime;
-        QTest::newRow("charge 8") << ch << "8" << 4 << false << "." << "" << QStringList{"8.0"};
         QTest::newRow("charge 2 comma") << ch << "2" << 4 << false << "," << "" << QStringList{"2,0"};
-        QTest::newRow("charge 8.5") << ch << "8.5" << 4 << false << "." << "ChargeMaxMessage" << QStringList{};
         QTest::newRow("charge 1,5 comma") << ch << "1,5" << 4 << false << "," << "ChargeMinMessage" << QStringList{};
         QTest::newRow("charge empty") << ch << "" << 4 << false << "." << "ChargeEmptyMessage" << QStringList{};
         QTest::newRow("charge two separators") << ch << "5.0.1" << 4 << false << "." << "ChargeNumberMessage" << QStringList{};
         QTest::newRow("charge point in comma locale") << ch << "5.5" << 4 << false << "," << "ChargeCommaOnlyMessage" << QStringList{};
 
         const auto dw = SettingsField::DwellAngle;
-        QTest::newRow("dwell 89 of 4") << dw << "89" << 4 << false << "." << "" << QStringList{"89"};
-        QTest::newRow("dwell 90 of 4") << dw << "90" << 4 << false << "." << "DwellMaxMessage" << QStringList{"89"};
         QTest::newRow("dwell 45 of 8") << dw << "45" << 8 << false << "," << "DwellMaxMessage" << QStringList{"44"};
-        QTest::newRow("dwell 29") << dw << "29" << 4 << false << "." << "DwellMinMessage" << QStringList{};
-        QTest::newRow("dwell 30") << dw << "30" << 4 << false << "." << "" << QStringList{"30"};
-        QTest::newRow("dwell 45.5") << dw << "45.5" << 4 << false << "." << "DwellWholeMessage" << QStringList{};
         QTest::newRow("dwell empty") << dw << "" << 4 << false << "." << "DwellCorrEmptyMessage" << QStringList{};
         QTest::newRow("dwell doubling overflows 16 bit") << dw << "16384" << 2 << false << "." << "DwellMaxMessage" << QStringList{"179"};
         QTest::newRow("dwell huge") << dw << "99999999999999999999" << 2 << false << "." << "DwellMaxMessage" << QStringList{"179"};
 
-        QTest::newRow("correction 178.5") << dw << "178.5" << 2 << true << "." << "" << QStringList{"178.5"};
         QTest::newRow("correction 181,5 comma") << dw << "181,5" << 2 << true << "," << "" << QStringList{"181,5"};
         QTest::newRow("correction 180") << dw << "180" << 2 << true << "." << "" << QStringList{"180"};
-        QTest::newRow("correction 182") << dw << "182" << 2 << true << "." << "DwellCorrMaxMessage" << QStringList{"181.5"};
         QTest::newRow("correction 178 comma") << dw << "178" << 2 << true << "," << "DwellCorrMinMessage" << QStringList{"178,5"};
         QTest::newRow("correction 180,5 in point locale") << dw << "180,5" << 2 << true << "." << "DwellPointOnlyMessage" << QStringList{};
         QTest::newRow("correction 180.5 in comma locale") << dw << "180.5" << 2 << true << "," << "DwellCommaOnlyMessage" << QStringList{};
@@ -86,10 +69,6 @@ private slots:
 
         const auto rv = SettingsField::RevLimit;
         QTest::newRow("rev empty") << rv << "" << 4 << false << "." << "" << QStringList{""};
-        QTest::newRow("rev 599") << rv << "599" << 4 << false << "." << "RevLimitMinMessage" << QStringList{};
-        QTest::newRow("rev 600") << rv << "600" << 4 << false << "." << "" << QStringList{"600"};
-        QTest::newRow("rev 30000") << rv << "30000" << 4 << false << "." << "" << QStringList{"30000"};
-        QTest::newRow("rev 30001") << rv << "30001" << 4 << false << "." << "RevLimitMaxMessage" << QStringList{};
         QTest::newRow("rev beyond 32 bit") << rv << "99999999999" << 4 << false << "." << "RevLimitMaxMessage" << QStringList{};
         QTest::newRow("rev 4294967896 does not wrap") << rv << "4294967896" << 4 << false << "." << "RevLimitMaxMessage" << QStringList{};
         QTest::newRow("rev blank") << rv << " " << 4 << false << "." << "RevLimitWholeMessage" << QStringList{};
