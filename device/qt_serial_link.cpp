@@ -83,7 +83,7 @@ SerialResult QtSerialLink::write(const QByteArray& bytes) {
 // caller's progress follows the line, not the buffer.
 SerialResult QtSerialLink::drain() {
 #ifdef Q_OS_WIN
-    if (FlushFileBuffers(reinterpret_cast<HANDLE>(m_port.handle())))
+    if (FlushFileBuffers(m_port.handle()))
         return std::nullopt;
     return SerialError{kErrorBase + static_cast<int>(QSerialPort::WriteError),
                        QStringLiteral("Flushing the port failed (%1)").arg(GetLastError())};
