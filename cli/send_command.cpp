@@ -1,0 +1,66 @@
+#include "cli/cli_command.h"
+#include "cli/cli_document.h"
+#include "cli/serial_arguments.h"
+#include "cli/stderr_dialogs.h"
+#include "cli/stderr_progress.h"
+#include "core/language_texts.h"
+#include "device/frame_build.h"
+#include "device/qt_serial_link.h"
+#include "device/real_clock.h"
+#include "device/upload_sequence.h"
+
+#include <QEventLoop>
+
+namespace {
+
+int exitCodeOf(UploadSequence::Outcome outcome) {
+    switch (outcome) {
+    case UploadSequence::Outcome::Sent: return kExitOk;
+    case UploadSequence::Outcome::Refused: return kExitFrameRefused;
+    case UploadSequence::Outcome::Failed: return kExitSerialError;
+    }
+    return kExitSerialError;
+}
+
+int runSend(const QStringList& arguments, CliContext& context) {
+    const std::optional<SerialArguments> args = parseSerialArguments(arguments);
+    if (!args || args->positional.size() != 1) {
+        context.err << CliCommands::usage();
+        return kExitUsage;
+    }
+    const std::optional<MapDocument> document = CliDocument::load(args->positional[0], context);
+    if (!document)
+        return kExitWrongFile;
+
+    LanguageTexts texts;
+    StderrDialogs dialogs;
+    StderrProgress progress(texts);
+    QtSerialLink link;
+    RealClock clock;
+    UploadSequence upload(link, clock, progress, dialogs, texts);
+    int exitCode = kExitSerialError;
+    QEventLoop loop;
+    QObject::connect(&upload, &UploadSequence::finished, &loop,
+                     [&](UploadSequence::Outcome outcome) {
+                         exitCode = exitCodeOf(outcome);
+                         loop.quit();
+                     });
+    upload.start(args->portName, buildFrame(*document, context.decimalSeparator));
+    // A refused frame or a missing port ends the upload before the loop starts.
+    if (upload.isRunning())
+        loop.exec();
+    return exitCode;
+}
+
+const CliRegistration registration({
+    QStringLiteral("send"),
+    QStringLiteral("FILE.klv --port NAME"),
+    QStringLiteral("Sends the map to the controller with a progress bar on standard error.\n"
+                   "NAME is a list item (\"Com3\") or the system's name (\"COM3\",\n"
+                   "\"/dev/ttyUSB0\"). Exit 4 on a serial error."),
+    40,
+    -1,
+    &runSend,
+});
+
+} // namespace
