@@ -25,6 +25,7 @@ private slots:
     void bytesReachTheFarEnd();
     void missingPortIsError8002();
     void notASerialDevice();
+    void busyPortIsAnError();
     void deadLineIsAnErrorNotAHang();
     void writeWithoutOpenFails();
 };
@@ -71,6 +72,21 @@ void TestQtSerialLink::notASerialDevice() {
     QVERIFY(error->number != 8002);
     QVERIFY(!error->description.isEmpty());
     link.close();
+}
+
+void TestQtSerialLink::busyPortIsAnError() {
+    PtyPair pair;
+    QVERIFY(pair.isReady());
+    QtSerialLink first;
+    first.configure(pair.near(), LineSettings{});
+    QVERIFY(!first.open().has_value());
+    QtSerialLink second;
+    second.configure(pair.near(), LineSettings{});
+    const SerialResult error = second.open();
+    QVERIFY(error.has_value());
+    QVERIFY(error->number != 8002);
+    // The first holder is not disturbed by the refused second one.
+    QVERIFY(!first.write(QByteArray("\x01\xFF\xFF", 3)).has_value());
 }
 
 void TestQtSerialLink::deadLineIsAnErrorNotAHang() {
