@@ -27,7 +27,6 @@ private slots:
     void notASerialDevice();
     void busyPortIsAnError();
     void deadLineIsAnErrorNotAHang();
-    void writeWithoutOpenFails();
 };
 
 void TestQtSerialLink::init() {
@@ -102,13 +101,6 @@ void TestQtSerialLink::deadLineIsAnErrorNotAHang() {
     QVERIFY(error.has_value());
     QVERIFY(!error->description.isEmpty());
     link.close();
-}
-
-void TestQtSerialLink::writeWithoutOpenFails() {
-    QtSerialLink link;
-    link.configure(QStringLiteral("/dev/null"), LineSettings{});
-    QVERIFY(link.write(QByteArray("\x01\xFF\xFF", 3)).has_value());
-    QVERIFY(link.setBreak(true).has_value());
 }
 
 QTEST_GUILESS_MAIN(TestQtSerialLink)

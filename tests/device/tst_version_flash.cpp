@@ -63,10 +63,6 @@ void TestVersionFlash::errors_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("port missing") << "open" << SerialError{8002, "No such file or directory"}
                                   << "The selected 'Com Port' does not exist! Choose another one!";
-    QTest::newRow("port busy") << "open" << SerialError{8005, "Permission denied"}
-                               << "[ERROR: Serial Port]: 'Permission denied.' Error Code: 8005";
-    QTest::newRow("break refused") << "break on" << SerialError{8015, "Break failed"}
-                                   << "[ERROR: Serial Port]: 'Break failed.' Error Code: 8015";
     QTest::newRow("break not cleared") << "break off" << SerialError{8021, "Device removed"}
                                        << "[ERROR: Serial Port]: 'Device removed.' Error Code: 8021";
 }

@@ -151,8 +151,6 @@ void TestSerial::failures_data() {
         << missing;
     QTest::newRow("not a map file") << QStringList{"send", "@map", "--port", "/dev/null"}
                                     << QByteArray("hello\n") << 2 << "Wrong File!";
-    QTest::newRow("no such file") << QStringList{"send", "/nonexistent.klv", "--port", "/dev/null"}
-                                  << QByteArray() << 2 << "Wrong File!";
     QTest::newRow("port not a serial device")
         << QStringList{"send", "@map", "--port", "@map"} << QByteArray() << 4
         << "[ERROR: Serial Port]: '";
