@@ -71,6 +71,15 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
         return m_handlers.keyDown(
             field, virtualKeyCode(key->key(), key->modifiers() & Qt::KeypadModifier));
     }
+    case QEvent::FocusIn: {
+        // Reaching a field with Tab enters it as a click does, so its value is checked
+        // when it is left like that of any other entered field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
+            m_handlers.clicked)
+            m_handlers.clicked(field);
+        return false;
+    }
     case QEvent::FocusOut: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&

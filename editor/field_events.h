@@ -6,7 +6,7 @@
 class QLineEdit;
 
 // Turns the Qt events of text fields into the three the editor reacts to: a click
-// (mouse button released over the field), a key going down (with its Windows virtual-key
+// (mouse button released over the field, or the field reached with Tab), a key going down (with its Windows virtual-key
 // code, which the trace log records), and a real loss of the focus. Focus that leaves
 // only because another window (a message or input box) became active is no loss: the
 // field keeps its focus when that window closes.

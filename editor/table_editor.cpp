@@ -22,6 +22,8 @@ TableEditor::TableEditor(QWidget* root, FormState& form, const LanguageTexts& te
 
 void TableEditor::wireChoices() {
     GridWidgets& w = m_widgets;
+    // The resolution list accepts typing, but only its five shapes are choices.
+    w.resolution->setInsertPolicy(QComboBox::NoInsert);
     connect(w.resolution, &QComboBox::activated, this,
             [this](int index) { m_grid.onResolutionChosen(index); });
     connect(w.transparentCount, &QComboBox::activated, this,

@@ -183,6 +183,22 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f.cell(3, 1));
     }
 
+    void tabEntersTheCellItReaches() {
+        EditorFixture f;
+        QVERIFY(f.activate());
+        clickCell(f.cell(5, 0));
+        // Four focus losses would use up the checks of a cell that was never entered.
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.cell(5, 4));
+        QCOMPARE(f.editor->state().currentCell, (GridCell{5, 4}));
+        f.cell(5, 4)->setText("abc");
+        f.dialogs.answerInput("4");
+        QTest::keyClick(f.cell(5, 4), Qt::Key_Tab);
+        QCOMPARE(f.cell(5, 4)->text(), QStringLiteral("4.0"));
+        QCOMPARE(f.dialogs.calls().size(), 1);
+    }
+
     void clickingTheCurrentCellOnlySelects() {
         EditorFixture f;
         QVERIFY(f.activate());

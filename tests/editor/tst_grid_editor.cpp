@@ -104,6 +104,19 @@ private slots:
         QCOMPARE(f.redraws, 0);
     }
 
+    void typingIntoTheResolutionListAddsNoShape() {
+        EditorFixture f;
+        QVERIFY(f.activate());
+        auto* list = f.named<QComboBox>("Combo6");
+        list->setFocus();
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), "99 x 9");
+        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        QCOMPARE(list->count(), 5);
+        QCOMPARE(f.editor->state().rowCount, 40);
+        QCOMPARE(f.redraws, 0);
+    }
+
     void transparentRowsAreClosed_data() {
         QTest::addColumn<bool>("loadInputUsed");
         QTest::newRow("load input used") << true;
