@@ -2,12 +2,23 @@
 
 #include "core/dialogs.h"
 #include "core/find_widget.h"
+#include "core/separators.h"
 #include "core/twips.h"
+#include "core/widget_texts.h"
+#include "editor/table_editor.h"
+#include "graph/graph_panel.h"
+#include "settings/settings_panel.h"
+#include "storage/settings_file.h"
 #include "ui/clickable_picture.h"
 #include "ui/language_switch.h"
 #include "ui/main_form.h"
+#include "ui/map_file_actions.h"
+#include "ui/serial_actions.h"
 
+#include <QCloseEvent>
 #include <QDesktopServices>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QUrl>
 
@@ -22,71 +33,177 @@ QString languageCode(Language language) {
 
 } // namespace
 
-MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_form(new QWidget(this)) {
+MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* parent)
+    : QMainWindow(parent), m_dialogs(dialogs), m_settingsPath(settingsPath),
+      m_form(new QWidget(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kBaseTitle));
     buildMainForm(m_form);
     setCentralWidget(m_form);
     setFixedSize(Twips::toPixels(15300), Twips::toPixels(11325));
-    wirePanels();
-    chooseLanguage(Language::English);
-    findNamed<QRadioButton>(m_form, QStringLiteral("Option5"))->setChecked(true);
-    showSelectedGraph();
+    createPanels();
+    wireButtons();
+    startUp();
 }
 
 MainWindow::~MainWindow() = default;
 
 // The one place where the panels' controllers are made and connected to each other.
-void MainWindow::wirePanels() {
-    auto* hungarian = findNamed<ClickablePicture>(m_form, QStringLiteral("Picture3"));
-    auto* english = findNamed<ClickablePicture>(m_form, QStringLiteral("Picture4"));
-    auto* logo = findNamed<ClickablePicture>(m_form, QStringLiteral("Picture2"));
-    connect(hungarian, &ClickablePicture::clicked, this,
-            [this] { chooseLanguage(Language::Hungarian); });
-    connect(english, &ClickablePicture::clicked, this,
-            [this] { chooseLanguage(Language::English); });
-    connect(logo, &ClickablePicture::clicked, this, &MainWindow::openHomePage);
+void MainWindow::createPanels() {
+    m_graphs = std::make_unique<GraphPanel>(m_form, m_state);
+    m_settings = new SettingsPanel(m_form, m_state, m_texts, m_dialogs, this);
 
-    for (const char* option : {"Option5", "Option6"})
-        connect(findNamed<QRadioButton>(m_form, QLatin1String(option)), &QRadioButton::toggled,
-                this, &MainWindow::showSelectedGraph);
+    EditorHooks hooks;
+    hooks.redrawGraph = [this] { redrawGraph(); };
+    hooks.updateGraphCell = [this](int row, int column, double) {
+        m_graphs->updateCell(row, column, collectDocument());
+    };
+    hooks.setCriticalRpm = [this] { m_settings->setCriticalRpm(); };
+    hooks.applyLoadedSettingsModes = [this] { m_settings->applyLoadedModes(); };
+    hooks.applyLoadedInputDwellMode = [this] { m_settings->applyLoadedInputDwellMode(); };
+    m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs, hooks);
+
+    m_serial = new SerialActions(this, m_dialogs, m_texts);
+    m_files = std::make_unique<MapFileActions>(
+        m_dialogs, m_texts, m_state,
+        MapFileActions::Hooks{[this] { return collectDocument(); },
+                              [this](const MapDocument& doc) { applyLoadedDocument(doc); },
+                              [this](const QString& path) { showFilePath(path); }});
+}
+
+void MainWindow::wireButtons() {
+    auto button = [this](const char* name) { return findNamed<QPushButton>(m_form, QLatin1String(name)); };
+    connect(button("Command1"), &QPushButton::clicked, this, [this] {
+        m_serial->send(collectDocument(), m_state.decimalSeparator, m_settings->portNumber());
+    });
+    connect(button("Command2"), &QPushButton::clicked, this, [this] { m_files->save(); });
+    connect(button("Command3"), &QPushButton::clicked, this, [this] { m_files->load(); });
+    connect(button("Command4"), &QPushButton::clicked, this,
+            [this] { m_serial->flashVersion(m_settings->portNumber()); });
+
+    auto picture = [this](const char* name) {
+        return findNamed<ClickablePicture>(m_form, QLatin1String(name));
+    };
+    connect(picture("Picture3"), &ClickablePicture::clicked, this,
+            [this] { chooseLanguage(Language::Hungarian); });
+    connect(picture("Picture4"), &ClickablePicture::clicked, this,
+            [this] { chooseLanguage(Language::English); });
+    connect(picture("Picture2"), &ClickablePicture::clicked, this, &MainWindow::openHomePage);
+
+    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option5")), &QRadioButton::toggled,
+            this, [this](bool on) {
+                if (on)
+                    m_graphs->select2D(collectDocument());
+            });
+    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option6")), &QRadioButton::toggled,
+            this, [this](bool on) {
+                if (on)
+                    m_graphs->select3D(collectDocument());
+            });
+}
+
+// In this order: settings file, separators, settings defaults, grid, graphs, ready, 2D.
+void MainWindow::startUp() {
+    m_state.documentReady = false;
+    readSettingsFile();
+    const Separators separators = separatorsFor(QLocale());
+    m_state.decimalSeparator = separators.decimal;
+    m_state.otherSeparator = separators.other;
+
+    const MapDocument defaults = MapDocument::startupDefaults(m_state.decimalSeparator);
+    m_settings->applyDocument(defaults);
+    m_settings->applyLoadedModes();
+    m_table->buildGrid();
+    m_table->applyDocument(defaults);
+    m_table->applyResolution();
+
+    m_state.documentReady = true;
+    auto* twoD = findNamed<QRadioButton>(m_form, QStringLiteral("Option5"));
+    if (twoD->isChecked())
+        m_graphs->select2D(collectDocument());
+    else
+        twoD->setChecked(true);
+}
+
+void MainWindow::readSettingsFile() {
+    const std::optional<AppSettings> settings = ::readSettingsFile(m_settingsPath);
+    m_settings->setPortNumber(settings ? settings->portNumber : 1);
+    const bool hungarian = settings && settings->uiLanguage == QLatin1String("hun");
+    chooseLanguage(hungarian ? Language::Hungarian : Language::English);
+}
+
+// A settings file that cannot be written is not worth a message at shutdown: the next
+// start simply uses the defaults.
+void MainWindow::writeSettingsFile() const {
+    ::writeSettingsFile(m_settingsPath, {m_settings->portNumber(), m_uiLanguage});
+}
+
+void MainWindow::openCommandLineMap(const QString& argument) {
+    m_files->loadFromCommandLine(argument);
 }
 
 void MainWindow::chooseLanguage(Language language) {
     const QString code = languageCode(language);
     if (m_uiLanguage == code)
         return;
-    applyLanguageTexts(language);
+    if (language == Language::Hungarian)
+        ApplyHungarianTexts(m_form, m_texts);
+    else
+        ApplyEnglishTexts(m_form, m_texts);
+    m_graphs->setAxisTitles(graphAxisTitles(language));
     m_uiLanguage = code;
     findNamed<ClickablePicture>(m_form, QStringLiteral("Picture3"))
         ->setBorder(language == Language::Hungarian);
     findNamed<ClickablePicture>(m_form, QStringLiteral("Picture4"))
         ->setBorder(language == Language::English);
-    if (m_refreshSparkPowerLimit)
-        m_refreshSparkPowerLimit();
+    m_settings->setCriticalRpm();
 }
 
-void MainWindow::applyLanguageTexts(Language language) {
-    if (language == Language::Hungarian)
-        ApplyHungarianTexts(m_form, m_texts);
-    else
-        ApplyEnglishTexts(m_form, m_texts);
+MapDocument MainWindow::collectDocument() const {
+    MapDocument document;
+    m_table->collectInto(document);
+    m_settings->collectInto(document);
+    // Documents and map files hold the note's line breaks as CR LF.
+    document.note = findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13"))
+                        ->toPlainText()
+                        .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return document;
 }
 
-void MainWindow::setSparkPowerLimitRefresh(std::function<void()> refresh) {
-    m_refreshSparkPowerLimit = std::move(refresh);
+// The whole document is written while the change handlers sleep; the grid is laid out
+// twice, as a load always has been, and the shown graph is redrawn.
+void MainWindow::applyLoadedDocument(const MapDocument& document) {
+    m_state.documentReady = false;
+    m_table->applyDocument(document);
+    m_settings->applyDocument(document);
+    QString note = document.note;
+    findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13"))
+        ->setPlainText(note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    m_table->applyLoadedLayout();
+    m_table->applyLoadedLayout();
+    m_state.documentReady = true;
+    redrawGraph();
 }
+
+void MainWindow::redrawGraph() { m_graphs->redraw(collectDocument()); }
 
 void MainWindow::showFilePath(const QString& path) {
     setWindowTitle(path.isEmpty() ? QLatin1String(kBaseTitle)
                                   : QLatin1String(kBaseTitle) + QLatin1String("  ") + path);
 }
 
-void MainWindow::showSelectedGraph() {
-    const bool twoD = findNamed<QRadioButton>(m_form, QStringLiteral("Option5"))->isChecked();
-    findNamed<QWidget>(m_form, QStringLiteral("Frame18"))->setVisible(twoD);
-    findNamed<QWidget>(m_form, QStringLiteral("Frame7"))->setVisible(!twoD);
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const Dialogs::Answer answer = m_dialogs.message(
+        m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"), Dialogs::Buttons::YesNo,
+        Dialogs::Icon::Question, Dialogs::Answer::Yes);
+    if (answer == Dialogs::Answer::Yes) {
+        // A save that failed (full disk, protected folder) offers the choice again, so
+        // the map is not lost by closing; cancelling the dialog ends the attempt.
+        while (m_files->save() == MapFileActions::SaveResult::Failed) {
+        }
+    }
+    writeSettingsFile();
+    event->accept();
 }
 
 // A browser that cannot be started is not worth a message: the user can type the address.

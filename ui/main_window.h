@@ -2,23 +2,35 @@
 
 #include "core/form_state.h"
 #include "core/language_texts.h"
+#include "core/map_document.h"
 
 #include <QMainWindow>
-#include <functional>
+#include <memory>
 
 class Dialogs;
+class GraphPanel;
+class MapFileActions;
+class SerialActions;
+class SettingsPanel;
+class TableEditor;
 
-// The main window: builds the design form, holds the state the panels share, and wires
-// the panels' controllers together. The panels' own logic lives in their controllers.
+// The main window: builds the design form, holds the state the panels share, makes the
+// panels' controllers and wires them together. The panels' own logic lives in them.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    // Starts up completely: settings file, separators, defaults, grid, graphs.
+    MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // The map file named on the command line, loaded after start-up.
+    void openCommandLineMap(const QString& argument);
 
     QWidget* form() const { return m_form; }
     FormState& formState() { return m_state; }
     LanguageTexts& texts() { return m_texts; }
+    SerialActions& serialActions() { return *m_serial; }
+    const GraphPanel& graphs() const { return *m_graphs; }
 
     // "hun" or "eng"; empty only until the first language has been chosen.
     const QString& uiLanguage() const { return m_uiLanguage; }
@@ -27,23 +39,35 @@ public:
     // applied, its flag gets the border and the spark power limit read-out is refreshed.
     void chooseLanguage(Language language);
 
-    // The settings panel recomputes its read-out through this, as its caption is language
-    // dependent.
-    void setSparkPowerLimitRefresh(std::function<void()> refresh);
+    // The two bridges between the widgets and a whole document.
+    MapDocument collectDocument() const;
+    void applyLoadedDocument(const MapDocument& document);
 
     // "KELVOR-310", followed by two spaces and the map file's path once there is one.
     void showFilePath(const QString& path);
 
+protected:
+    // Every close asks whether to save the map, then writes the settings file.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
-    void wirePanels();
-    void applyLanguageTexts(Language language);
-    void showSelectedGraph();
+    void createPanels();
+    void wireButtons();
+    void startUp();
+    void readSettingsFile();
+    void writeSettingsFile() const;
+    void redrawGraph();
     void openHomePage();
 
     Dialogs& m_dialogs;
+    QString m_settingsPath;
     FormState m_state;
     LanguageTexts m_texts;
     QWidget* m_form;
     QString m_uiLanguage;
-    std::function<void()> m_refreshSparkPowerLimit;
+    std::unique_ptr<GraphPanel> m_graphs;
+    SettingsPanel* m_settings = nullptr;
+    TableEditor* m_table = nullptr;
+    SerialActions* m_serial = nullptr;
+    std::unique_ptr<MapFileActions> m_files;
 };

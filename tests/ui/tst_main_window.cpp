@@ -37,6 +37,8 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
     ScriptedDialogs m_dialogs;
+    QTemporaryDir m_dir;
+    const QString m_settingsPath = m_dir.filePath("kelvor-310.ini");
 
     void clickFlag(MainWindow& window, const QString& language) {
         const char* flag = language == "hun" ? "Picture3" : "Picture4";
@@ -47,7 +49,7 @@ private slots:
     void initTestCase() { Twips::setLogicalDpi(96); }
 
     void windowFrame() {
-        MainWindow window(m_dialogs);
+        MainWindow window(m_dialogs, m_settingsPath);
         QCOMPARE(window.objectName(), QStringLiteral("Form1"));
         QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310"));
         QCOMPARE(window.minimumSize(), QSize(1020, 755));
@@ -65,14 +67,14 @@ private slots:
     void titleShowsFilePath() {
         QFETCH(QString, path);
         QFETCH(QString, title);
-        MainWindow window(m_dialogs);
+        MainWindow window(m_dialogs, m_settingsPath);
         window.showFilePath("/before.klv");
         window.showFilePath(path);
         QCOMPARE(window.windowTitle(), title);
     }
 
     void startsInEnglishWithTheEnglishFlagMarked() {
-        MainWindow window(m_dialogs);
+        MainWindow window(m_dialogs, m_settingsPath);
         QCOMPARE(window.uiLanguage(), QStringLiteral("eng"));
         QVERIFY(findNamed<ClickablePicture>(window.form(), "Picture4")->hasBorder());
         QVERIFY(!findNamed<ClickablePicture>(window.form(), "Picture3")->hasBorder());
@@ -101,15 +103,20 @@ private slots:
         QFETCH(int, refreshes);
         QFETCH(QString, sendCaption);
         QFETCH(QString, exitQuestion);
-        MainWindow window(m_dialogs);
-        int refreshed = 0;
-        window.setSparkPowerLimitRefresh([&] { ++refreshed; });
-        // A text the language routines would overwrite shows whether they ran.
+        MainWindow window(m_dialogs, m_settingsPath);
+        // Texts the language routines and the read-out refresh would overwrite show
+        // whether they ran.
         findNamed<QPushButton>(window.form(), "Command1")->setText("marker");
+        auto* limit = findNamed<QLabel>(window.form(), "Label11");
+        limit->setText("marker");
         for (const QString& flag : clicks)
             clickFlag(window, flag);
         QCOMPARE(window.uiLanguage(), language);
-        QCOMPARE(refreshed, refreshes);
+        if (refreshes == 0)
+            QCOMPARE(limit->text(), QStringLiteral("marker"));
+        else
+            QVERIFY(limit->text().startsWith(language == "hun" ? "Szikrateljesítmény határ(RPM): "
+                                                               : "Spark Power Limit(RPM): "));
         QCOMPARE(findNamed<QPushButton>(window.form(), "Command1")->text(), sendCaption);
         QCOMPARE(window.texts().message("ExitQuestion"), exitQuestion);
         QCOMPARE(findNamed<ClickablePicture>(window.form(), "Picture3")->hasBorder(), language == "hun");
@@ -117,7 +124,7 @@ private slots:
     }
 
     void graphChoiceShowsOnePanel() {
-        MainWindow window(m_dialogs);
+        MainWindow window(m_dialogs, m_settingsPath);
         auto* twoD = findNamed<QWidget>(window.form(), "Frame18");
         auto* threeD = findNamed<QWidget>(window.form(), "Frame7");
         QVERIFY(findNamed<QRadioButton>(window.form(), "Option5")->isChecked());
@@ -131,7 +138,7 @@ private slots:
     void logoOpensTheHomePage() {
         UrlCatcher browser;
         QDesktopServices::setUrlHandler("https", &browser, "open");
-        MainWindow window(m_dialogs);
+        MainWindow window(m_dialogs, m_settingsPath);
         QTest::mouseClick(findNamed<QWidget>(window.form(), "Picture2"), Qt::LeftButton);
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(browser.opened.size(), 1);
@@ -141,7 +148,7 @@ private slots:
     void noHungarianDesignCaptionInEnglish() {
         QWidget design;
         buildMainForm(&design);
-        MainWindow window(m_dialogs);
+        MainWindow window(m_dialogs, m_settingsPath);
         clickFlag(window, "hun");
         clickFlag(window, "eng");
         QStringList left;
@@ -164,7 +171,7 @@ private slots:
     }
 
     void captionsFitInBothLanguages() {
-        MainWindow window(m_dialogs);
+        MainWindow window(m_dialogs, m_settingsPath);
         for (const char* language : {"hun", "eng"}) {
             clickFlag(window, language);
             const QStringList clipped = clippedCaptions(window.form());

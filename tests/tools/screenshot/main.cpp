@@ -5,6 +5,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
@@ -17,7 +18,8 @@ int main(int argc, char* argv[]) {
     Twips::setLogicalDpi(96);
     // Any dialog here is a fault: the scripted double stops the program at once.
     ScriptedDialogs dialogs;
-    MainWindow window(dialogs);
+    QTemporaryDir settingsDir;
+    MainWindow window(dialogs, settingsDir.filePath("kelvor-310.ini"));
     window.chooseLanguage(args[1] == "hun" ? Language::Hungarian : Language::English);
     window.show();
     app.processEvents();
