@@ -85,6 +85,7 @@ void GridEditor::buildGrid() {
     setScrollRange();
 
     m_widgets.createRows();
+    (m_state.loadInputUsed ? m_widgets.loadInputUsed : m_widgets.loadInputNotUsed)->setChecked(true);
     DefaultRpmBreakpoints(m_state.rpmBreakpoints, m_state.rowCount);
     DefaultLoadBreakpoints(m_state.loadBreakpoints, m_state.columnCount);
     setDefaultCells();

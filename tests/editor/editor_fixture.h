@@ -64,7 +64,6 @@ struct EditorFixture {
         editor = std::make_unique<TableEditor>(&window, form, texts, dialogs, hooks);
         editor->buildGrid();
         editor->applyResolution();
-        named<QRadioButton>("Option1")->setChecked(true);
         form.documentReady = true;
     }
 

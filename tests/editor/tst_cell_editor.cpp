@@ -32,12 +32,6 @@ private slots:
             QTest::addRow("above largest %s", qPrintable(sep))
                 << sep << n("63#51") << QStringList{n("12#34")}
                 << QStringList{n("Maximal value is 63#5 degree! Type again:")} << n("12#3");
-            QTest::addRow("below smallest %s", qPrintable(sep))
-                << sep << n("0#4") << QStringList{"7"}
-                << QStringList{n("Minimal value is 0#5 degree! Type again:")} << n("7#0");
-            QTest::addRow("not a number %s", qPrintable(sep))
-                << sep << "1-2" << QStringList{n("1#25")}
-                << QStringList{"Only number is accepted! Type again:"} << n("1#3");
             QTest::addRow("other separator %s", qPrintable(sep))
                 << sep << "12" + other + "5" << QStringList{n("12#5")}
                 << QStringList{wrongSeparator} << n("12#5");
