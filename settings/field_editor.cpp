@@ -40,6 +40,13 @@ void FieldEditor::check(QLineEdit* edit) {
     emit accepted(field);
 }
 
+// Focus that goes to another window (an input box among them) or to the field's own
+// context menu, and comes back from there, neither leaves nor enters the field.
+bool FieldEditor::movesBetweenFields(const QEvent* focusEvent) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(focusEvent)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 bool FieldEditor::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (!edit || !m_fields.contains(edit))
@@ -48,16 +55,13 @@ bool FieldEditor::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
         // Entering by keyboard remembers the text too, so Escape never brings back the
         // text of another field.
-        m_state.entryText = edit->text();
+        if (movesBetweenFields(event))
+            m_state.entryText = edit->text();
         return false;
-    case QEvent::FocusOut: {
-        // Losing the focus to another window (an input box among them) or to the
-        // field's own context menu is not leaving the field.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+    case QEvent::FocusOut:
+        if (movesBetweenFields(event))
             check(edit);
         return false;
-    }
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
             return false;

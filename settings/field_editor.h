@@ -36,6 +36,8 @@ class FieldEditor : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    static bool movesBetweenFields(const QEvent* focusEvent);
+
     FormState& m_state;
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;

@@ -269,6 +269,20 @@ private slots:
         QCOMPARE(spark->text(), local("1.2"));
     }
 
+    // Another window taking the focus and giving it back is neither leaving nor entering.
+    void switchingWindowsNeitherChecksNorForgets() {
+        QLineEdit* spark = field("Text15");
+        QTest::mouseClick(spark, Qt::LeftButton);
+        QTest::keyClicks(spark, QStringLiteral("77"));
+        QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(spark, &out);
+        QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(spark, &in);
+        QVERIFY(m_dialogs.calls().isEmpty());
+        QTest::keyClick(spark, Qt::Key_Escape);
+        QCOMPARE(spark->text(), local("1.2"));
+    }
+
     void escapeNeverBringsBackAnotherFieldsText() {
         QTest::mouseClick(field("Text15"), Qt::LeftButton);
         QLineEdit* revLimit = field("Text17");
