@@ -19,8 +19,6 @@ LoadUnitEditor::LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState
     m_events->watch(m_widgets.mapMaximum);
 }
 
-LoadUnitEditor::~LoadUnitEditor() = default;
-
 double LoadUnitEditor::mapMaximumValue() const {
     return DecimalFormat::toDouble(m_widgets.mapMaximum->text(), m_form.decimalSeparator);
 }

@@ -15,7 +15,6 @@ class LoadUnitEditor {
 public:
     LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState& form,
                    const LanguageTexts& texts, Dialogs& dialogs);
-    ~LoadUnitEditor();
 
     // Headers, MAP field and chooser for a unit; the bar unit starts from 1.0 bar.
     void applyLoadUnit(int unit);
