@@ -189,7 +189,12 @@ QWidget* create(const DesignItem& item, QWidget* parent) {
     const QString text = QString::fromUtf8(item.text);
     switch (item.kind) {
     case Kind::Panel: return new QGroupBox(text, parent);
-    case Kind::Area: return new QWidget(parent);
+    case Kind::Area: {
+        // Opaque, so that the rows cover the frame line and caption of their panel.
+        auto* area = new QWidget(parent);
+        area->setAutoFillBackground(true);
+        return area;
+    }
     case Kind::Label: {
         auto* label = new QLabel(text, parent);
         label->setAlignment(item.align);

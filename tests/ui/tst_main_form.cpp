@@ -223,6 +223,20 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String(", "))));
     }
 
+    void rowAreaHidesItsPanelsFrame() {
+        auto* rows = findNamed<QWidget>(&m_form, "Picture1");
+        rows->resize(rows->width(), 2000); // as tall as the largest table
+        const QImage shown = findNamed<QWidget>(&m_form, "Frame1")->grab().toImage();
+        const QColor background = rows->palette().color(QPalette::Window);
+        // Below row 0 the frame's left, right and bottom lines would show.
+        for (int x = 0; x < shown.width(); ++x)
+            QCOMPARE(shown.pixelColor(x, shown.height() - 1), background);
+        for (int y = 30; y < shown.height(); ++y) {
+            QCOMPARE(shown.pixelColor(0, y), background);
+            QCOMPARE(shown.pixelColor(shown.width() - 1, y), background);
+        }
+    }
+
     void graphPanelsAreBlack() {
         for (const char* name : {"Frame18", "Frame7"}) {
             QWidget* panel = findNamed<QWidget>(&m_form, name);
