@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 #include "cli/cli_document.h"
+#include "core/load_header_text.h"
 #include "core/number_rules.h"
 
 namespace {
@@ -22,17 +23,11 @@ QString pick(const QStringList& list, int index) {
 
 // The column header in the file's load unit, as the window's headers show it.
 QString loadHeader(const MapDocument& doc, int column, const QString& sep) {
-    const double volts = doc.loadBreakpoints[column + 1];
-    switch (doc.loadUnit) {
-    case 0:
-        return formatFixed(volts, 2, sep);
-    case 1:
-        return formatFixed(volts / 5 * 100, 0, sep) + QLatin1Char('%');
-    default: {
-        const std::optional<double> maximum = textToDouble(doc.mapMaxPressure, sep);
-        return maximum ? formatFixed(*maximum * volts / 5, 2, sep) : QStringLiteral("?");
-    }
-    }
+    const std::optional<double> maximum = textToDouble(doc.mapMaxPressure, sep);
+    if (doc.loadUnit == LoadHeaderText::Bar && !maximum)
+        return QStringLiteral("?");
+    return LoadHeaderText::text(doc.loadUnit, doc.loadBreakpoints[column + 1],
+                                maximum.value_or(0.0), sep);
 }
 
 void showSettings(const MapDocument& doc, QTextStream& out) {

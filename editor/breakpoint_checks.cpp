@@ -1,7 +1,7 @@
 #include "editor/breakpoint_checks.h"
 
 #include "core/numeric_text.h"
-#include "editor/decimal_format.h"
+#include "core/decimal_format.h"
 
 #include <limits>
 

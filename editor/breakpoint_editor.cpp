@@ -2,8 +2,8 @@
 
 #include "core/find_widget.h"
 #include "editor/breakpoint_checks.h"
-#include "editor/decimal_format.h"
-#include "editor/load_header_text.h"
+#include "core/decimal_format.h"
+#include "core/load_header_text.h"
 #include "editor/load_unit_editor.h"
 
 #include <QComboBox>

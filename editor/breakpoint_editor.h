@@ -3,7 +3,7 @@
 #include "core/dialogs.h"
 #include "core/form_state.h"
 #include "core/language_texts.h"
-#include "editor/check_failure.h"
+#include "core/check_failure.h"
 #include "editor/editor_hooks.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"

@@ -2,7 +2,7 @@
 
 #include "core/trace_log.h"
 #include "editor/cell_value_check.h"
-#include "editor/decimal_format.h"
+#include "core/decimal_format.h"
 #include "editor/field_events.h"
 
 #include <QLineEdit>

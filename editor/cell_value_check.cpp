@@ -1,7 +1,7 @@
 #include "editor/cell_value_check.h"
 
 #include "core/numeric_text.h"
-#include "editor/decimal_format.h"
+#include "core/decimal_format.h"
 
 std::optional<CheckFailure> CellValueCheck::firstFailure(const QString& text,
                                                           const FormState& form) {

@@ -2,7 +2,7 @@
 
 #include "core/number_rules.h"
 #include "editor/cell_value_check.h"
-#include "editor/decimal_format.h"
+#include "core/decimal_format.h"
 
 std::optional<CheckFailure> ColumnCheck::refusal(const QString& text, Step step,
                                                  const QString& decimalSeparator) {

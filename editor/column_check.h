@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/check_failure.h"
+#include "core/check_failure.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 
 #include "core/default_axes.h"
 #include "core/twips.h"
-#include "editor/decimal_format.h"
+#include "core/decimal_format.h"
 #include "editor/grid_geometry.h"
 #include "editor/grid_scroll.h"
 #include "editor/load_unit_editor.h"

@@ -1,9 +1,9 @@
 #include "editor/load_unit_editor.h"
 
-#include "editor/decimal_format.h"
+#include "core/decimal_format.h"
 #include "editor/field_events.h"
 #include "editor/key_codes.h"
-#include "editor/load_header_text.h"
+#include "core/load_header_text.h"
 #include "editor/map_max_check.h"
 
 #include <QComboBox>

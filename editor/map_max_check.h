@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/form_state.h"
-#include "editor/check_failure.h"
+#include "core/check_failure.h"
 
 #include <optional>
 

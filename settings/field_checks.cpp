@@ -27,7 +27,7 @@ double decimalValue(const QString& text, const FieldContext& context) {
 }
 
 FieldVerdict fail(const char* entry, const QStringList& values = {}) {
-    return {FieldFailure{entry, values}, {}};
+    return {CheckFailure{entry, values}, {}};
 }
 
 FieldVerdict pass(const QString& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/check_failure.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,15 +17,10 @@ struct FieldContext {
     QString otherSeparator = QStringLiteral(",");
 };
 
-// The first failing test of a field: the message entry and the values inserted into it.
-struct FieldFailure {
-    const char* entry;
-    QStringList values;
-};
 
 // Either the first failure, or the text the field keeps (some fields rewrite it).
 struct FieldVerdict {
-    std::optional<FieldFailure> failure;
+    std::optional<CheckFailure> failure;
     QString accepted;
     bool ok() const { return !failure.has_value(); }
 };

@@ -32,9 +32,7 @@ void FieldEditor::check(QLineEdit* edit) {
             edit->setText(verdict.accepted);
             break;
         }
-        const FieldFailure& failure = *verdict.failure;
-        edit->setText(m_dialogs.input(m_texts.message(failure.entry, failure.values),
-                                      m_texts.title(failure.entry)));
+        edit->setText(verdict.failure->ask(m_dialogs, m_texts));
     }
     m_checking = false;
     emit accepted(field);

@@ -1,6 +1,6 @@
 #include "editor/cell_value_check.h"
-#include "editor/decimal_format.h"
-#include "editor/load_header_text.h"
+#include "core/decimal_format.h"
+#include "core/load_header_text.h"
 #include "editor/map_max_check.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "editor/decimal_format.h"
+#include "core/decimal_format.h"
 
 #include "core/number_rules.h"
 

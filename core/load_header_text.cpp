@@ -1,6 +1,6 @@
-#include "editor/load_header_text.h"
+#include "core/load_header_text.h"
 
-#include "editor/decimal_format.h"
+#include "core/decimal_format.h"
 
 namespace {
 constexpr double kFullRangeVolts = 5.0;
