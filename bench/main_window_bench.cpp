@@ -1,0 +1,129 @@
+// The user's actions on the real main window, each timed up to and including the repaint
+// it causes: start-up to the first complete picture, resolution changes, map loads and
+// an accepted cell edit.
+#include "bench/bench_support.h"
+#include "core/find_widget.h"
+#include "tests/support/scripted_dialogs.h"
+#include "ui/main_window.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Finishes the repaint the last action asked for, as the event loop would.
+void repaintNow() { QApplication::processEvents(); }
+
+// A started, shown and active window with its own settings file; nothing may ask.
+struct ShownWindow {
+    ShownWindow() : window(dialogs, dir.filePath("kelvor-310.ini")) {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("the window did not become active");
+        repaintNow();
+    }
+    QLineEdit* cell(int row, int column) {
+        return findNamed<QLineEdit>(window.form(),
+                                    arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
+    }
+    void chooseResolution(int index) {
+        auto* list = findNamed<QComboBox>(window.form(), QStringLiteral("Combo6"));
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    MainWindow window;
+};
+
+void startUpToFirstPaint(benchmark::State& state) {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    for (auto _ : state) {
+        auto window = std::make_unique<MainWindow>(dialogs, dir.filePath("kelvor-310.ini"));
+        window->show();
+        const QImage picture = window->grab().toImage();
+        benchmark::DoNotOptimize(picture.constBits());
+        state.PauseTiming();
+        window.reset();
+        repaintNow();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(startUpToFirstPaint)->Unit(benchmark::kMillisecond);
+
+// Arg: the resolution chosen, always from another one.
+void resolutionChange(benchmark::State& state) {
+    ShownWindow shown;
+    const int target = int(state.range(0));
+    const int other = target == 2 ? 1 : 2;
+    for (auto _ : state) {
+        state.PauseTiming();
+        shown.chooseResolution(other);
+        repaintNow();
+        state.ResumeTiming();
+        shown.chooseResolution(target);
+        repaintNow();
+    }
+}
+BENCHMARK(resolutionChange)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+// The load button's work without its dialog: read the file, apply it, redraw, repaint.
+// Each load replaces the 40 x 6 start-up map, so the grid changes shape every time.
+void loadMap(benchmark::State& state, const char* file) {
+    ShownWindow shown;
+    const QString path = goldenMapPath(file);
+    const MapDocument startup = MapDocument::startupDefaults(".");
+    for (auto _ : state) {
+        state.PauseTiming();
+        shown.window.applyLoadedDocument(startup);
+        repaintNow();
+        state.ResumeTiming();
+        shown.window.openCommandLineMap(path);
+        repaintNow();
+    }
+    if (shown.window.collectDocument() != goldenMap(file))
+        state.SkipWithError("the map was not loaded");
+}
+BENCHMARK_CAPTURE(loadMap, 60x4, "shape1_time.klv")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(loadMap, 20x12, "shape4_time.klv")->Unit(benchmark::kMillisecond);
+
+// A value typed into an entered cell and Enter: the check, the one-cell graph update and
+// the move to the next row; with the repaint that follows when the arg is 1.
+void cellEdit(benchmark::State& state) {
+    ShownWindow shown;
+    const bool repaint = state.range(0) == 1;
+    const QString values[] = {QStringLiteral("12.5"), QStringLiteral("23.5")};
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QLineEdit* cell = shown.cell(4, 2);
+        QTest::mouseClick(cell, Qt::LeftButton);
+        cell->setText(values[i++ % 2]);
+        repaintNow();
+        state.ResumeTiming();
+        QTest::keyClick(cell, Qt::Key_Return);
+        if (repaint)
+            repaintNow();
+    }
+    if (QApplication::focusWidget() != shown.cell(5, 2) || shown.dialogs.calls().size() != 0)
+        state.SkipWithError("Enter did not accept the value");
+}
+BENCHMARK(cellEdit)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    useOffscreenUnlessSet();
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
