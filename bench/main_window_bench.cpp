@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -122,6 +123,9 @@ BENCHMARK(cellEdit)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     useOffscreenUnlessSet();
     QApplication app(argc, argv);
+    // The grid writes its trace log into the working folder.
+    QTemporaryDir logFolder;
+    QDir::setCurrent(logFolder.path());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
