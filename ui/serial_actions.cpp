@@ -14,8 +14,8 @@ SerialActions::SerialActions(QWidget* mainWindow, Dialogs& dialogs, const Langua
 
 SerialActions::SerialActions(QWidget* mainWindow, Dialogs& dialogs, const LanguageTexts& texts,
                              SerialLink& link, Clock& clock)
-    : m_mainWindow(mainWindow), m_dialogs(dialogs), m_texts(texts), m_link(link),
-      m_clock(clock), m_resolvePort(systemPortName),
+    : QObject(mainWindow), m_mainWindow(mainWindow), m_dialogs(dialogs), m_texts(texts),
+      m_link(link), m_clock(clock), m_resolvePort(systemPortName),
       m_flash(new VersionFlash(link, clock, dialogs, texts)) {
     m_flash->setParent(this);
     connect(m_flash, &VersionFlash::finished, this, [this](bool ok) {

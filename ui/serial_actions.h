@@ -14,8 +14,9 @@ class UserInputBlocker;
 class VersionFlash;
 struct MapDocument;
 
-// The send (Command1) and version (Command4) buttons of the main window. While either
-// runs, the main window takes no input but keeps painting; errors end with one message.
+// The send (Command1) and version (Command4) buttons of the main window, which owns
+// this object. While either runs, the main window takes no input but keeps painting;
+// errors end with one message.
 class SerialActions : public QObject {
     Q_OBJECT
 public:

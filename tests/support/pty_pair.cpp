@@ -4,8 +4,16 @@
 #include <QFileInfo>
 #include <QThread>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
 PtyPair::PtyPair() {
-    m_socat.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+#ifdef Q_OS_LINUX
+    // A test that aborts runs no destructor; socat must not outlive it.
+    m_socat.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+#endif
     m_socat.start(QStringLiteral("socat"),
                   {QStringLiteral("pty,raw,echo=0,link=") + near(),
                    QStringLiteral("pty,raw,echo=0,link=") + far()});
