@@ -2,7 +2,7 @@
 #include "core/twips.h"
 #include "ui/clickable_picture.h"
 #include "ui/main_form.h"
-#include "tests/ui/form_inspection.h"
+#include "tests/ui/form_probe.h"
 
 #include <QComboBox>
 #include <QGroupBox>

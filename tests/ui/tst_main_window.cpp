@@ -1,7 +1,7 @@
 #include "core/find_widget.h"
 #include "core/twips.h"
 #include "tests/support/scripted_dialogs.h"
-#include "tests/ui/form_inspection.h"
+#include "tests/ui/form_probe.h"
 #include "ui/clickable_picture.h"
 #include "ui/main_form.h"
 #include "ui/main_window.h"
