@@ -1,6 +1,5 @@
 #include "core/form_state.h"
 #include "core/language_texts.h"
-#include "storage/map_file.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/map_file_actions.h"
 
@@ -54,35 +53,21 @@ private slots:
     }
     void cleanup() { QCOMPARE(m_dialogs.pendingAnswers(), 0); }
 
-    void saveThenLoadRoundTrips() {
-        const QString path = m_dir.filePath("round.klv");
-        m_document.cells[3][2] = QStringLiteral("12.5");
-        m_document.note = QStringLiteral("gyári térkép");
-        m_document.chargeTime = QStringLiteral("5.0"); // times come back with one decimal
+    void saveAndLoadAskWithTheirOwnTitles() {
+        const QString path = m_dir.filePath("plain");
         MapFileActions actions = makeActions();
         m_dialogs.answerSaveFile(path);
         QCOMPARE(actions.save(), MapFileActions::SaveResult::Saved);
-        QCOMPARE(m_title, path);
+        QCOMPARE(m_title, path + ".klv"); // a name without extension gets one
         QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Save"));
         QCOMPARE(m_dialogs.lastCall().filter, QStringLiteral("KLV Files(*.klv)|*.klv"));
-
-        const MapDocument saved = m_document;
-        m_document = MapDocument::startupDefaults(QStringLiteral("."));
-        m_dialogs.answerOpenFile(path);
+        m_dialogs.answerOpenFile(path + ".klv");
         actions.load();
         QCOMPARE(m_applied, 1);
-        QVERIFY(m_document == saved);
         QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Load"));
     }
 
-    void nameWithoutExtensionGetsKlv() {
-        MapFileActions actions = makeActions();
-        m_dialogs.answerSaveFile(m_dir.filePath("plain"));
-        QCOMPARE(actions.save(), MapFileActions::SaveResult::Saved);
-        QVERIFY(QFile::exists(m_dir.filePath("plain.klv")));
-    }
-
-    void overwriteNoAsksAgainAndCancelKeepsTheOldFile() {
+    void overwriteNoAsksAgainCancelKeepsTheOldFileYesReplacesIt() {
         const QString path = m_dir.filePath("old.klv");
         write(path, "old contents");
         MapFileActions actions = makeActions();
@@ -98,12 +83,7 @@ private slots:
         QCOMPARE(question.icon, Dialogs::Icon::Question);
         QCOMPARE(question.defaultButton, Answer::No);
         QVERIFY(m_title.isEmpty());
-    }
 
-    void overwriteYesReplaces() {
-        const QString path = m_dir.filePath("replace.klv");
-        write(path, "old contents");
-        MapFileActions actions = makeActions();
         m_dialogs.answerSaveFile(path);
         m_dialogs.answerMessage(Answer::Yes);
         QCOMPARE(actions.save(), MapFileActions::SaveResult::Saved);
@@ -123,20 +103,28 @@ private slots:
     }
 
     void unreadableFilesChangeNothing_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("wrong magic") << QByteArray("kelvor311\r\n2\r\n");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("truncated settings") << QByteArray("kelvor310\r\n2\r\n0\r\n");
+        QTest::addColumn<QByteArray>("bytes"); // none: no file at all
+        QTest::addColumn<bool>("fromCommandLine");
+        QTest::newRow("wrong magic") << QByteArray("kelvor311\r\n2\r\n") << false;
+        QTest::newRow("truncated settings") << QByteArray("kelvor310\r\n2\r\n0\r\n") << false;
+        QTest::newRow("missing, from the command line") << QByteArray() << true;
     }
     void unreadableFilesChangeNothing() {
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, fromCommandLine);
         const QString path = m_dir.filePath("bad.klv");
-        write(path, bytes);
+        QFile::remove(path);
+        if (!bytes.isEmpty())
+            write(path, bytes);
         const MapDocument before = m_document;
         MapFileActions actions = makeActions();
-        m_dialogs.answerOpenFile(path);
+        if (!fromCommandLine)
+            m_dialogs.answerOpenFile(path);
         m_dialogs.answerMessage(Answer::Ok);
-        actions.load();
+        if (fromCommandLine)
+            actions.loadFromCommandLine(path);
+        else
+            actions.load();
         QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Wrong File!"));
         QCOMPARE(m_dialogs.lastCall().title, QStringLiteral("Error"));
         QCOMPARE(m_applied, 0);
@@ -145,46 +133,17 @@ private slots:
         QVERIFY(m_title.isEmpty());
     }
 
-    void cancelledOpenDoesNothing() {
-        MapFileActions actions = makeActions();
-        m_dialogs.answerOpenFile(QString());
-        actions.load();
-        QCOMPARE(m_applied, 0);
-    }
-
     void commandLineQuotes_data() {
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("path");
         QTest::newRow("quoted") << "\"C:\\maps\\a b.klv\"" << "C:\\maps\\a b.klv";
         QTest::newRow("plain") << "/maps/a.klv" << "/maps/a.klv";
-        QTest::newRow("stray leading quote") << "\"/maps/a.klv" << "\"/maps/a.klv";
         QTest::newRow("lone quote") << "\"" << "\"";
     }
     void commandLineQuotes() {
         QFETCH(QString, argument);
         QFETCH(QString, path);
         QCOMPARE(MapFileActions::withoutSurroundingQuotes(argument), path);
-    }
-
-    void commandLineLoadsAQuotedPath() {
-        const QString path = m_dir.filePath("with space.klv");
-        MapDocument doc = m_document;
-        doc.resolution = 4;
-        doc.revLimit = QStringLiteral("6000");
-        QVERIFY(saveMapFile(path, doc, QStringLiteral(".")).saved);
-        MapFileActions actions = makeActions();
-        actions.loadFromCommandLine(QLatin1Char('"') + path + QLatin1Char('"'));
-        QCOMPARE(m_document.resolution, 4);
-        QCOMPARE(m_document.revLimit, QStringLiteral("6000"));
-        QCOMPARE(m_title, path);
-    }
-
-    void commandLineMissingFileIsReported() {
-        MapFileActions actions = makeActions();
-        m_dialogs.answerMessage(Answer::Ok);
-        actions.loadFromCommandLine(m_dir.filePath("missing.klv"));
-        QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Wrong File!"));
-        QCOMPARE(m_applied, 0);
     }
 };
 
