@@ -1,5 +1,6 @@
 #include "core/find_widget.h"
 #include "core/twips.h"
+#include "graph/graph_panel.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/ui/form_probe.h"
 #include "ui/clickable_picture.h"
@@ -33,6 +34,22 @@ class TestMainWindow : public QObject {
     void clickFlag(MainWindow& window, const QString& language) {
         const char* flag = language == "hun" ? "Picture3" : "Picture4";
         QTest::mouseClick(findNamed<QWidget>(window.form(), flag), Qt::LeftButton);
+    }
+
+    static bool activate(QWidget& window) {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    static void typeIntoCell(MainWindow& window, int row, int column, const QString& text) {
+        auto* cell = findNamed<QLineEdit>(
+            window.form(), arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
+        QTest::mouseClick(cell, Qt::LeftButton);
+        QTest::keyClick(cell, Qt::Key_End);
+        QTest::keyClick(cell, Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClicks(cell, text);
+        QTest::keyClick(cell, Qt::Key_Return);
     }
 
 private slots:
@@ -122,6 +139,39 @@ private slots:
             const QStringList clipped = clippedCaptions(window.form());
             QVERIFY2(clipped.isEmpty(), qPrintable(language + (": " + clipped.join(", "))));
         }
+    }
+
+    // The graphs follow the table: an accepted cell moves its points, a new shape redraws
+    // the whole chart, the 3D choice draws the wire frame.
+    void acceptedCellMovesItsCurvePoint() {
+        MainWindow window(m_dialogs, m_settingsPath);
+        QVERIFY(activate(window));
+        const Graph2DModel& chart = window.graphs().model2D();
+        const double before = chart.curveSegment(1, 0).p1.y();
+        const double neighbour = chart.curveSegment(2, 0).p1.y();
+        typeIntoCell(window, 0, 1, "30");
+        QVERIFY(chart.curveSegment(1, 0).p1.y() < before - 1000);
+        QCOMPARE(chart.curveSegment(2, 0).p1.y(), neighbour);
+    }
+
+    void newShapeRedrawsEveryCurve() {
+        MainWindow window(m_dialogs, m_settingsPath);
+        const Graph2DModel& chart = window.graphs().model2D();
+        QVERIFY(!chart.curveSegment(6, 0).visible);
+        emit findNamed<QComboBox>(window.form(), "Combo6")->activated(4);
+        QVERIFY(chart.curveSegment(11, 18).visible);
+        QVERIFY(!chart.curveSegment(11, 19).visible);
+    }
+
+    void threeDChoiceDrawsTheWireFrame() {
+        MainWindow window(m_dialogs, m_settingsPath);
+        QVERIFY(!window.graphs().shows3D());
+        findNamed<QRadioButton>(window.form(), "Option6")->click();
+        QVERIFY(window.graphs().shows3D());
+        QVERIFY(findNamed<QWidget>(window.form(), "Frame18")->isHidden());
+        const QList<const GraphLine*> lines = window.graphs().model3D().lines();
+        QVERIFY(std::count_if(lines.begin(), lines.end(),
+                              [](const GraphLine* line) { return line->visible; }) > 100);
     }
 };
 
