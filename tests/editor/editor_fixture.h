@@ -12,12 +12,16 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+
+// Texts with "#" for the locale's separator, so one row covers both locales.
+using Typed = QMap<int, QString>;
 
 // Scripted answers that can also behave like a real modal input box towards the focus:
 // while the box is open another window is active, so the main window's focus widget
@@ -78,6 +82,13 @@ struct EditorFixture {
     QLineEdit* cell(int row, int column) {
         return named<QLineEdit>(arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
     }
+    // Enters a field as the user does: a click on it.
+    void enter(QLineEdit* field) { QTest::mouseClick(field, Qt::LeftButton); }
+    void type(QLineEdit* field, const QString& text, Qt::Key key) {
+        enter(field);
+        field->setText(text);
+        QTest::keyClick(field, key);
+    }
     QLineEdit* header(int i) { return named<QLineEdit>(arrayName("TextLabel1", i)); }
     QLineEdit* rowLabel(int row) { return named<QLineEdit>(arrayName("TextLabel2", row)); }
     QComboBox* cutCombo(int row) { return named<QComboBox>(arrayName("Combo9", row)); }
@@ -92,10 +103,11 @@ struct EditorFixture {
         cutCombo(row)->setCurrentIndex(level);
         emit cutCombo(row)->activated(level);
     }
+    bool enabled(const char* name) { return named<QWidget>(QLatin1String(name))->isEnabled(); }
+    QString caption(const char* buttonName) { return named<QAbstractButton>(QLatin1String(buttonName))->text(); }
     void click(const char* buttonName) { named<QAbstractButton>(QLatin1String(buttonName))->click(); }
 
-    QString half() const { return QStringLiteral("0") + form.decimalSeparator + QStringLiteral("5"); }
-    QString number(QString pointText) const { return pointText.replace('.', form.decimalSeparator); }
+    QString number(QString text) const { return text.replace('#', form.decimalSeparator); }
 
     QWidget window;
     FormState form;
@@ -116,7 +128,6 @@ public:
             return {};
         return QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
-    void clearLog() const { QFile::remove(m_dir.filePath("log.txt")); }
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,207 @@
+#include "core/decimal_format.h"
+#include "core/load_header_text.h"
+#include "editor/breakpoint_checks.h"
+#include "editor/cell_value_check.h"
+#include "editor/column_check.h"
+#include "editor/cut_level_walk.h"
+#include "editor/grid_geometry.h"
+#include "editor/grid_scroll.h"
+#include "editor/map_max_check.h"
+
+#include <QtTest>
+
+namespace {
+// One row covers both locales: "#" is the locale's separator, "@" the other one, and
+// <own>/<other> name them in messages.
+QString inLocale(QString text, const QString& decimal) {
+    const bool point = decimal == ".";
+    return text.replace('#', decimal)
+        .replace('@', point ? "," : ".")
+        .replace("<own>", point ? "point" : "comma")
+        .replace("<other>", point ? "comma" : "point");
+}
+
+template <class Numbers> QString joined(const Numbers& numbers) {
+    QStringList out;
+    for (const auto n : numbers)
+        out << QString::number(n);
+    return out.join(' ');
+}
+
+// The message of a refused input, or what an accepted one becomes.
+QString outcome(const QString& check, const QString& input, const QString& decimal) {
+    LanguageTexts texts;
+    FormState form;
+    form.decimalSeparator = decimal;
+    form.otherSeparator = decimal == "," ? "." : ",";
+    std::optional<CheckFailure> failure;
+    QString accepted = QStringLiteral("ok");
+    if (check == "cell") {
+        failure = CellValueCheck::firstFailure(input, form);
+    } else if (check == "format") {
+        accepted = CellValueCheck::formatted(input, decimal);
+    } else if (check == "map") {
+        failure = MapMaxCheck::firstFailure(input, form);
+    } else if (check == "rpm") { // texts of the rows, split at spaces
+        const auto axis = BreakpointChecks::checkRpm(input.split(' '));
+        failure = axis.failure;
+        accepted = joined(axis.rpm);
+    } else if (check == "volts") { // headers incl. the locked top one
+        const auto axis = BreakpointChecks::checkVolts(input.split(' '), form);
+        failure = axis.failure;
+        accepted = joined(axis.volts);
+    } else {
+        const auto step = check == "raise" ? ColumnCheck::Step::Increase : ColumnCheck::Step::Decrease;
+        failure = ColumnCheck::refusal(input, step, decimal);
+        if (!failure)
+            accepted = ColumnCheck::stepped(input, step, decimal);
+    }
+    return failure ? failure->text(texts) : accepted;
+}
+} // namespace
+
+class RulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void checks_data() {
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        const QString number = "Only number is accepted! Type again:";
+        const auto row = [](const char* check, const char* input) -> QTestData& {
+            return QTest::addRow("%s '%s'", check, input) << QString(check) << QString(input);
+        };
+        row("cell", "") << "Empty field is not allowed on the Ignition Values table! Type again!";
+        row("cell", "abc") << number;
+        row("cell", "1e3") << number;
+        row("cell", "12@5") << "Only decimal <own> is accepted, not decimal <other>! type again:";
+        row("cell", "63#5") << "ok";
+        row("cell", "63#51") << "Maximal value is 63#5 degree! Type again:";
+        row("cell", "#5") << "ok";
+        row("cell", "0#4") << "Minimal value is 0#5 degree! Type again:";
+        // One decimal, halves away from zero as typed.
+        row("format", "12#34") << "12#3";
+        row("format", "1#25") << "1#3";
+        row("format", "1#15") << "1#2";
+        row("format", "#5") << "0#5";
+        row("format", "-0#01") << "0#0";
+        row("map", "") << "It is necessary to set effective range upper limit of MAP sensor! In case "
+                          "of MAP sensor produced for Atmosferic Engine: 1 Bar! Type again!";
+        row("map", "x1") << "Effective range upper limit of MAP sensor must be number! Type again!";
+        row("map", "2@5") << "Only decimal <own> is allowed, not decimal <other>!";
+        row("map", "12") << "Effective range upper limit of MAP sensor is 10 Bar! Type again!";
+        row("map", "0#5") << "Effective range lower limit of MAP sensor is 1 Bar! Type again!";
+        row("map", "10") << "ok";
+        row("map", "1") << "ok";
+        row("rpm", "600 601 32767") << "600 601 32767";
+        row("rpm", "650 900 800 1000") << "The 3. RPM value (800) is not higher than the 2. (900)!";
+        row("rpm", "550 800") << "The first RPM value(550) can not be less than 600!";
+        row("rpm", "0 800") << "The 1. RPM value (0) is not higher than zero!";
+        row("rpm", "650 7a0") << "The 2. RPM value (7a0) is not number!";
+        row("rpm", "650 40000") << "The 2. RPM value (40000) is not number!";
+        // Every row is read before the first row's minimum is looked at.
+        row("rpm", "550 500 x") << "The 3. RPM value (x) is not number!";
+        row("volts", "2#00 2#40 2#90 3#50 4#20 5#00") << "2 2.4 2.9 3.5 4.2";
+        row("volts", "1#234 3#1 5#00") << "1.23 3.1";
+        row("volts", "3#2 5#00") << "The first Voltage value can not be higher than 3#1V!";
+        row("volts", "2 5#5 5#00") << "The 2. Voltage value (5#5) higher than 5V!";
+        row("volts", "2 5 5#00") << "The 3. Voltage value (5#00) is not higher than the 2. (5)!";
+        // Compared as kept, with two decimals.
+        row("volts", "2#001 2#004 5#00")
+            << "The 2. Voltage value (2#004) is not higher than the 1. (2#001)!";
+        row("volts", "2@5 5#00") << "The 1. Voltage value (2@5) must have decimal <own>, not decimal <other>!";
+        row("volts", "0#004 5#00") << "The 1. Voltage value (0#004) is not higher than zero!";
+        // Each boundary passes all its own rules before the next one is read.
+        row("volts", "3#2 abc 5#00") << "The first Voltage value can not be higher than 3#1V!";
+        row("volts", "3 2 6 5#00") << "The 3. Voltage value (6) higher than 5V!";
+        const QString low = "Value can not be less than 0#5 degree!";
+        row("raise", "63#0") << "63#5";
+        row("raise", "63#1") << "Value can not be higher than 63#5 degree!";
+        row("lower", "1#0") << "0#5";
+        row("lower", "0#9") << low;
+        row("lower", "12#3") << "11#8";
+        row("lower", "abc") << low;
+    }
+    void checks() {
+        QFETCH(QString, check);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        for (const QString decimal : {".", ","}) {
+            // Accepted axis values are numbers, not texts of the locale.
+            const bool axisValues = (check == "rpm" || check == "volts") && !expected.startsWith("The");
+            QCOMPARE(outcome(check, inLocale(input, decimal), decimal),
+                     axisValues ? expected : inLocale(expected, decimal));
+        }
+    }
+
+    void headerTexts_data() {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<double>("mapMaximum");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("V") << 0 << 0.0 << "2#00 2#40 2#90 3#50 4#20 5#00";
+        QTest::newRow("%") << 1 << 0.0 << "40% 48% 58% 70% 84% 100%";
+        QTest::newRow("Bar 1.0") << 2 << 1.0 << "0#40 0#48 0#58 0#70 0#84 1#00";
+        QTest::newRow("Bar 2.5") << 2 << 2.5 << "1#00 1#20 1#45 1#75 2#10 2#50";
+        QTest::newRow("unknown unit is bar") << 7 << 2.5 << "1#00 1#20 1#45 1#75 2#10 2#50";
+    }
+    void headerTexts() {
+        QFETCH(int, unit);
+        QFETCH(double, mapMaximum);
+        QFETCH(QString, expected);
+        for (const QString decimal : {".", ","}) {
+            QStringList shown;
+            for (const double volts : {2.0, 2.4, 2.9, 3.5, 4.2, 5.0})
+                shown << LoadHeaderText::text(unit, volts, mapMaximum, decimal);
+            QCOMPARE(shown.join(' '), inLocale(expected, decimal));
+        }
+    }
+
+    void cutLevelWalk_data() {
+        QTest::addColumn<QList<int>>("before");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QList<int>>("after");
+        QTest::newRow("lower rows come down, walk up stops at first higher")
+            << QList<int>{0, 0, 2, 3, 3} << 3 << 1 << QList<int>{0, 0, 1, 1, 3};
+        QTest::newRow("every lower row is examined")
+            << QList<int>{3, 0, 3, 0, 0} << 3 << 1 << QList<int>{1, 0, 1, 1, 1};
+        QTest::newRow("last row") << QList<int>{1, 2, 3} << 2 << 0 << QList<int>{0, 0, 0};
+    }
+    void cutLevelWalk() {
+        QFETCH(QList<int>, before);
+        QFETCH(int, row);
+        QFETCH(int, level);
+        QFETCH(QList<int>, after);
+        before[row] = level;
+        QCOMPARE(CutLevelWalk::apply(before, row), after);
+    }
+
+    void keyboardScroll_data() {
+        QTest::addColumn<QString>("move");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("sourceRow");
+        QTest::addColumn<int>("expected");
+        // 60 rows: maximum 12240, 26 rows in view.
+        QTest::newRow("down to the last visible row") << "down" << 0 << 24 << 0;
+        QTest::newRow("down past the viewport") << "down" << 360 << 26 << 720;
+        QTest::newRow("up from a dragged position") << "up" << 200 << 1 << 0;
+        QTest::newRow("page down clamps") << "pagedown" << 9360 << 30 << 12240;
+        QTest::newRow("page up clamps") << "pageup" << 2880 << 30 << 0;
+    }
+    void keyboardScroll() {
+        QFETCH(QString, move);
+        QFETCH(int, value);
+        QFETCH(int, sourceRow);
+        QFETCH(int, expected);
+        const GridScroll::State state{value, 12240};
+        const int y = GridGeometry::rowTop(sourceRow);
+        const GridScroll::State result = move == "down" ? GridScroll::rowDown(state, -value, y, 9360)
+                                         : move == "up" ? GridScroll::rowUp(state, -value, y)
+                                         : move == "pagedown" ? GridScroll::pageDown(state)
+                                                              : GridScroll::pageUp(state);
+        QCOMPARE(result, (GridScroll::State{expected, 12240}));
+    }
+};
+
+QTEST_GUILESS_MAIN(RulesTest)
+#include "tst_rules.moc"
