@@ -18,19 +18,12 @@ void toggleAxis(EditorFixture& f, bool rpm, bool starting) {
     f.click(rpm ? "Command5" : "Command10");
 }
 
-// Every control whose enabled state an axis edit may touch, plus one of the settings
-// panel, which it must not.
+// Whether each named control of the window is enabled.
 QMap<QString, bool> enabledStates(EditorFixture& f) {
     QMap<QString, bool> states;
-    for (int r = 0; r < 60; ++r) {
-        states[f.cutCombo(r)->objectName()] = f.cutCombo(r)->isEnabled();
-        for (int c = 0; c < 12; ++c)
-            states[f.cell(r, c)->objectName()] = f.cell(r, c)->isEnabled();
-    }
-    for (const char* name : {"Combo11", "Combo6", "Option1", "Option2", "Command1", "Command2", "Command3",
-                             "Command4", "Combo8", "Command8", "Command9", "Command5", "Command10",
-                             "Combo5", "Text18", "Combo12"})
-        states[name] = f.enabled(name);
+    for (const QWidget* w : f.window.findChildren<QWidget*>())
+        if (!w->objectName().isEmpty())
+            states[w->objectName()] = w->isEnabled();
     return states;
 }
 } // namespace
