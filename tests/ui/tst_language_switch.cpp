@@ -80,7 +80,6 @@ private slots:
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("text");
         QTest::newRow("2D option") << "Option5" << "2 D";
-        QTest::newRow("3D panel") << "Frame7" << "Grafikon";
         // Fields with only a tool tip row hold values, which a switch must not touch.
         QTest::newRow("spark value") << "Text15" << "15,5";
         QTest::newRow("rev limit value") << "Text17" << "";
