@@ -89,7 +89,8 @@ class CliTest : public QObject {
         QTest::addColumn<QString>("setting");
         QTest::newRow("percent") << "shape2_time" << "C" << "RPM 30% 45% 61% 70% 95% 100% REV Limit"
                                  << "700 0.0 2.9 5.8 8.7 11.6 14.5 0%" << "Rev limit: 600 RPM";
-        QTest::newRow("bar, comma") << "shape1_time" << "hu_HU.UTF-8" << "RPM 1,32 1,74 2,28 3,00 REV Limit"
+        QTest::newRow("bar, comma") << "shape1_time" << "hu_HU.UTF-8"
+                                    << "RPM 1,32 1,74 2,28 3,00 REV Limit"
                                     << "650 0,0 1,3 2,6 3,9 0%" << "Spark time: 1,2 ms";
     }
     void showUsesTheLoadUnitAndTheLocale() {
@@ -113,14 +114,16 @@ class CliTest : public QObject {
         QTest::addColumn<LineChanges>("changes"); // applied to shape2_time
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no command") << QStringList{} << LineChanges{} << 1 << "Usage:";
-        QTest::newRow("two files") << QStringList{"show", "a", "b"} << LineChanges{} << 1 << "Usage:";
-        QTest::newRow("missing file") << QStringList{"frame", "/nonexistent/map.klv"} << LineChanges{}
-                                      << 2 << "Wrong File!";
-        QTest::newRow("wrong magic") << QStringList{"frame", "FILE"} << LineChanges{{1, "kelvor300"}}
-                                     << 2 << "Wrong File!";
-        QTest::newRow("cell beyond a byte") << QStringList{"frame", "FILE"} << LineChanges{{31, "640"}}
-                                            << 3 << "frame byte 6 is 256";
+        const LineChanges none;
+        QTest::newRow("no command") << QStringList{} << none << 1 << "Usage:";
+        QTest::newRow("two files") << QStringList{"show", "a", "b"} << none << 1 << "Usage:";
+        QTest::newRow("missing file") << QStringList{"frame", "/nonexistent/map.klv"} << none << 2
+                                      << "Wrong File!";
+        QTest::newRow("wrong magic") << QStringList{"frame", "FILE"}
+                                     << LineChanges{{1, "kelvor300"}} << 2 << "Wrong File!";
+        QTest::newRow("cell beyond a byte") << QStringList{"frame", "FILE"}
+                                            << LineChanges{{31, "640"}} << 3
+                                            << "frame byte 6 is 256";
     }
     void refusals() {
         QFETCH(QStringList, arguments);
