@@ -25,24 +25,20 @@ private slots:
             QVERIFY(rpm[r] > rpm[r - 1]);
     }
 
-    void unknownCountsLeaveArraysAlone() {
-        std::array<qint16, 61> rpm{};
-        rpm.fill(7);
-        DefaultRpmBreakpoints(rpm, 50);
-        QCOMPARE(int(rpm[0]), 7);
-        std::array<double, 13> load{};
-        load.fill(9.0);
-        DefaultLoadBreakpoints(load, 5);
-        QCOMPARE(load[0], 9.0);
-    }
-
-    void fewerColumnsKeepHigherEntries() {
+    void loadAxisKeepsHigherEntriesAndIgnoresUnknownCounts() {
         std::array<double, 13> load{};
         DefaultLoadBreakpoints(load, 12);
         DefaultLoadBreakpoints(load, 4);
         QCOMPARE(load[4], 5.0);
         QCOMPARE(load[5], 2.75);
         QCOMPARE(load[12], 5.0);
+        load.fill(9.0);
+        DefaultLoadBreakpoints(load, 5);
+        QCOMPARE(load[0], 9.0);
+        std::array<qint16, 61> rpm{};
+        rpm.fill(7);
+        DefaultRpmBreakpoints(rpm, 50);
+        QCOMPARE(int(rpm[0]), 7);
     }
 
     void startupDocumentUsesTheLocaleSeparator() {
