@@ -6,85 +6,95 @@
 Q_DECLARE_METATYPE(SettingsField)
 
 namespace {
-FieldContext context(int cylinders, bool bipolar, const QString& separator) {
-    return {cylinders, bipolar, separator,
-            separator == QLatin1String(",") ? QStringLiteral(".") : QStringLiteral(",")};
+const auto in = SettingsField::InputChargeDwell;
+const auto sp = SettingsField::SparkTime;
+const auto ch = SettingsField::ChargeTime;
+const auto dw = SettingsField::DwellAngle;
+const auto rv = SettingsField::RevLimit;
+
+// A text the field keeps (entry empty, result = the kept text) or the entry it fails with
+// and that entry's inserted values. Bipolar is written as -2 cylinders.
+void row(const char* name, SettingsField field, const QString& text, int cylinders,
+         const QString& separator, const QString& entry, const QStringList& result) {
+    QTest::newRow(name) << field << text << cylinders << separator << entry << result;
 }
 } // namespace
 
 class FieldChecksTest : public QObject {
     Q_OBJECT
 private slots:
-    // Each row: the field, its text, the context, then either the failing entry with its
-    // inserted values or (entry empty) the text the field keeps. The plain limits are
-    // driven through the panel; these are the rows the panel tests leave out.
-    void firstFailingTestWins_data() {
+    void limitsAndMessages_data() {
         QTest::addColumn<SettingsField>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("cylinders");
-        QTest::addColumn<bool>("bipolar");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("entry");
-        QTest::addColumn<QStringList>("result"); // inserted values, or the accepted text
+        QTest::addColumn<QStringList>("result");
 
-        const auto in = SettingsField::InputChargeDwell;
-        QTest::newRow("input dwell 15 of 4") << in << "15" << 4 << false << "." << "" << QStringList{"15"};
-        QTest::newRow("input dwell 59 of 6") << in << "059" << 6 << false << "." << "" << QStringList{"059"};
-        QTest::newRow("input dwell empty") << in << "" << 4 << false << "." << "InputDwellEmptyMessage" << QStringList{};
-        QTest::newRow("input dwell decimal") << in << "20.5" << 4 << false << "." << "InputDwellWholeMessage" << QStringList{};
-        QTest::newRow("input dwell negative") << in << "-20" << 4 << false << "." << "InputDwellWholeMessage" << QStringList{};
-        QTest::newRow("input dwell beyond 16 bit") << in << "65551" << 4 << false << "." << "InputDwellMaxMessage" << QStringList{"60"};
+        row("input dwell 15", in, "15", 4, ".", "", {"15"});
+        row("input dwell 14", in, "14", 4, ".", "InputDwellMinMessage", {});
+        row("input dwell 60 of 4", in, "060", 4, ".", "", {"060"});
+        row("input dwell 61 of 4", in, "61", 4, ".", "InputDwellMaxMessage", {"60"});
+        row("input dwell 60 of 6", in, "60", 6, ".", "InputDwellMaxMessage", {"59"});
+        row("input dwell 45 of 8", in, "45", 8, ".", "InputDwellMaxMessage", {"44"});
+        row("input dwell beyond 16 bit", in, "65551", 4, ".", "InputDwellMaxMessage", {"60"});
+        row("input dwell empty", in, "", 4, ".", "InputDwellEmptyMessage", {});
+        row("input dwell negative", in, "-20", 4, ".", "InputDwellWholeMessage", {});
 
-        const auto sp = SettingsField::SparkTime;
-        QTest::newRow("spark 2 comma") << sp << "2" << 4 << false << "," << "" << QStringList{"2,0"};
-        QTest::newRow("spark .5 comma") << sp << ",5" << 4 << false << "," << "" << QStringList{"0,5"};
-        QTest::newRow("spark 0,4 comma") << sp << "0,4" << 4 << false << "," << "SparkMinMessage" << QStringList{"0,5"};
-        QTest::newRow("spark 1.24 to one decimal") << sp << "1.24" << 4 << false << "." << "" << QStringList{"1.2"};
-        QTest::newRow("spark empty comma") << sp << "" << 4 << false << "," << "SparkEmptyMessage" << QStringList{"1,2"};
-        QTest::newRow("spark letters") << sp << "1x" << 4 << false << "." << "SparkNumberMessage" << QStringList{};
-        QTest::newRow("spark comma in point locale") << sp << "1,5" << 4 << false << "." << "SparkPointOnlyMessage" << QStringList{};
-        QTest::newRow("spark point in comma locale") << sp << "1.5" << 4 << false << "," << "SparkCommaOnlyMessage" << QStringList{};
-        QTest::newRow("spark negative") << sp << "-1" << 4 << false << "." << "SparkMinMessage" << QStringList{"0.5"};
+        row("spark 0,5", sp, ",5", 4, ",", "", {"0,5"});
+        row("spark 0,4", sp, "0,4", 4, ",", "SparkMinMessage", {"0,5"});
+        row("spark 2", sp, "2", 4, ".", "", {"2.0"});
+        row("spark 2.1", sp, "2.1", 4, ".", "SparkMaxMessage", {});
+        row("spark 1.24 to one decimal", sp, "1.24", 4, ".", "", {"1.2"});
+        row("spark empty", sp, "", 4, ",", "SparkEmptyMessage", {"1,2"});
+        row("spark letters", sp, "1x", 4, ".", "SparkNumberMessage", {});
+        row("spark comma in point locale", sp, "1,5", 4, ".", "SparkPointOnlyMessage", {});
+        row("spark point in comma locale", sp, "1.5", 4, ",", "SparkCommaOnlyMessage", {});
 
-        const auto ch = SettingsField::ChargeTime;
-        QTest::newRow("charge 2 comma") << ch << "2" << 4 << false << "," << "" << QStringList{"2,0"};
-        QTest::newRow("charge 1,5 comma") << ch << "1,5" << 4 << false << "," << "ChargeMinMessage" << QStringList{};
-        QTest::newRow("charge empty") << ch << "" << 4 << false << "." << "ChargeEmptyMessage" << QStringList{};
-        QTest::newRow("charge two separators") << ch << "5.0.1" << 4 << false << "." << "ChargeNumberMessage" << QStringList{};
-        QTest::newRow("charge point in comma locale") << ch << "5.5" << 4 << false << "," << "ChargeCommaOnlyMessage" << QStringList{};
+        row("charge 2", ch, "2", 4, ",", "", {"2,0"});
+        row("charge 1,5", ch, "1,5", 4, ",", "ChargeMinMessage", {});
+        row("charge 8", ch, "8", 4, ".", "", {"8.0"});
+        row("charge 8.5", ch, "8.5", 4, ".", "ChargeMaxMessage", {});
+        row("charge empty", ch, "", 4, ".", "ChargeEmptyMessage", {});
+        row("charge two separators", ch, "5.0.1", 4, ".", "ChargeNumberMessage", {});
+        row("charge point in comma locale", ch, "5.5", 4, ",", "ChargeCommaOnlyMessage", {});
 
-        const auto dw = SettingsField::DwellAngle;
-        QTest::newRow("dwell 45 of 8") << dw << "45" << 8 << false << "," << "DwellMaxMessage" << QStringList{"44"};
-        QTest::newRow("dwell empty") << dw << "" << 4 << false << "." << "DwellCorrEmptyMessage" << QStringList{};
-        QTest::newRow("dwell doubling overflows 16 bit") << dw << "16384" << 2 << false << "." << "DwellMaxMessage" << QStringList{"179"};
-        QTest::newRow("dwell huge") << dw << "99999999999999999999" << 2 << false << "." << "DwellMaxMessage" << QStringList{"179"};
+        row("dwell 30", dw, "30", 4, ".", "", {"30"});
+        row("dwell 29", dw, "29", 4, ".", "DwellMinMessage", {});
+        row("dwell 89 of 4", dw, "89", 4, ".", "", {"89"});
+        row("dwell 90 of 4", dw, "90", 4, ".", "DwellMaxMessage", {"89"});
+        row("dwell 45 of 8", dw, "45", 8, ",", "DwellMaxMessage", {"44"});
+        row("dwell doubling overflows 16 bit", dw, "16384", 2, ".", "DwellMaxMessage", {"179"});
+        row("dwell decimal", dw, "45.5", 4, ".", "DwellWholeMessage", {});
+        row("dwell empty", dw, "", 4, ".", "DwellCorrEmptyMessage", {});
 
-        QTest::newRow("correction 181,5 comma") << dw << "181,5" << 2 << true << "," << "" << QStringList{"181,5"};
-        QTest::newRow("correction 180") << dw << "180" << 2 << true << "." << "" << QStringList{"180"};
-        QTest::newRow("correction 178 comma") << dw << "178" << 2 << true << "," << "DwellCorrMinMessage" << QStringList{"178,5"};
-        QTest::newRow("correction 180,5 in point locale") << dw << "180,5" << 2 << true << "." << "DwellPointOnlyMessage" << QStringList{};
-        QTest::newRow("correction 180.5 in comma locale") << dw << "180.5" << 2 << true << "," << "DwellCommaOnlyMessage" << QStringList{};
-        QTest::newRow("correction not a number") << dw << "18O" << 2 << true << "." << "DwellCorrWholeMessage" << QStringList{};
-        QTest::newRow("correction empty") << dw << "" << 2 << true << "." << "DwellCorrEmptyMessage" << QStringList{};
+        row("correction 178.5", dw, "178.5", -2, ".", "", {"178.5"});
+        row("correction 181,5", dw, "181,5", -2, ",", "", {"181,5"});
+        row("correction 182", dw, "182", -2, ".", "DwellCorrMaxMessage", {"181.5"});
+        row("correction 178", dw, "178", -2, ",", "DwellCorrMinMessage", {"178,5"});
+        row("correction comma in point locale", dw, "180,5", -2, ".", "DwellPointOnlyMessage", {});
+        row("correction point in comma locale", dw, "180.5", -2, ",", "DwellCommaOnlyMessage", {});
+        row("correction not a number", dw, "18O", -2, ".", "DwellCorrWholeMessage", {});
+        row("correction empty", dw, "", -2, ".", "DwellCorrEmptyMessage", {});
 
-        const auto rv = SettingsField::RevLimit;
-        QTest::newRow("rev empty") << rv << "" << 4 << false << "." << "" << QStringList{""};
-        QTest::newRow("rev beyond 32 bit") << rv << "99999999999" << 4 << false << "." << "RevLimitMaxMessage" << QStringList{};
-        QTest::newRow("rev 4294967896 does not wrap") << rv << "4294967896" << 4 << false << "." << "RevLimitMaxMessage" << QStringList{};
-        QTest::newRow("rev blank") << rv << " " << 4 << false << "." << "RevLimitWholeMessage" << QStringList{};
-        QTest::newRow("rev decimal") << rv << "6000.0" << 4 << false << "." << "RevLimitWholeMessage" << QStringList{};
+        row("rev limit empty", rv, "", 4, ".", "", {""});
+        row("rev limit 599", rv, "599", 4, ".", "RevLimitMinMessage", {});
+        row("rev limit 600", rv, "600", 4, ".", "", {"600"});
+        row("rev limit 30000", rv, "30000", 4, ".", "", {"30000"});
+        row("rev limit 30001", rv, "30001", 4, ".", "RevLimitMaxMessage", {});
+        row("rev limit 4294967896 does not wrap", rv, "4294967896", 4, ".", "RevLimitMaxMessage", {});
+        row("rev limit decimal", rv, "6000.0", 4, ".", "RevLimitWholeMessage", {});
     }
-    void firstFailingTestWins() {
+    void limitsAndMessages() {
         QFETCH(SettingsField, field);
         QFETCH(QString, text);
         QFETCH(int, cylinders);
-        QFETCH(bool, bipolar);
         QFETCH(QString, separator);
         QFETCH(QString, entry);
         QFETCH(QStringList, result);
-
-        const FieldVerdict verdict =
-            checkSettingsField(field, text, context(cylinders, bipolar, separator));
+        const FieldContext context{qAbs(cylinders), cylinders < 0, separator,
+                                   separator == "," ? QStringLiteral(".") : QStringLiteral(",")};
+        const FieldVerdict verdict = checkSettingsField(field, text, context);
         if (entry.isEmpty()) {
             QVERIFY2(verdict.ok(), verdict.ok() ? "" : verdict.failure->entry);
             QCOMPARE(verdict.accepted, result.value(0));
@@ -105,19 +115,18 @@ private slots:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("number");
-
-        QTest::newRow("time 4 cyl") << 0 << 0 << 4 << "1.2" << "5.0" << "" << "." << "SparkPowerLimitCaption" << "4839";
-        QTest::newRow("time 4 cyl comma") << 0 << 0 << 4 << "1,2" << "5" << "" << "," << "SparkPowerLimitCaption" << "4839";
-        QTest::newRow("time 8 cyl") << 0 << 0 << 8 << "2.0" << "8.0" << "" << "." << "SparkPowerLimitCaption" << "1500";
-        QTest::newRow("time half rounds up") << 0 << 0 << 8 << "1.6" << "8.0" << "" << "." << "SparkPowerLimitCaption" << "1563";
-        QTest::newRow("dwell 4 cyl 55") << 0 << 1 << 4 << "" << "" << "55" << "." << "CoilDischargeLimitCaption" << " 9722";
-        QTest::newRow("dwell 8 cyl 44") << 0 << 1 << 8 << "" << "" << "44" << "." << "CoilDischargeLimitCaption" << "  278";
-        QTest::newRow("dwell 2 cyl 30") << 0 << 1 << 2 << "" << "" << "30" << "." << "CoilDischargeLimitCaption" << "41667";
-        QTest::newRow("bipolar") << 1 << 1 << 2 << "" << "" << "180,5" << "," << "CoilDischargeLimitCaption" << "25000";
-        QTest::newRow("bipolar ignores time") << 1 << 0 << 8 << "1.2" << "5" << "" << "." << "CoilDischargeLimitCaption" << "25000";
-        QTest::newRow("time being corrected") << 0 << 0 << 4 << "" << "abc" << "" << "." << "SparkPowerLimitCaption" << "";
-        QTest::newRow("times summing to zero") << 0 << 0 << 4 << "0" << "0" << "" << "." << "SparkPowerLimitCaption" << "";
-        QTest::newRow("dwell being corrected") << 0 << 1 << 4 << "" << "" << "" << "." << "CoilDischargeLimitCaption" << "";
+        const QString time = "SparkPowerLimitCaption";
+        const QString coil = "CoilDischargeLimitCaption";
+        QTest::newRow("time 4 cyl comma") << 0 << 0 << 4 << "1,2" << "5" << "" << "," << time << "4839";
+        QTest::newRow("time 8 cyl") << 0 << 0 << 8 << "2.0" << "8.0" << "" << "." << time << "1500";
+        QTest::newRow("time half rounds up") << 0 << 0 << 8 << "1.6" << "8.0" << "" << "." << time << "1563";
+        QTest::newRow("dwell 4 cyl 55") << 0 << 1 << 4 << "" << "" << "55" << "." << coil << " 9722";
+        QTest::newRow("dwell 8 cyl 44") << 0 << 1 << 8 << "" << "" << "44" << "." << coil << "  278";
+        QTest::newRow("dwell 2 cyl 30") << 0 << 1 << 2 << "" << "" << "30" << "." << coil << "41667";
+        QTest::newRow("bipolar ignores time") << 1 << 0 << 8 << "1.2" << "5" << "" << "." << coil << "25000";
+        QTest::newRow("time being corrected") << 0 << 0 << 4 << "" << "abc" << "" << "." << time << "";
+        QTest::newRow("times summing to zero") << 0 << 0 << 4 << "0" << "0" << "" << "." << time << "";
+        QTest::newRow("dwell being corrected") << 0 << 1 << 4 << "" << "" << "" << "." << coil << "";
     }
     void criticalRpm() {
         QFETCH(int, operationMode);
@@ -135,44 +144,13 @@ private slots:
         QCOMPARE(rpm.number, number);
     }
 
-    void captionInBothLanguages_data() {
-        QTest::addColumn<int>("coilControlMode");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("caption");
-        const int en = int(Language::English);
-        const int hu = int(Language::Hungarian);
-        QTest::newRow("time en") << 0 << en << "Spark Power Limit(RPM): 4839";
-        QTest::newRow("time hu") << 0 << hu << "Szikrateljesítmény határ(RPM): 4839";
-        QTest::newRow("dwell en") << 1 << en << "Coil Discharge Limit(RPM):  9722";
-        QTest::newRow("dwell hu") << 1 << hu << "Teljes trafókisülés határ(RPM): 9722";
-    }
-    void captionInBothLanguages() {
-        QFETCH(int, coilControlMode);
-        QFETCH(int, language);
-        QFETCH(QString, caption);
-        LanguageTexts texts;
-        texts.setLanguage(Language(language));
-        QCOMPARE(criticalRpmCaption({0, coilControlMode, 4, "1,2", "5", "55", ","}, texts),
-                 caption);
-    }
-
-    void chooserLimitsFollowTheCylinders_data() {
-        QTest::addColumn<int>("cylinders");
-        QTest::addColumn<double>("chargeDwell");
-        QTest::addColumn<double>("inputDwell");
-        QTest::addColumn<double>("proposed");
-        QTest::newRow("2") << 2 << 179.0 << 60.0 << 55.0;
-        QTest::newRow("6") << 6 << 59.0 << 59.0 << 55.0;
-        QTest::newRow("8") << 8 << 44.0 << 44.0 << 44.0;
-    }
     void chooserLimitsFollowTheCylinders() {
-        QFETCH(int, cylinders);
-        QFETCH(double, chargeDwell);
-        QFETCH(double, inputDwell);
-        QFETCH(double, proposed);
-        QCOMPARE(maxChargeDwell(cylinders), chargeDwell);
-        QCOMPARE(maxInputChargeDwell(cylinders), inputDwell);
-        QCOMPARE(defaultChargeDwell(cylinders), proposed);
+        const QList<QList<double>> rows = {{2, 179, 60, 55}, {6, 59, 59, 55}, {8, 44, 44, 44}};
+        for (const QList<double>& r : rows) {
+            QCOMPARE(maxChargeDwell(int(r[0])), r[1]);
+            QCOMPARE(maxInputChargeDwell(int(r[0])), r[2]);
+            QCOMPARE(defaultChargeDwell(int(r[0])), r[3]);
+        }
     }
 };
 
