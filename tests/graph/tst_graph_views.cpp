@@ -21,25 +21,12 @@ bool near(QColor a, QColor b) {
            qAbs(a.blue() - b.blue()) < 24;
 }
 
-// Anti-aliasing may blend the edge pixels, so any pixel right around the point counts.
-bool colourAround(const QImage& image, QPoint centre, QColor colour) {
+// Anti-aliasing may blend the edge pixels, so any pixel right around a line's middle counts.
+bool paintedInItsColour(const QImage& image, const GraphLine& line) {
+    const QPoint middle = pixelOf((line.p1 + line.p2) / 2);
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
-            if (near(image.pixelColor(centre + QPoint(dx, dy)), colour))
-                return true;
-    return false;
-}
-
-// Some bright text pixels stand in the label's box.
-bool textInside(const QImage& image, const GraphLabel& label) {
-    // Two pixels in from the edges, clear of the round caps of the ticks.
-    const QRect box =
-        QRect(pixelOf(label.topLeft),
-              pixelOf(label.topLeft + QPointF(label.size.width(), label.size.height())))
-            .adjusted(2, 2, -2, -2);
-    for (int x = box.left(); x < box.right(); ++x)
-        for (int y = box.top(); y < box.bottom(); ++y)
-            if (image.pixelColor(x, y).lightness() > 100)
+            if (near(image.pixelColor(middle + QPoint(dx, dy)), line.colour))
                 return true;
     return false;
 }
@@ -70,16 +57,11 @@ class GraphViewsTest : public QObject {
         const QImage image = paintedPanel(panel);
         QCOMPARE(view.size(), panel.size());
         for (int c = 0; c < 4; ++c) {
-            for (int s : {3, 30, 57}) {
-                const GraphLine& segment = model.curveSegment(c, s);
-                const QPoint middle = pixelOf((segment.p1 + segment.p2) / 2);
-                QVERIFY2(colourAround(image, middle, segment.colour),
+            for (int s : {3, 30, 57})
+                QVERIFY2(paintedInItsColour(image, model.curveSegment(c, s)),
                          qPrintable(QStringLiteral("curve %1 segment %2").arg(c).arg(s)));
-            }
         }
         QCOMPARE(image.pixelColor(pixelOf({7000, 300})), QColor(Qt::black));
-        for (const GraphLabel* label : {&model.advanceLabel(6), &model.rpmLabel(5)})
-            QVERIFY2(textInside(image, *label), qPrintable(label->text));
     }
 
     void wireFramePaintsRibbonsInTheirAdvanceColours() {
@@ -91,33 +73,26 @@ class GraphViewsTest : public QObject {
         Graph3DView view(&panel, model);
         model.DrawGraph3D(chartDocument(2, ".", slopedDegrees), ".");
         const QImage image = paintedPanel(panel);
-        for (int c : {0, 5}) {
-            for (int i : {2, 20, 37}) {
-                for (const GraphLine* line : {&model.frontEdge(c, i), &model.crossLine(c, i)}) {
-                    const QPoint middle = pixelOf((line->p1 + line->p2) / 2);
-                    QVERIFY2(colourAround(image, middle, line->colour),
-                             qPrintable(QStringLiteral("column %1 row %2").arg(c).arg(i)));
-                }
-            }
-        }
+        for (int c : {0, 5})
+            for (int i : {2, 20, 37})
+                QVERIFY2(paintedInItsColour(image, model.frontEdge(c, i)) &&
+                             paintedInItsColour(image, model.crossLine(c, i)),
+                         qPrintable(QStringLiteral("column %1 row %2").arg(c).arg(i)));
         // Beyond the last load boundary nothing is drawn.
         QCOMPARE(image.pixelColor(pixelOf({500, 4800})), QColor(Qt::black));
     }
 
-    void choosingAViewSwapsPanelsAndLegend_data() {
-        QTest::addColumn<QString>("separator");
-        QTest::newRow("point") << ".";
-        QTest::newRow("comma") << ",";
-    }
-    void choosingAViewSwapsPanelsAndLegend() {
-        QFETCH(QString, separator);
+    // A cell update goes to the view shown only; the hidden one is redrawn when chosen.
+    void choosingAViewSwapsPanelsLegendAndUpdates() {
         QWidget form;
         buildMainForm(&form);
         form.show();
         FormState state;
-        state.decimalSeparator = separator;
+        state.decimalSeparator = QStringLiteral(",");
         GraphPanel graphs(&form, state);
-        const MapDocument doc = chartDocument(1, separator, slopedDegrees);
+        const MapDocument doc = chartDocument(1, ",", slopedDegrees);
+        MapDocument edited = doc;
+        edited.cells[10][2] = QStringLiteral("63,5");
         auto* panel2D = findNamed<QWidget>(&form, "Frame18");
         auto* panel3D = findNamed<QWidget>(&form, "Frame7");
         const QColor plain = headerColour(&form, 12);
@@ -130,45 +105,26 @@ class GraphViewsTest : public QObject {
         QCOMPARE(view->geometry(), panel2D->rect());
         QCOMPARE(headerColour(&form, 0), QColor(0, 0, 192));
         QCOMPARE(headerColour(&form, 3), QColor(192, 0, 0));
-        QCOMPARE(graphs.model2D().curveSegment(0, 0).p1.y(), 4800 - 5.0 * 4680 / 63.5);
+        const QPointF frameBefore = graphs.model3D().frontEdge(2, 10).p1;
+        graphs.updateCell(10, 2, edited);
+        QCOMPARE(graphs.model2D().curveSegment(2, 10).p1.y(), 120.0);
+        QCOMPARE(graphs.model3D().frontEdge(2, 10).p1, frameBefore);
 
         graphs.select3D(doc);
         QVERIFY(!panel2D->isVisible() && panel3D->isVisible());
         for (int i = 0; i < 12; ++i)
             QCOMPARE(headerColour(&form, i), plain);
-        QVERIFY(graphs.model3D().frontEdge(3, 58).visible);
+        const QPointF frameShown = graphs.model3D().frontEdge(1, 20).p1;
+        const QPointF chartHidden = graphs.model2D().curveSegment(1, 20).p1;
+        edited.cells[20][1] = QStringLiteral("63,5");
+        graphs.updateCell(20, 1, edited);
+        QCOMPARE(graphs.model3D().frontEdge(1, 20).p1.y(),
+                 frameShown.y() - 2040 * (63.5 - slopedDegrees(20, 1)) / 63.5);
+        QCOMPARE(graphs.model2D().curveSegment(1, 20).p1, chartHidden);
 
         graphs.select2D(doc);
         QCOMPARE(headerColour(&form, 1), QColor(0, 192, 0));
-    }
-
-    void cellUpdatesGoToTheViewShown_data() {
-        QTest::addColumn<bool>("threeD");
-        QTest::newRow("2D") << false;
-        QTest::newRow("3D") << true;
-    }
-    void cellUpdatesGoToTheViewShown() {
-        QFETCH(bool, threeD);
-        QWidget form;
-        buildMainForm(&form);
-        FormState state;
-        state.decimalSeparator = ",";
-        GraphPanel graphs(&form, state);
-        MapDocument doc = chartDocument(2, ",", slopedDegrees);
-        threeD ? graphs.select3D(doc) : graphs.select2D(doc);
-        const QPointF chartBefore = graphs.model2D().curveSegment(2, 10).p1;
-        const QPointF frameBefore = graphs.model3D().frontEdge(2, 10).p1;
-
-        doc.cells[10][2] = QStringLiteral("63,5");
-        graphs.updateCell(10, 2, doc);
-
-        QCOMPARE(graphs.model2D().curveSegment(2, 10).p1 != chartBefore, !threeD);
-        QCOMPARE(graphs.model3D().frontEdge(2, 10).p1 != frameBefore, threeD);
-        if (threeD)
-            QCOMPARE(graphs.model3D().frontEdge(2, 10).p1.y(),
-                     frameBefore.y() - 2040 * (63.5 - slopedDegrees(10, 2)) / 63.5);
-        else
-            QCOMPARE(graphs.model2D().curveSegment(2, 10).p1.y(), 120.0);
+        QVERIFY(graphs.model2D().curveSegment(2, 10).p1.y() > 120.0);
     }
 };
 
