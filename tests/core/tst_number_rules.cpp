@@ -37,6 +37,7 @@ class NumberRulesTest : public QObject {
         QTest::addColumn<double>("expected");
         QTest::newRow("10.25") << 10.25 << 10.0;
         QTest::newRow("10.26") << 10.26 << 10.5;
+        QTest::newRow("10.74") << 10.74 << 10.5;
         QTest::newRow("10.75") << 10.75 << 11.0;
         QTest::newRow("negative") << -1.3 << -1.5;
     }
