@@ -27,8 +27,6 @@ private slots:
             << "Hiba!";
         QTest::newRow("coil caption hu") << QByteArray("CoilDischargeLimitCaption") << true
             << QStringList{"7500"} << "Teljes trafókisülés határ(RPM):7500" << "";
-        QTest::newRow("save failed en") << QByteArray("SaveFailedMessage") << false
-            << QStringList{"disk full"} << "The map could not be saved: disk full" << "Error";
     }
     void composesWithValues() {
         QFETCH(QByteArray, entry);

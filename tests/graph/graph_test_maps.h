@@ -3,7 +3,14 @@
 #include "core/default_axes.h"
 #include "core/map_document.h"
 
+#include <QFont>
+#include <QSizeF>
 #include <functional>
+
+// A fixed measure makes label placement exact: 100 twips per character, 200 high.
+inline QSizeF fixedMeasure(const QFont&, const QString& text) {
+    return QSizeF(100.0 * text.size(), 200);
+}
 
 // Documents for the chart tests: a shape, its default axes and cell values from a rule.
 inline MapDocument chartDocument(int resolution, const QString& separator,

@@ -6,11 +6,6 @@
 
 namespace {
 
-// A fixed measure makes the label placement exact: 100 twips per character, 200 high.
-QSizeF fixedMeasure(const QFont&, const QString& text) {
-    return QSizeF(100.0 * text.size(), 200);
-}
-
 double expectedX(const MapDocument& doc, int row) {
     const double first = doc.rpmBreakpoints[0];
     const double last = doc.rpmBreakpoints[doc.rowCount() - 1];

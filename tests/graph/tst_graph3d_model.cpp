@@ -6,10 +6,6 @@
 
 namespace {
 
-QSizeF fixedMeasure(const QFont&, const QString& text) {
-    return QSizeF(100.0 * text.size(), 200);
-}
-
 QColor rampColour(double degrees) {
     const RgbColor rgb = AdvanceColor(degrees);
     return QColor(rgb.red, rgb.green, rgb.blue);

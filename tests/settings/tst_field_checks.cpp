@@ -36,7 +36,6 @@ private slots:
         row("input dwell 60 of 4", in, "060", 4, ".", "", {"060"});
         row("input dwell 61 of 4", in, "61", 4, ".", "InputDwellMaxMessage", {"60"});
         row("input dwell 60 of 6", in, "60", 6, ".", "InputDwellMaxMessage", {"59"});
-        row("input dwell 45 of 8", in, "45", 8, ".", "InputDwellMaxMessage", {"44"});
         row("input dwell beyond 16 bit", in, "65551", 4, ".", "InputDwellMaxMessage", {"60"});
         row("input dwell empty", in, "", 4, ".", "InputDwellEmptyMessage", {});
         row("input dwell negative", in, "-20", 4, ".", "InputDwellWholeMessage", {});
@@ -63,7 +62,6 @@ private slots:
         row("dwell 29", dw, "29", 4, ".", "DwellMinMessage", {});
         row("dwell 89 of 4", dw, "89", 4, ".", "", {"89"});
         row("dwell 90 of 4", dw, "90", 4, ".", "DwellMaxMessage", {"89"});
-        row("dwell 45 of 8", dw, "45", 8, ",", "DwellMaxMessage", {"44"});
         row("dwell doubling overflows 16 bit", dw, "16384", 2, ".", "DwellMaxMessage", {"179"});
         row("dwell decimal", dw, "45.5", 4, ".", "DwellWholeMessage", {});
         row("dwell empty", dw, "", 4, ".", "DwellCorrEmptyMessage", {});
