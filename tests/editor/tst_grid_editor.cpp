@@ -44,11 +44,9 @@ private slots:
                 QCOMPARE(f.cell(r, c)->isVisibleTo(&f.window), shown);
                 QVERIFY(!shown || (f.cell(r, c)->text() == f.number("0#5") && f.cell(r, c)->isEnabled()));
             }
-            if (r < rows) {
-                QCOMPARE(f.cutCombo(r)->currentIndex(), 0);
-                QVERIFY(f.cutCombo(r)->isEnabled());
-                QCOMPARE(f.cutCombo(r)->x(), Twips::toPixels(comboLeft));
-            }
+            if (r < rows)
+                QVERIFY(f.cutCombo(r)->currentIndex() == 0 && f.cutCombo(r)->isEnabled()
+                        && f.cutCombo(r)->x() == Twips::toPixels(comboLeft));
         }
         QCOMPARE(f.rowLabel(0)->text(), QStringLiteral("650"));
         QCOMPARE(f.rowLabel(rows - 1)->text(), lastRpm);
