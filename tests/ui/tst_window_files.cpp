@@ -2,6 +2,7 @@
 #include "core/twips.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_window.h"
+#include "ui/map_file_actions.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -91,6 +92,73 @@ private slots:
         QCOMPARE(contents(m_settings), QByteArray("1\r\neng\r\n"));
     }
 
+    void overwriteNoAsksAgainCancelKeepsTheOldFileYesReplacesIt() {
+        const QString path = m_dir.filePath("old.klv");
+        QVERIFY(writeFile(path, "old contents"));
+        MainWindow window(m_dialogs, m_settings);
+        m_dialogs.answerSaveFile(m_dir.filePath("old")); // the extension is added first
+        m_dialogs.answerMessage(Answer::No);
+        m_dialogs.answerSaveFile(QString());
+        click(window, "Command2");
+        QCOMPARE(contents(path), QByteArray("old contents"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310"));
+        const ScriptedDialogs::Call& question = m_dialogs.calls().at(1);
+        QCOMPARE(question.text, QStringLiteral("File already exists. Do you want to overwrite it?"));
+        QCOMPARE(question.title, QStringLiteral("Overwrite"));
+        QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(question.defaultButton, Answer::No);
+
+        m_dialogs.answerSaveFile(path);
+        m_dialogs.answerMessage(Answer::Yes);
+        click(window, "Command2");
+        QVERIFY(contents(path).startsWith("kelvor310\r\n"));
+    }
+
+    void failedSaveIsReportedInTheUsersLanguage() {
+        MainWindow window(m_dialogs, m_settings);
+        window.chooseLanguage(Language::Hungarian);
+        m_dialogs.answerSaveFile(m_dir.filePath("no/such/folder/map.klv"));
+        m_dialogs.answerMessage(Answer::Ok);
+        click(window, "Command2");
+        QVERIFY(m_dialogs.lastCall().text.startsWith(
+            QStringLiteral("Az adatállomány mentése nem sikerült: ")));
+        QCOMPARE(m_dialogs.lastCall().title, QStringLiteral("Hiba"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310"));
+    }
+
+    void unreadableFilesChangeNothing_data() {
+        QTest::addColumn<QByteArray>("bytes"); // none: no file at all
+        QTest::addColumn<bool>("fromCommandLine");
+        QTest::newRow("wrong magic") << QByteArray("kelvor311\r\n2\r\n") << false;
+        QTest::newRow("truncated settings") << QByteArray("kelvor310\r\n2\r\n0\r\n") << false;
+        QTest::newRow("missing, from the command line") << QByteArray() << true;
+    }
+    void unreadableFilesChangeNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, fromCommandLine);
+        const QString path = m_dir.filePath("bad.klv");
+        QFile::remove(path);
+        if (!bytes.isEmpty())
+            QVERIFY(writeFile(path, bytes));
+        MainWindow window(m_dialogs, m_settings);
+        m_dialogs.answerOpenFile(golden("shape3_dwell"));
+        click(window, "Command3");
+        const MapDocument before = window.collectDocument();
+        const QString title = window.windowTitle();
+        if (!fromCommandLine)
+            m_dialogs.answerOpenFile(path);
+        m_dialogs.answerMessage(Answer::Ok);
+        if (fromCommandLine)
+            window.openCommandLineMap(path);
+        else
+            click(window, "Command3");
+        QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Wrong File!"));
+        QCOMPARE(m_dialogs.lastCall().title, QStringLiteral("Error"));
+        QVERIFY(window.collectDocument() == before);
+        QCOMPARE(window.windowTitle(), title);
+        QVERIFY(window.formState().documentReady);
+    }
+
     // A map read and saved again through the window comes back byte for byte.
     void saveAndLoadRoundTripThroughTheWindow_data() {
         QTest::addColumn<QString>("name");
@@ -109,14 +177,30 @@ private slots:
             saved = window.collectDocument();
             m_dialogs.answerSaveFile(path);
             click(window, "Command2");
+            QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Save"));
+            QCOMPARE(m_dialogs.lastCall().filter, QStringLiteral("KLV Files(*.klv)|*.klv"));
             QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310  ") + path);
         }
         QCOMPARE(contents(path), contents(golden(name)));
         MainWindow window(m_dialogs, m_settings);
         m_dialogs.answerOpenFile(path);
         click(window, "Command3");
+        QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Load"));
         QVERIFY(window.collectDocument() == saved);
         QVERIFY(window.formState().documentReady);
+    }
+
+    void commandLineQuotes_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("quoted") << "\"C:\\maps\\a b.klv\"" << "C:\\maps\\a b.klv";
+        QTest::newRow("plain") << "/maps/a.klv" << "/maps/a.klv";
+        QTest::newRow("lone quote") << "\"" << "\"";
+    }
+    void commandLineQuotes() {
+        QFETCH(QString, argument);
+        QFETCH(QString, path);
+        QCOMPARE(MapFileActions::withoutSurroundingQuotes(argument), path);
     }
 
     void commandLineMapIsLoaded() {
