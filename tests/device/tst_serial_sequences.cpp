@@ -1,0 +1,189 @@
+#include "core/language_texts.h"
+#include "device/upload_sequence.h"
+#include "device/version_flash.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/recording_progress.h"
+#include "tests/support/recording_serial_link.h"
+#include "tests/support/scripted_dialogs.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+FrameBuild sampleFrame() {
+    FrameBuild build;
+    for (int k = 0; k < 256; ++k)
+        build.frame[k] = (k * 7 + 3) % 256;
+    return build;
+}
+
+// The first `count` packets: frame byte, 0xFF, 0xFF.
+QByteArrayList packetsOf(const DeviceFrame& frame, int count) {
+    QByteArrayList packets;
+    for (int k = 0; k < count; ++k)
+        packets << QByteArray(1, static_cast<char>(frame[k])) + "\xFF\xFF";
+    return packets;
+}
+
+// The doubles around both sequences, with every wait fired at once.
+struct Bench {
+    FakeClock clock;
+    RecordingSerialLink link{&clock};
+    RecordingProgress progress;
+    ScriptedDialogs dialogs;
+    LanguageTexts texts;
+    UploadSequence upload{link, clock, progress, dialogs, texts};
+    VersionFlash flash{link, clock, dialogs, texts};
+    QSignalSpy sent{&upload, &UploadSequence::finished};
+    QSignalSpy flashed{&flash, &VersionFlash::finished};
+
+    UploadSequence::Outcome send(const FrameBuild& build) {
+        upload.start(QStringLiteral("/dev/ttyUSB0"), build);
+        return takeEnd(sent).value<UploadSequence::Outcome>();
+    }
+    bool flashVersion() {
+        flash.start(QStringLiteral("COM2"));
+        return takeEnd(flashed).toBool();
+    }
+    QVariant takeEnd(QSignalSpy& spy) {
+        clock.run();
+        if (spy.size() != 1)
+            qFatal("the sequence did not finish exactly once");
+        return spy.takeFirst().at(0);
+    }
+
+    QByteArrayList writes() const {
+        QByteArrayList list;
+        for (const RecordingSerialLink::Call& call : link.calls())
+            if (call.op == "write")
+                list << call.bytes;
+        return list;
+    }
+};
+} // namespace
+
+class TestSerialSequences : public QObject {
+    Q_OBJECT
+  private slots:
+    // One send, with a second start while it runs that must change nothing.
+    void sendsFrameInOrder() {
+        Bench bench;
+        const FrameBuild build = sampleFrame();
+        QVERIFY(bench.upload.start(QStringLiteral("/dev/ttyUSB0"), build));
+        QVERIFY(!bench.upload.start(QStringLiteral("/dev/ttyUSB0"), build));
+        bench.clock.run();
+        QCOMPARE(bench.sent.size(), 1);
+        QCOMPARE(bench.sent[0][0].value<UploadSequence::Outcome>(), UploadSequence::Outcome::Sent);
+
+        const QStringList expected = QStringList{"configure", "open", "break on", "break off"} +
+                                     QStringList(256, "write") + QStringList{"close"};
+        QCOMPARE(bench.link.ops(), expected);
+        const LineSettings s = bench.link.settings();
+        QCOMPARE((QList<int>{s.baudRate, s.parity, s.dataBits, s.stopBits, s.dataTerminalReady,
+                             s.requestToSend}),
+                 (QList<int>{2400, 'n', 8, 1, 1, 0}));
+        QCOMPARE(bench.writes(), packetsOf(build.frame, 256));
+        QCOMPARE(bench.link.calls()[3].timeMs - bench.link.calls()[2].timeMs, qint64(500));
+        QCOMPARE(bench.clock.realWaits(), (QList<int>{500, 300, 1500}));
+
+        // After each packet the percentage is set, halves rounding to even; a square
+        // appears every 16th of the frame.
+        QStringList events = bench.progress.events();
+        QCOMPARE(events.takeFirst(), QStringLiteral("show"));
+        QCOMPARE(events.mid(events.size() - 2), (QStringList{"done", "close"}));
+        // "squares shown, percentage" as each packet's percentage is set
+        QStringList seen;
+        int shown = 0;
+        for (const QString& event : events) {
+            if (event.startsWith("square "))
+                QCOMPARE(event, QStringLiteral("square %1").arg(shown++));
+            if (event.startsWith("percent "))
+                seen << QStringLiteral("%1, %2").arg(shown).arg(event.mid(8));
+        }
+        QCOMPARE(seen.size(), 256);
+        const QMap<int, QString> samples = {{0, "0, 0%"},   {7, "0, 3%"},    {8, "1, 4%"},
+                                            {23, "2, 9%"},  {31, "2, 12%"},  {39, "2, 16%"},
+                                            {95, "6, 38%"}, {127, "8, 50%"}, {255, "16, 100%"}};
+        for (auto sample = samples.cbegin(); sample != samples.cend(); ++sample)
+            QCOMPARE(seen[sample.key()], sample.value());
+    }
+
+    // Every fault ends with one message, the port closed and no progress left; the next
+    // attempt then goes through.
+    void serialErrors_data() {
+        QTest::addColumn<bool>("version");
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<int>("occurrence");
+        QTest::addColumn<int>("number");
+        QTest::newRow("port missing") << false << "open" << 0 << 8002;
+        QTest::newRow("port busy") << false << "open" << 0 << 8005;
+        QTest::newRow("break refused") << false << "break on" << 0 << 8015;
+        QTest::newRow("write fails mid-frame") << false << "write" << 100 << 8020;
+        QTest::newRow("last write fails") << false << "write" << 255 << 8020;
+        QTest::newRow("version: port missing") << true << "open" << 0 << 8002;
+        QTest::newRow("version: break not cleared") << true << "break off" << 0 << 8021;
+    }
+    void serialErrors() {
+        QFETCH(bool, version);
+        QFETCH(QString, op);
+        QFETCH(int, occurrence);
+        QFETCH(int, number);
+        const QString message =
+            number == 8002
+                ? "The selected 'Com Port' does not exist! Choose another one!"
+                : QStringLiteral("[ERROR: Serial Port]: 'Line fault.' Error Code: %1").arg(number);
+        Bench bench;
+        bench.link.failAt(op, occurrence, SerialError{number, "Line fault"});
+        bench.dialogs.answerMessage(Dialogs::Answer::Ok);
+        const FrameBuild build = sampleFrame();
+
+        QVERIFY(version ? !bench.flashVersion()
+                        : bench.send(build) == UploadSequence::Outcome::Failed);
+        QCOMPARE(bench.dialogs.lastCall().text, message);
+        QCOMPARE(bench.dialogs.lastCall().title, QStringLiteral("VORTAMIX"));
+        QCOMPARE(bench.writes(), packetsOf(build.frame, op == "write" ? occurrence : 0));
+        QVERIFY(!bench.link.isOpen());
+        QVERIFY(!bench.progress.isShown());
+
+        bench.link.clear();
+        QVERIFY(version ? bench.flashVersion()
+                        : bench.send(build) == UploadSequence::Outcome::Sent);
+        QCOMPARE(bench.writes(), packetsOf(build.frame, version ? 0 : 256));
+    }
+
+    // A frame that cannot be sent whole is refused before the port is touched.
+    void refusedFrames() {
+        const QString overflow = "[ERROR: Serial Port]: 'Overflow.' Error Code: 6";
+        FrameBuild lateWide = sampleFrame(), negative = sampleFrame(), notANumber = sampleFrame();
+        lateWide.frame[250] = 271;
+        negative.frame[0] = -1;
+        notANumber.conversionError = SerialError{13, "Type mismatch"};
+        const QList<QPair<FrameBuild, QString>> cases = {
+            {lateWide, overflow},
+            {negative, overflow},
+            {notANumber, "[ERROR: Serial Port]: 'Type mismatch.' Error Code: 13"}};
+        for (const auto& [build, message] : cases) {
+            Bench bench;
+            bench.dialogs.answerMessage(Dialogs::Answer::Ok);
+            QCOMPARE(bench.send(build), UploadSequence::Outcome::Refused);
+            QCOMPARE(bench.dialogs.lastCall().text, message);
+            QVERIFY(bench.link.ops().isEmpty());
+            QVERIFY(!bench.progress.isShown());
+        }
+    }
+
+    // The version request is a 1.5 s break and not a byte.
+    void versionFlashIsABreakOnly() {
+        Bench bench;
+        QVERIFY(bench.flashVersion());
+        QCOMPARE(bench.link.ops(),
+                 (QStringList{"configure", "open", "break on", "break off", "close"}));
+        QCOMPARE(bench.link.calls()[3].timeMs - bench.link.calls()[2].timeMs, qint64(1500));
+        QCOMPARE(bench.clock.realWaits(), QList<int>{1500});
+        QCOMPARE(bench.link.portName(), QStringLiteral("COM2"));
+        QCOMPARE(bench.link.settings().baudRate, 2400);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSerialSequences)
+#include "tst_serial_sequences.moc"
