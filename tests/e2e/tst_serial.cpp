@@ -4,28 +4,10 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
-
-// The command-line program against a controller simulator on a pseudo-terminal pair.
-class TestSerial : public QObject {
-    Q_OBJECT
-private slots:
-    void init();
-    void sendDeliversTheFrame();
-    void lineCutDuringUploadIsReported();
-    void failures_data();
-    void failures();
-    void versionIsABreakOnly();
-
-private:
-    QString writeMap(const QString& name);
-    QTemporaryDir m_dir;
-};
 
 namespace {
 struct Run {
@@ -34,20 +16,15 @@ struct Run {
     QString err;
 };
 
-// Every wait is bounded: a hang fails the test instead of blocking it.
+// Every wait is bounded: a hang fails the test instead of blocking it (the process
+// object kills the program it still runs).
 Run runCli(const QStringList& args) {
     QProcess cli;
     cli.start(QStringLiteral(KELVOR_CLI), args);
-    Run run;
-    if (!cli.waitForFinished(30000)) {
-        cli.kill();
-        cli.waitForFinished(5000);
-        return run;
-    }
-    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    run.out = QString::fromUtf8(cli.readAllStandardOutput());
-    run.err = QString::fromUtf8(cli.readAllStandardError());
-    return run;
+    if (!cli.waitForFinished(30000) || cli.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
+            QString::fromUtf8(cli.readAllStandardError())};
 }
 
 // The simulator says "ready" on stderr once it listens; the rest of stderr stays unread.
@@ -73,121 +50,92 @@ bool holdsOpen(qint64 pid, const QString& device) {
 }
 } // namespace
 
-void TestSerial::init() {
-    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
-        QSKIP("socat is not installed");
-}
-
-QString TestSerial::writeMap(const QString& name) {
-    MapDocument document = MapDocument::startupDefaults(QStringLiteral("."));
-    document.revLimit = QStringLiteral("6000");
-    document.cells[0][0] = QStringLiteral("12.5");
-    document.cells[39][5] = QStringLiteral("63.5");
-    document.revCutLevel[2] = 3;
-    const QString path = m_dir.filePath(name);
-    if (!saveMapFile(path, document, QStringLiteral(".")).saved)
-        qFatal("cannot write the test map");
-    return path;
-}
-
-void TestSerial::sendDeliversTheFrame() {
-    PtyPair pair;
-    QVERIFY(pair.isReady());
-    const QString map = writeMap(QStringLiteral("send.klv"));
-    QProcess sim;
-    sim.start(QStringLiteral(KELVOR_CONTROLLER_SIM),
-              {pair.far(), QStringLiteral("--timeout-ms"), QStringLiteral("20000")});
-    QVERIFY(waitForReady(sim));
-
-    const Run send = runCli({QStringLiteral("send"), map, QStringLiteral("--port"), pair.near()});
-    QCOMPARE(send.exitCode, 0);
-    QVERIFY2(send.err.contains(QStringLiteral("Data has been sent!")), qPrintable(send.err));
-
-    QVERIFY(sim.waitForFinished(30000));
-    const QString simErr = QString::fromUtf8(sim.readAllStandardError());
-    QVERIFY2(sim.exitCode() == 0, qPrintable(simErr));
-    const Run frame = runCli({QStringLiteral("frame"), map});
-    QCOMPARE(frame.exitCode, 0);
-    QCOMPARE(QString::fromUtf8(sim.readAllStandardOutput()), frame.out);
-    // The simulator's reading of the settings: a wrong one names what went wrong.
-    for (const char* line : {"(bytes 24, 127)", "shape 40 x 6", "first cell: 12.5 degrees"})
-        QVERIFY2(simErr.contains(QLatin1String(line)), qPrintable(simErr));
-}
-
-void TestSerial::lineCutDuringUploadIsReported() {
-    PtyPair pair;
-    QVERIFY(pair.isReady());
-    const QString map = writeMap(QStringLiteral("cut.klv"));
-    const QString device = QFileInfo(pair.near()).symLinkTarget();
-    QProcess cli;
-    cli.start(QStringLiteral(KELVOR_CLI),
-              {QStringLiteral("send"), map, QStringLiteral("--port"), pair.near()});
-    QVERIFY(cli.waitForStarted(10000));
-    // Cut the line while the program holds the port, during the wake-up break.
-    QDeadlineTimer deadline(10000);
-    while (!holdsOpen(cli.processId(), device) && !deadline.hasExpired())
-        QThread::msleep(5);
-    QVERIFY(!deadline.hasExpired());
-    pair.kill();
-
-    QVERIFY(cli.waitForFinished(30000));
-    const QString err = QString::fromUtf8(cli.readAllStandardError());
-    QCOMPARE(cli.exitCode(), 4);
-    QVERIFY2(err.contains(QStringLiteral("VORTAMIX: [ERROR: Serial Port]: '")), qPrintable(err));
-    QVERIFY(!err.contains(QStringLiteral("Data has been sent!")));
-}
-
-void TestSerial::failures_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
-    const QString missing = "The selected 'Com Port' does not exist! Choose another one!";
-    QTest::newRow("send to a missing port")
-        << QStringList{"send", "@map", "--port", "/nonexistent/ttyKELVOR"} << QByteArray() << 4
-        << missing;
-    QTest::newRow("version to a missing port")
-        << QStringList{"version", "--port", "/nonexistent/ttyKELVOR"} << QByteArray() << 4
-        << missing;
-    QTest::newRow("not a map file") << QStringList{"send", "@map", "--port", "/dev/null"}
-                                    << QByteArray("hello\n") << 2 << "Wrong File!";
-    QTest::newRow("port not a serial device")
-        << QStringList{"send", "@map", "--port", "@map"} << QByteArray() << 4
-        << "[ERROR: Serial Port]: '";
-    QTest::newRow("no port given") << QStringList{"send", "@map"} << QByteArray() << 1
-                                   << "send FILE.klv --port NAME";
-}
-
-// "@map" stands for a map file: the valid test map, or `file` when one is given.
-void TestSerial::failures() {
-    QFETCH(QStringList, args);
-    QFETCH(QByteArray, file);
-    QFETCH(int, exitCode);
-    QFETCH(QString, message);
-    QString map = writeMap(QStringLiteral("valid.klv"));
-    if (!file.isEmpty()) {
-        map = m_dir.filePath(QStringLiteral("other.klv"));
-        QFile out(map);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(file);
+// The command-line program against a controller simulator on a pseudo-terminal pair.
+class TestSerial : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+            QSKIP("socat is not installed");
+        MapDocument document = MapDocument::startupDefaults(QStringLiteral("."));
+        document.revLimit = QStringLiteral("6000");
+        document.cells[0][0] = QStringLiteral("12.5");
+        document.cells[39][5] = QStringLiteral("63.5");
+        document.revCutLevel[2] = 3;
+        QVERIFY(saveMapFile(m_map, document, QStringLiteral(".")).saved);
     }
-    args.replaceInStrings(QStringLiteral("@map"), map);
-    const Run run = runCli(args);
-    QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2(run.err.contains(message), qPrintable(run.err));
-}
 
-void TestSerial::versionIsABreakOnly() {
-    PtyPair pair;
-    QVERIFY(pair.isReady());
-    QSerialPort far(pair.far());
-    QVERIFY(far.open(QIODevice::ReadOnly));
-    const Run run = runCli({QStringLiteral("version"), QStringLiteral("--port"), pair.near()});
-    QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.err.isEmpty());
-    far.waitForReadyRead(200);
-    QCOMPARE(far.readAll(), QByteArray());
-}
+    void sendDeliversTheFrame() {
+        PtyPair pair;
+        QVERIFY(pair.isReady());
+        QProcess sim;
+        sim.start(QStringLiteral(KELVOR_CONTROLLER_SIM),
+                  {pair.far(), QStringLiteral("--timeout-ms"), QStringLiteral("20000")});
+        QVERIFY(waitForReady(sim));
+
+        const Run send =
+            runCli({QStringLiteral("send"), m_map, QStringLiteral("--port"), pair.near()});
+        QCOMPARE(send.exitCode, 0);
+        QVERIFY2(send.err.contains(QStringLiteral("Data has been sent!")), qPrintable(send.err));
+
+        QVERIFY(sim.waitForFinished(30000));
+        const QString simErr = QString::fromUtf8(sim.readAllStandardError());
+        QVERIFY2(sim.exitCode() == 0, qPrintable(simErr));
+        const Run frame = runCli({QStringLiteral("frame"), m_map});
+        QCOMPARE(frame.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(sim.readAllStandardOutput()), frame.out);
+        // The simulator's reading of the settings: a wrong one names what went wrong.
+        for (const char* line : {"(bytes 24, 127)", "shape 40 x 6", "first cell: 12.5 degrees"})
+            QVERIFY2(simErr.contains(QLatin1String(line)), qPrintable(simErr));
+    }
+
+    void lineCutDuringUploadIsReported() {
+        PtyPair pair;
+        QVERIFY(pair.isReady());
+        const QString device = QFileInfo(pair.near()).symLinkTarget();
+        QProcess cli;
+        cli.start(QStringLiteral(KELVOR_CLI),
+                  {QStringLiteral("send"), m_map, QStringLiteral("--port"), pair.near()});
+        QVERIFY(cli.waitForStarted(10000));
+        // Cut the line while the program holds the port, during the wake-up break.
+        QDeadlineTimer deadline(10000);
+        while (!holdsOpen(cli.processId(), device) && !deadline.hasExpired())
+            QThread::msleep(5);
+        QVERIFY(!deadline.hasExpired());
+        pair.kill();
+
+        QVERIFY(cli.waitForFinished(30000));
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        QCOMPARE(cli.exitCode(), 4);
+        QVERIFY2(err.contains(QStringLiteral("VORTAMIX: [ERROR: Serial Port]: '")),
+                 qPrintable(err));
+        QVERIFY(!err.contains(QStringLiteral("Data has been sent!")));
+    }
+
+    void failures_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        const QString missing = "The selected 'Com Port' does not exist! Choose another one!";
+        QTest::newRow("send to a missing port")
+            << QStringList{"send", "@map", "--port", "/nonexistent/ttyKELVOR"} << 4 << missing;
+        QTest::newRow("version to a missing port")
+            << QStringList{"version", "--port", "/nonexistent/ttyKELVOR"} << 4 << missing;
+    }
+    // "@map" stands for the test map.
+    void failures() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const Run run = runCli(args.replaceInStrings(QStringLiteral("@map"), m_map));
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
+
+  private:
+    QTemporaryDir m_dir;
+    const QString m_map = m_dir.filePath(QStringLiteral("test.klv"));
+};
 
 QTEST_GUILESS_MAIN(TestSerial)
 #include "tst_serial.moc"
