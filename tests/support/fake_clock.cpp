@@ -1,7 +1,8 @@
 #include "tests/support/fake_clock.h"
 
 void FakeClock::after(int ms, std::function<void()> then) {
-    m_waits.append(ms);
+    if (ms > 0)
+        m_realWaits.append(ms);
     m_pending.emplace(m_now + ms, std::move(then));
 }
 
@@ -14,17 +15,4 @@ bool FakeClock::step() {
     m_pending.erase(next);
     then();
     return true;
-}
-
-void FakeClock::run() {
-    while (step()) {
-    }
-}
-
-QList<int> FakeClock::realWaits() const {
-    QList<int> result;
-    for (int ms : m_waits)
-        if (ms > 0)
-            result.append(ms);
-    return result;
 }

@@ -3,18 +3,12 @@
 #include <QtGlobal>
 
 namespace {
-const char* kindName(ScriptedDialogs::Kind kind) {
-    switch (kind) {
-    case ScriptedDialogs::Kind::Message: return "message";
-    case ScriptedDialogs::Kind::Input: return "input";
-    case ScriptedDialogs::Kind::OpenFile: return "open file";
-    case ScriptedDialogs::Kind::SaveFile: return "save file";
-    }
-    return "?";
-}
+const char* const kKindNames[] = {"message", "input", "open file", "save file"};
 } // namespace
 
-void ScriptedDialogs::answerMessage(Answer answer) { m_answers.append({Kind::Message, answer, {}}); }
+void ScriptedDialogs::answerMessage(Answer answer) {
+    m_answers.append({Kind::Message, answer, {}});
+}
 void ScriptedDialogs::answerInput(const QString& text) {
     m_answers.append({Kind::Input, Answer::Ok, text});
 }
@@ -33,30 +27,24 @@ void ScriptedDialogs::clear() {
 ScriptedDialogs::Queued ScriptedDialogs::take(Kind kind, const Call& call) {
     m_calls.append(call);
     if (m_answers.isEmpty() || m_answers.first().kind != kind)
-        qFatal("Unexpected %s dialog: \"%s\" titled \"%s\"", kindName(kind), qPrintable(call.text),
-               qPrintable(call.title));
+        qFatal("Unexpected %s dialog: \"%s\" titled \"%s\"", kKindNames[int(kind)],
+               qPrintable(call.text), qPrintable(call.title));
     return m_answers.takeFirst();
 }
 
-Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& title,
-                                         Buttons buttons, Icon icon, Answer defaultButton) {
-    return take(Kind::Message, {Kind::Message, text, title, buttons, icon, defaultButton, {}})
-        .answer;
+Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& title, Buttons buttons,
+                                         Icon icon, Answer defaultButton) {
+    return take(Kind::Message, {text, title, {}, buttons, icon, defaultButton}).answer;
 }
 
 QString ScriptedDialogs::input(const QString& prompt, const QString& title) {
-    return take(Kind::Input, {Kind::Input, prompt, title, Buttons::Ok, Icon::None, Answer::Ok, {}})
-        .text;
+    return take(Kind::Input, {prompt, title, {}, Buttons::Ok, Icon::None, Answer::Ok}).text;
 }
 
 QString ScriptedDialogs::openFile(const QString& title, const QString& filter) {
-    return take(Kind::OpenFile,
-                {Kind::OpenFile, title, {}, Buttons::Ok, Icon::None, Answer::Ok, filter})
-        .text;
+    return take(Kind::OpenFile, {title, {}, filter, Buttons::Ok, Icon::None, Answer::Ok}).text;
 }
 
 QString ScriptedDialogs::saveFile(const QString& title, const QString& filter) {
-    return take(Kind::SaveFile,
-                {Kind::SaveFile, title, {}, Buttons::Ok, Icon::None, Answer::Ok, filter})
-        .text;
+    return take(Kind::SaveFile, {title, {}, filter, Buttons::Ok, Icon::None, Answer::Ok}).text;
 }

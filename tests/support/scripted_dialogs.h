@@ -13,13 +13,12 @@ public:
     enum class Kind { Message, Input, OpenFile, SaveFile };
 
     struct Call {
-        Kind kind;
         QString text; // message text, input prompt or file dialog title
         QString title;
+        QString filter;
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         Answer defaultButton = Answer::Ok;
-        QString filter;
     };
 
     void answerMessage(Answer answer);
