@@ -57,20 +57,6 @@ class TestQtSerialLink : public QObject {
         // The holder is not disturbed by the refused second opener.
         QVERIFY(!holder.write(QByteArray("\x01\xFF\xFF", 3)));
     }
-
-    void deadLineIsAnErrorNotAHang() {
-        PtyPair pair;
-        QVERIFY(pair.isReady());
-        QtSerialLink link;
-        link.configure(pair.near(), LineSettings{});
-        QVERIFY(!link.open());
-        pair.kill();
-        SerialResult error;
-        for (int i = 0; i < 10 && !error; ++i)
-            error = link.write(QByteArray("\x01\xFF\xFF", 3));
-        QVERIFY(error && !error->description.isEmpty());
-        link.close();
-    }
 };
 
 QTEST_GUILESS_MAIN(TestQtSerialLink)
