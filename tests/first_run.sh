@@ -23,12 +23,13 @@ echo "== $start_command (under Xvfb)"
 Xvfb :97 -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb_pid=$!
 sleep 1
-DISPLAY=:97 HOME="$work/home" bash -c "$start_command" >"$work/start.log" 2>&1 &
+# In its own session, so the whole start command can be ended as one group.
+DISPLAY=:97 HOME="$work/home" setsid bash -c "$start_command" >"$work/start.log" 2>&1 &
 start_pid=$!
 for _ in $(seq 1 600); do
     if DISPLAY=:97 xwininfo -root -tree 2>/dev/null | grep -q 'KELVOR-310'; then
         echo "window is up"
-        pkill -f "$work/clone/build/app/kelvor310" || true
+        kill -- "-$start_pid" 2>/dev/null || true
         wait "$start_pid" 2>/dev/null || true
         exit 0
     fi
