@@ -25,3 +25,11 @@ inline MapDocument goldenMap(const char* name) {
         qFatal("sample map %s does not load: %s", name, qPrintable(loaded.reason()));
     return loaded.value();
 }
+
+// The body of every bench program's main(), once its application object exists.
+inline int runBenchmarks(int& argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -37,8 +37,5 @@ BENCHMARK_CAPTURE(buildAndPack, 20x12, "shape4_time.klv");
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

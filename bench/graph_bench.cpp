@@ -44,8 +44,5 @@ BENCHMARK_CAPTURE(redraw, paintOnly_3D_20x12, true, "shape4_time.klv", false)->U
 int main(int argc, char** argv) {
     useOffscreenUnlessSet();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

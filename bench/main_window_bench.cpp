@@ -126,8 +126,5 @@ int main(int argc, char** argv) {
     // The grid writes its trace log into the working folder.
     QTemporaryDir logFolder;
     QDir::setCurrent(logFolder.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // The upload's own cost: once over the recording double with waits that take no time,
 // and once over a pseudo-terminal pair with the real clock, timed without the fixed
 // 0.5 s break, 300 ms and 1.5 s waits.
+#include "bench/bench_support.h"
 #include "core/language_texts.h"
 #include "device/qt_serial_link.h"
 #include "device/real_clock.h"
@@ -82,8 +83,5 @@ BENCHMARK(uploadOverPty)->UseManualTime()->Iterations(3)->Unit(benchmark::kMilli
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
