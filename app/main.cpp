@@ -17,6 +17,8 @@ int main(int argc, char* argv[]) {
                          QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     MainWindow window(dialogs, settingsPath);
     dialogs.setParent(&window);
+    QObject::connect(&window, &MainWindow::nativeWindowLost, &app,
+                     [] { QCoreApplication::exit(0); });
     window.show();
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1)

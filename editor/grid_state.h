@@ -37,6 +37,9 @@ struct GridState {
     QString rowLabelEntryText;
 
     bool columnToolBusy = false;
+    // Counts the tables put in place (a shape chosen, a map loaded) and the window's
+    // close: a wait begun on one table ends, changing nothing, once this moves on.
+    int tableNumber = 0;
 
     void setResolution(int index) {
         resolution = index;

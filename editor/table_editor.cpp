@@ -1,6 +1,7 @@
 #include "editor/table_editor.h"
 
 #include "editor/field_events.h"
+#include "editor/grid_wheel.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -76,6 +77,7 @@ void TableEditor::wireRows() {
          },
          {}},
         this);
+    new GridWheel(w.picture, [this](int rows) { m_grid.scrollRows(rows); });
     for (int i = 0; i < kMaxColumns; ++i)
         headerEvents->watch(w.headers[i]);
     for (int r = 0; r < kMaxRows; ++r) {

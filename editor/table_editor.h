@@ -35,6 +35,8 @@ public:
     void applyDocument(const MapDocument& doc) { m_grid.applyDocument(doc); }
 
     const GridState& state() const { return m_state; }
+    // The window closes: a press of "+" or "-" waiting for a cell ends without a change.
+    void endWaits() { ++m_state.tableNumber; }
 
 private:
     void wireChoices();

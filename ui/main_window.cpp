@@ -11,8 +11,11 @@
 #include "storage/settings_file.h"
 #include "ui/clickable_picture.h"
 #include "ui/language_switch.h"
+#include "ui/list_wheel_guard.h"
 #include "ui/main_form.h"
 #include "ui/map_file_actions.h"
+#include "ui/native_window_watch.h"
+#include "ui/note_field.h"
 #include "ui/serial_actions.h"
 
 #include <QCloseEvent>
@@ -44,6 +47,12 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* p
     createPanels();
     wireButtons();
     startUp();
+    new ListWheelGuard(m_form);
+    m_nativeWatch = std::make_unique<NativeWindowWatch>(this, [this] {
+        m_table->endWaits();
+        writeSettingsFile();
+        emit nativeWindowLost();
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -80,6 +89,7 @@ void MainWindow::wireButtons() {
     connect(button("Command3"), &QPushButton::clicked, this, [this] { m_files->load(); });
     connect(button("Command4"), &QPushButton::clicked, this,
             [this] { m_serial->flashVersion(m_settings->portNumber()); });
+    m_serial->setVersionButton(button("Command4"));
 
     auto picture = [this](const char* name) {
         return findNamed<ClickablePicture>(m_form, QLatin1String(name));
@@ -164,8 +174,7 @@ MapDocument MainWindow::collectDocument() const {
     m_table->collectInto(document);
     m_settings->collectInto(document);
     // Documents and map files hold the note's line breaks as CR LF.
-    document.note = findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13"))
-                        ->toPlainText()
+    document.note = noteText(findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13")))
                         .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return document;
 }
@@ -177,8 +186,8 @@ void MainWindow::applyLoadedDocument(const MapDocument& document) {
     m_table->applyDocument(document);
     m_settings->applyDocument(document);
     QString note = document.note;
-    findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13"))
-        ->setPlainText(note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    showNote(findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13")),
+             note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     m_table->applyLoadedLayout();
     m_table->applyLoadedLayout();
     m_state.documentReady = true;
@@ -203,6 +212,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
     }
     writeSettingsFile();
+    m_table->endWaits();
     event->accept();
 }
 

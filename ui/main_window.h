@@ -10,6 +10,7 @@
 class Dialogs;
 class GraphPanel;
 class MapFileActions;
+class NativeWindowWatch;
 class SerialActions;
 class SettingsPanel;
 class TableEditor;
@@ -46,6 +47,11 @@ public:
     // "KELVOR-310", followed by two spaces and the map file's path once there is one.
     void showFilePath(const QString& path);
 
+signals:
+    // Another program destroyed the window in the window system; the settings file has
+    // been written, and nothing is left for the program to do.
+    void nativeWindowLost();
+
 protected:
     // Every close asks whether to save the map, then writes the settings file.
     void closeEvent(QCloseEvent* event) override;
@@ -70,4 +76,5 @@ private:
     TableEditor* m_table = nullptr;
     SerialActions* m_serial = nullptr;
     std::unique_ptr<MapFileActions> m_files;
+    std::unique_ptr<NativeWindowWatch> m_nativeWatch;
 };
