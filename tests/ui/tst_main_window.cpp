@@ -7,6 +7,7 @@
 #include "ui/main_form.h"
 #include "ui/main_window.h"
 
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -42,9 +43,27 @@ class TestMainWindow : public QObject {
         return QTest::qWaitForWindowActive(&window);
     }
 
-    static void typeIntoCell(MainWindow& window, int row, int column, const QString& text) {
-        auto* cell = findNamed<QLineEdit>(
+    static QLineEdit* cell(MainWindow& window, int row, int column) {
+        return findNamed<QLineEdit>(
             window.form(), arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
+    }
+
+    // Wheel notches (positive: away from the user) over the middle of `target`, delivered
+    // to the widget the window finds there, as the window system does.
+    static void turnWheel(QWidget* target, int notches) {
+        QWidget* window = target->window();
+        const QPoint at = target->mapTo(window, target->rect().center());
+        QWidget* receiver = window->childAt(at);
+        QVERIFY(receiver == target || target->isAncestorOf(receiver));
+        QWheelEvent wheel(receiver->mapFrom(window, QPointF(at)), window->mapToGlobal(QPointF(at)),
+                          {}, {0, 120 * notches}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wheel); // only those travel on to the parents
+        qApp->notify(receiver, &wheel);
+    }
+
+    static void typeIntoCell(MainWindow& window, int row, int column, const QString& text) {
+        QLineEdit* cell = TestMainWindow::cell(window, row, column);
         QTest::mouseClick(cell, Qt::LeftButton);
         QTest::keyClick(cell, Qt::Key_End);
         QTest::keyClick(cell, Qt::Key_Home, Qt::ShiftModifier);
@@ -172,6 +191,91 @@ private slots:
         const QList<const GraphLine*> lines = window.graphs().model3D().lines();
         QVERIFY(std::count_if(lines.begin(), lines.end(),
                               [](const GraphLine* line) { return line->visible; }) > 100);
+    }
+
+    // A wheel changes no list anywhere, and only over the grid does it do anything.
+    void wheelChangesNoList() {
+        MainWindow window(m_dialogs, m_settingsPath);
+        auto* bar = findNamed<QScrollBar>(window.form(), "VScroll");
+        const MapDocument before = window.collectDocument();
+        for (QComboBox* list : window.form()->findChildren<QComboBox*>()) {
+            if (!list->isVisibleTo(window.form()) || list->objectName().startsWith("Combo9"))
+                continue;
+            for (int notches : {-1, 1, -2}) {
+                const int index = list->currentIndex();
+                turnWheel(list, notches);
+                QVERIFY2(list->currentIndex() == index, qPrintable(list->objectName()));
+            }
+        }
+        QVERIFY(window.collectDocument() == before);
+        QCOMPARE(bar->value(), 0);
+    }
+
+    // Over cells (enabled or not), row labels and cut lists the table scrolls three rows
+    // a notch, clamped to the scroll range; `from` and `to` are in rows, -1 the end.
+    void wheelOverTheGridScrollsIt_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("notches");
+        QTest::addColumn<int>("to");
+        QTest::newRow("cell, towards the user") << "Text3(1)" << 0 << -1 << 3;
+        QTest::newRow("row label, away") << "TextLabel2(8)" << 7 << 1 << 4;
+        QTest::newRow("cut list, past the top") << "Combo9(2)" << 1 << 1 << 0;
+        QTest::newRow("disabled cell, past the end") << "Text1(30)" << 10 << -3 << -1;
+    }
+    void wheelOverTheGridScrollsIt() {
+        QFETCH(QString, target);
+        QFETCH(int, from);
+        QFETCH(int, notches);
+        QFETCH(int, to);
+        MainWindow window(m_dialogs, m_settingsPath);
+        auto* bar = findNamed<QScrollBar>(window.form(), "VScroll");
+        const int row = bar->singleStep();
+        bar->setValue(from * row);
+        auto* widget = findNamed<QWidget>(window.form(), target);
+        widget->setEnabled(!target.startsWith("Text1("));
+        const MapDocument before = window.collectDocument();
+        turnWheel(widget, notches);
+        QCOMPARE(bar->value(), to < 0 ? bar->maximum() : to * row);
+        QVERIFY(window.collectDocument() == before);
+    }
+
+    // A "+" press waiting for an empty cell ends, changing nothing, when the window closes
+    // or a new table replaces the one it waits on; "+" works again afterwards.
+    void columnToolWaitEndsWithItsTable_data() {
+        QTest::addColumn<QString>("event");
+        QTest::newRow("window closed") << "close";
+        QTest::newRow("new resolution") << "resolution";
+        QTest::newRow("smaller map loaded") << "load";
+    }
+    void columnToolWaitEndsWithItsTable() {
+        QFETCH(QString, event);
+        MainWindow window(m_dialogs, m_settingsPath);
+        auto* plus = findNamed<QPushButton>(window.form(), "Command8");
+        cell(window, 30, 0)->clear();
+        MapDocument during;
+        QTimer::singleShot(0, &window, [&] {
+            if (event == "close") {
+                m_dialogs.answerMessage(Dialogs::Answer::No);
+                window.close();
+            } else if (event == "resolution") {
+                emit findNamed<QComboBox>(window.form(), "Combo6")->activated(3);
+            } else {
+                m_dialogs.answerOpenFile(QStringLiteral(KELVOR_SOURCE_DIR
+                                                        "/tests/storage/golden/shape4_time.klv"));
+                findNamed<QPushButton>(window.form(), "Command3")->click();
+            }
+            during = window.collectDocument();
+        });
+        QTest::mousePress(plus, Qt::LeftButton);
+        QTest::mouseRelease(plus, Qt::LeftButton);
+        QVERIFY(window.collectDocument() == during);
+
+        if (cell(window, 30, 0)->text().isEmpty())
+            cell(window, 30, 0)->setText("0.5");
+        const double first = cell(window, 0, 0)->text().toDouble();
+        QTest::mouseClick(plus, Qt::LeftButton);
+        QCOMPARE(cell(window, 0, 0)->text().toDouble(), first + 0.5);
     }
 };
 

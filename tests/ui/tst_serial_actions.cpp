@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -137,15 +138,59 @@ private slots:
             QVERIFY(w.link.ops().isEmpty());
     }
 
-    void versionFlashBlocksInputForItsBreak() {
+    // While a transfer runs the window takes no input; only a close request of the main
+    // window and one press of Version? are held and carried out when it ends (the close
+    // after a flash the press started). The progress window refuses to be closed.
+    void heldInputRunsWhenTheTransferEnds_data() {
+        QTest::addColumn<bool>("upload");
+        QTest::addColumn<int>("versionPresses");
+        QTest::addColumn<bool>("close");
+        QTest::addColumn<int>("transfers");
+        QTest::newRow("flash, nothing held") << false << 0 << false << 1;
+        QTest::newRow("close during the upload") << true << 0 << true << 1;
+        QTest::newRow("close during the flash") << false << 0 << true << 1;
+        QTest::newRow("two presses during the flash") << false << 2 << false << 2;
+        QTest::newRow("press and close during the upload") << true << 1 << true << 2;
+    }
+    void heldInputRunsWhenTheTransferEnds() {
+        QFETCH(bool, upload);
+        QFETCH(int, versionPresses);
+        QFETCH(bool, close);
+        QFETCH(int, transfers);
         Window w;
-        QSignalSpy finished(&w.actions, &SerialActions::versionFinished);
-        w.actions.flashVersion(16);
-        QCOMPARE(w.link.portName(), QStringLiteral("port16"));
+        auto* version = new QPushButton(QStringLiteral("Version?"), &w.main);
+        version->setGeometry(300, 10, 80, 25);
+        version->show();
+        w.actions.setVersionButton(version);
+        connect(version, &QPushButton::clicked, &w.actions, [&w] { w.actions.flashVersion(16); });
+        QWindow* window = w.main.windowHandle();
+        if (upload) {
+            w.actions.send(document(), QStringLiteral("."), 16);
+            w.clock.step();
+            QVERIFY(!w.progress()->windowHandle()->close());
+            QVERIFY(w.progress()->isVisible());
+        } else {
+            version->click();
+        }
         QVERIFY(!w.buttonTakesClicks());
+        for (int i = 0; i < versionPresses; ++i)
+            QTest::mouseClick(window, Qt::LeftButton, {}, version->geometry().center());
+        if (close)
+            window->close();
+        QVERIFY(w.main.isVisible());
+
         w.clock.run();
-        QCOMPARE(finished.size(), 1);
-        QCOMPARE(w.clock.realWaits(), QList<int>{1500});
+        QCOMPARE(w.main.isVisible(), !close);
+        QStringList lineOps; // each transfer opens, breaks and closes the port on its own
+        for (const QString& op : w.link.ops())
+            if (op != "configure" && op != "write")
+                lineOps << op;
+        QStringList expected;
+        for (int i = 0; i < transfers; ++i)
+            expected << "open" << "break on" << "break off" << "close";
+        QCOMPARE(lineOps, expected);
+        QCOMPARE(w.link.portName(), QStringLiteral("port16"));
+        QCOMPARE(w.clock.realWaits().count(1500), transfers);
         QVERIFY(w.buttonTakesClicks());
     }
 };
