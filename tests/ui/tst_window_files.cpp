@@ -4,8 +4,10 @@
 #include "ui/main_window.h"
 #include "ui/map_file_actions.h"
 
+#include <QAbstractEventDispatcher>
 #include <QComboBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -208,6 +210,50 @@ private slots:
         window.openCommandLineMap(QLatin1Char('"') + golden("shape4_time") + QLatin1Char('"'));
         QCOMPARE(window.collectDocument().resolution, 4);
         QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310  ") + golden("shape4_time"));
+    }
+
+    // A note whose lines run to megabytes is shown in pieces but read back as it was.
+    void longNoteLinesComeBackWhole_data() {
+        QTest::addColumn<QString>("note");
+        QString words;
+        for (int i = 0; i < 150000; ++i)
+            words += QStringLiteral("word%1 ").arg(i % 10);
+        QTest::newRow("one megabyte line") << words;
+        QTest::newRow("no space to split at") << QString(5000, 'x') + ' ' + QString(4001, 'y');
+        QTest::newRow("among short lines") << "first\r\n\r\n" + words.left(4500) + "\r\n\r\nlast ";
+    }
+    void longNoteLinesComeBackWhole() {
+        QFETCH(QString, note);
+        MainWindow window(m_dialogs, m_settings);
+        MapDocument document = window.collectDocument();
+        document.note = note;
+        window.applyLoadedDocument(document);
+        QVERIFY(window.collectDocument().note == note);
+    }
+
+    // Another program destroyed the window in the window system: the settings are written
+    // as on exit and the program is told to end. Other windows' ends change nothing.
+    void windowDestroyedOutsideEndsTheProgram_data() {
+        QTest::addColumn<int>("otherWindow");
+        QTest::newRow("this window") << 0;
+        QTest::newRow("another window") << 1;
+    }
+    void windowDestroyedOutsideEndsTheProgram() {
+        QFETCH(int, otherWindow);
+        MainWindow window(m_dialogs, m_settings);
+        window.chooseLanguage(Language::Hungarian);
+        QSignalSpy lost(&window, &MainWindow::nativeWindowLost);
+        struct {
+            quint8 type = 17, pad = 0; // X11 DestroyNotify
+            quint16 sequence = 0;
+            quint32 event = 0, window = 0;
+        } destroyNotify;
+        destroyNotify.event = destroyNotify.window = quint32(window.winId()) + otherWindow;
+        qintptr result = 0;
+        QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t",
+                                                                &destroyNotify, &result);
+        QCOMPARE(lost.size(), 1 - otherWindow);
+        QCOMPARE(contents(m_settings), otherWindow ? QByteArray() : QByteArray("1\r\nhun\r\n"));
     }
 };
 
