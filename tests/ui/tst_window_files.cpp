@@ -46,38 +46,33 @@ class WindowFilesTest : public QObject {
     }
     void cleanup() { QCOMPARE(m_dialogs.pendingAnswers(), 0); }
 
-    void startsWithTheStoredPortAndLanguage_data() {
-        QTest::addColumn<QByteArray>("file");
+    // The window starts with the stored port and language (all defaults when the port is
+    // out of range) and asks in that language on every close whether to save. A failed
+    // save is reported and offers the dialog again, so closing loses no map; the
+    // settings are written either way.
+    void startAndClose_data() {
+        QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<int>("portIndex");
-        QTest::addColumn<QString>("language");
-        QTest::newRow("stored") << QByteArray("3\r\nhun\r\n") << 2 << "hun";
-        QTest::newRow("port 17 falls back entirely") << QByteArray("17\r\nhun\r\n") << 0 << "eng";
-    }
-    void startsWithTheStoredPortAndLanguage() {
-        QFETCH(QByteArray, file);
-        QFETCH(int, portIndex);
-        QFETCH(QString, language);
-        QVERIFY(writeFile(m_settings, file));
-        MainWindow window(m_dialogs, m_settings);
-        QCOMPARE(findNamed<QComboBox>(window.form(), "Combo1")->currentIndex(), portIndex);
-        QCOMPARE(window.uiLanguage(), language);
-    }
-
-    // Every close asks to save; a save that failed offers the dialog again, so closing
-    // loses no map; the settings are written either way.
-    void closingAsksToSave_data() {
         QTest::addColumn<bool>("yes");
-        QTest::newRow("no") << false;
-        QTest::newRow("yes, the first save fails") << true;
+        QTest::addColumn<QStringList>("question"); // text, title
+        QTest::newRow("stored, yes, the first save fails")
+            << QByteArray("3\r\nhun\r\n") << 2 << true
+            << QStringList{"Menti az adatállományt?", "Kilépés"};
+        QTest::newRow("port 17 falls back entirely, no")
+            << QByteArray("17\r\nhun\r\n") << 0 << false
+            << QStringList{"Do you want to save data?", "Exit"};
     }
-    void closingAsksToSave() {
+    void startAndClose() {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, portIndex);
         QFETCH(bool, yes);
+        QFETCH(QStringList, question);
         const QString map = m_dir.filePath(QStringLiteral("second try.klv"));
         QFile::remove(map);
-        QVERIFY(writeFile(m_settings, "5\r\nhun\r\n"));
+        QVERIFY(writeFile(m_settings, stored));
         {
             MainWindow window(m_dialogs, m_settings);
-            window.chooseLanguage(Language::English);
+            QCOMPARE(findNamed<QComboBox>(window.form(), "Combo1")->currentIndex(), portIndex);
             m_dialogs.answerMessage(yes ? Answer::Yes : Answer::No);
             if (yes) {
                 m_dialogs.answerSaveFile(m_dir.filePath(QStringLiteral("missing/folder/map.klv")));
@@ -85,14 +80,18 @@ class WindowFilesTest : public QObject {
                 m_dialogs.answerSaveFile(map);
             }
             QVERIFY(window.close());
-            const ScriptedDialogs::Call& question = m_dialogs.calls().first();
-            QCOMPARE((QStringList{question.text, question.title}),
-                     (QStringList{"Do you want to save data?", "Exit"}));
-            QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
-            QCOMPARE(question.icon, Dialogs::Icon::Question);
+            const ScriptedDialogs::Call& asked = m_dialogs.calls().first();
+            QCOMPARE((QStringList{asked.text, asked.title}), question);
+            QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
+            QCOMPARE(asked.icon, Dialogs::Icon::Question);
+            if (yes)
+                QVERIFY(m_dialogs.calls().at(2).text.startsWith(
+                            "Az adatállomány mentése nem sikerült: ") &&
+                        m_dialogs.calls().at(2).title == "Hiba");
         }
         QCOMPARE(QFile::exists(map), yes);
-        QCOMPARE(contents(m_settings), QByteArray("5\r\neng\r\n"));
+        QCOMPARE(contents(m_settings),
+                 yes ? QByteArray("3\r\nhun\r\n") : QByteArray("1\r\neng\r\n"));
     }
 
     void overwriteNoAsksAgainCancelKeepsTheOldFileYesReplacesIt() {
@@ -116,18 +115,6 @@ class WindowFilesTest : public QObject {
         m_dialogs.answerMessage(Answer::Yes);
         click(window, "Command2");
         QVERIFY(contents(path).startsWith("kelvor310\r\n"));
-    }
-
-    void failedSaveIsReportedInTheUsersLanguage() {
-        MainWindow window(m_dialogs, m_settings);
-        window.chooseLanguage(Language::Hungarian);
-        m_dialogs.answerSaveFile(m_dir.filePath("no/such/folder/map.klv"));
-        m_dialogs.answerMessage(Answer::Ok);
-        click(window, "Command2");
-        QVERIFY(m_dialogs.lastCall().text.startsWith(
-            QStringLiteral("Az adatállomány mentése nem sikerült: ")));
-        QCOMPARE(m_dialogs.lastCall().title, QStringLiteral("Hiba"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310"));
     }
 
     void unreadableFilesChangeNothing_data() {
@@ -231,28 +218,24 @@ class WindowFilesTest : public QObject {
     }
 
     // Another program destroyed the window in the window system: the settings are written
-    // as on exit and the program is told to end. Other windows' ends change nothing.
-    void windowDestroyedOutsideEndsTheProgram_data() {
-        QTest::addColumn<int>("otherWindow");
-        QTest::newRow("this window") << 0;
-        QTest::newRow("another window") << 1;
-    }
+    // as on exit and the program is told to end. Another window's end changes nothing.
     void windowDestroyedOutsideEndsTheProgram() {
-        QFETCH(int, otherWindow);
         MainWindow window(m_dialogs, m_settings);
-        window.chooseLanguage(Language::Hungarian);
         QSignalSpy lost(&window, &MainWindow::nativeWindowLost);
-        struct {
-            quint8 type = 17, pad = 0; // X11 DestroyNotify
-            quint16 sequence = 0;
-            quint32 event = 0, window = 0;
-        } destroyNotify;
-        destroyNotify.event = destroyNotify.window = quint32(window.winId()) + otherWindow;
-        qintptr result = 0;
-        QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t",
-                                                                &destroyNotify, &result);
-        QCOMPARE(lost.size(), 1 - otherWindow);
-        QCOMPARE(contents(m_settings), otherWindow ? QByteArray() : QByteArray("1\r\nhun\r\n"));
+        for (const quint32 other : {1u, 0u}) {
+            // X11 DestroyNotify: type 17, pad, sequence, event window, destroyed window.
+            const quint32 id = quint32(window.winId()) + other;
+            struct {
+                quint8 type = 17, pad = 0;
+                quint16 sequence = 0;
+                quint32 event, window;
+            } destroyNotify{17, 0, 0, id, id};
+            qintptr result = 0;
+            QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t",
+                                                                    &destroyNotify, &result);
+            QCOMPARE(lost.size(), 1 - int(other));
+            QCOMPARE(QFile::exists(m_settings), !other);
+        }
     }
 };
 
