@@ -1,7 +1,7 @@
 #include "core/find_widget.h"
 #include "core/twips.h"
 #include "graph/graph_panel.h"
-#include "tests/support/scripted_dialogs.h"
+#include "tests/support/modal_dialogs.h"
 #include "tests/ui/form_probe.h"
 #include "ui/clickable_picture.h"
 #include "ui/main_form.h"
@@ -28,7 +28,7 @@ bool isCaption(const QWidget* w) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    ScriptedDialogs m_dialogs;
+    ModalDialogs m_dialogs; // the exit question really is modal
     QTemporaryDir m_dir;
     const QString m_settingsPath = m_dir.filePath("kelvor-310.ini");
 
@@ -215,13 +215,14 @@ class TestMainWindow : public QObject {
     void columnToolWaitEndsWithItsTable() {
         QFETCH(QString, event);
         MainWindow window(m_dialogs, m_settingsPath);
+        window.show();
         auto* plus = findNamed<QPushButton>(window.form(), "Command8");
         cell(window, 30, 0)->clear();
         MapDocument during;
         QTimer::singleShot(0, &window, [&] {
             if (event == "close") {
                 m_dialogs.answerMessage(Dialogs::Answer::No);
-                window.close();
+                window.windowHandle()->close();
             } else if (event == "resolution") {
                 emit findNamed<QComboBox>(window.form(), "Combo6")->activated(3);
             } else {
