@@ -3,6 +3,7 @@
 #include "core/form_state.h"
 #include "core/language_texts.h"
 #include "core/map_document.h"
+#include "storage/settings_file.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -18,9 +19,10 @@ class TableEditor;
 // panels' controllers and wires them together. The panels' own logic lives in them.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Starts up completely: settings file, separators, defaults, grid, graphs.
-    MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* parent = nullptr);
+    MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The map file named on the command line, loaded after start-up.
@@ -46,11 +48,11 @@ public:
     // "KELVOR-310", followed by two spaces and the map file's path once there is one.
     void showFilePath(const QString& path);
 
-protected:
+  protected:
     // Every close asks whether to save the map, then writes the settings file.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createPanels();
     void wireButtons();
     void startUp();
@@ -60,7 +62,7 @@ private:
     void openHomePage();
 
     Dialogs& m_dialogs;
-    QString m_settingsPath;
+    SettingsLocation m_settingsLocation;
     FormState m_state;
     LanguageTexts m_texts;
     QWidget* m_form;

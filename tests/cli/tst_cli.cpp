@@ -87,11 +87,16 @@ class CliTest : public QObject {
         QTest::addColumn<QString>("header");
         QTest::addColumn<QString>("firstRow");
         QTest::addColumn<QString>("setting");
-        QTest::newRow("percent") << "shape2_time" << "C" << "RPM 30% 45% 61% 70% 95% 100% REV Limit"
-                                 << "700 0.0 2.9 5.8 8.7 11.6 14.5 0%" << "Rev limit: 600 RPM";
-        QTest::newRow("bar, comma") << "shape1_time" << "hu_HU.UTF-8"
+        QTest::newRow("percent") << "shape2_time"
+                                 << "C"
+                                 << "RPM 30% 45% 61% 70% 95% 100% REV Limit"
+                                 << "700 0.0 2.9 5.8 8.7 11.6 14.5 0%"
+                                 << "Rev limit: 600 RPM";
+        QTest::newRow("bar, comma") << "shape1_time"
+                                    << "hu_HU.UTF-8"
                                     << "RPM 1,32 1,74 2,28 3,00 REV Limit"
-                                    << "650 0,0 1,3 2,6 3,9 0%" << "Spark time: 1,2 ms";
+                                    << "650 0,0 1,3 2,6 3,9 0%"
+                                    << "Spark time: 1,2 ms";
     }
     void showUsesTheLoadUnitAndTheLocale() {
         QFETCH(QString, name);
@@ -117,13 +122,16 @@ class CliTest : public QObject {
         const LineChanges none;
         QTest::newRow("no command") << QStringList{} << none << 1 << "Usage:";
         QTest::newRow("two files") << QStringList{"show", "a", "b"} << none << 1 << "Usage:";
-        QTest::newRow("missing file") << QStringList{"frame", "/nonexistent/map.klv"} << none << 2
-                                      << "Wrong File!";
-        QTest::newRow("wrong magic") << QStringList{"frame", "FILE"}
-                                     << LineChanges{{1, "kelvor300"}} << 2 << "Wrong File!";
-        QTest::newRow("cell beyond a byte") << QStringList{"frame", "FILE"}
-                                            << LineChanges{{31, "640"}} << 3
-                                            << "frame byte 6 is 256";
+        QTest::newRow("missing file")
+            << QStringList{"frame", "/nonexistent/map.klv"} << none << 2 << "Wrong File!";
+        QTest::newRow("wrong magic")
+            << QStringList{"frame", "FILE"} << LineChanges{{1, "kelvor300"}} << 2 << "Wrong File!";
+        const QString cell = "The advance in row 2, column 1 (64.0) is outside 0.0 .. 63.5";
+        for (const char* command : {"frame", "image"})
+            QTest::newRow(command)
+                << QStringList{command, "FILE"} << LineChanges{{31, "640"}} << 3 << cell;
+        QTest::newRow("send") << QStringList{"send", "FILE", "--port", "/nonexistent/tty"}
+                              << LineChanges{{18, "99"}} << 3 << "The Spark Time (9.9)";
     }
     void refusals() {
         QFETCH(QStringList, arguments);
@@ -131,12 +139,47 @@ class CliTest : public QObject {
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        if (arguments.size() == 2 && arguments[1] == "FILE")
-            arguments[1] = variant(dir, "shape2_time", changes);
+        if (arguments.contains("FILE"))
+            arguments.replace(1, variant(dir, "shape2_time", changes));
         const Run run = runCli(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, QString());
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
+
+    // The MAP maximum and the dwell correction, stored as typed, read with either
+    // separator: a map saved on a Hungarian PC works on an English one and back.
+    void typedDecimalsFromTheOtherLocale_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("shown"); // empty: the frame is built
+        QTest::newRow("MAP maximum , in C") << "shape1_time" << 10 << "2,5"
+                                            << "C"
+                                            << "2.50 REV Limit";
+        QTest::newRow("MAP maximum . in hu") << "shape1_time" << 10 << "2.5"
+                                             << "hu_HU.UTF-8"
+                                             << "2,50 REV Limit";
+        QTest::newRow("dwell correction , in C") << "shape3_dwell" << 20 << "180,5"
+                                                 << "C"
+                                                 << "";
+        QTest::newRow("dwell correction . in hu") << "shape3_dwell" << 20 << "180.5"
+                                                  << "hu_HU.UTF-8"
+                                                  << "";
+    }
+    void typedDecimalsFromTheOtherLocale() {
+        QFETCH(QString, name);
+        QFETCH(int, line);
+        QFETCH(QString, typed);
+        QFETCH(QString, locale);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        const QString path = variant(dir, name, {{line, typed.toLatin1()}});
+        const Run run = runCli({shown.isEmpty() ? "frame" : "show", path}, locale);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.simplified().contains(shown), qPrintable(run.out));
     }
 
     void revLimitRoundingCarriesIntoTheHighByte() {
