@@ -101,9 +101,8 @@ class TestSerialSequences : public QObject {
                 seen << QStringLiteral("%1, %2").arg(shown).arg(event.mid(8));
         }
         QCOMPARE(seen.size(), 256);
-        const QMap<int, QString> samples = {{0, "0, 0%"},   {7, "0, 3%"},    {8, "1, 4%"},
-                                            {23, "2, 9%"},  {31, "2, 12%"},  {39, "2, 16%"},
-                                            {95, "6, 38%"}, {127, "8, 50%"}, {255, "16, 100%"}};
+        const QMap<int, QString> samples = {
+            {0, "0, 0%"}, {8, "1, 4%"}, {23, "2, 9%"}, {39, "2, 16%"}, {255, "16, 100%"}};
         for (auto sample = samples.cbegin(); sample != samples.cend(); ++sample)
             QCOMPARE(seen[sample.key()], sample.value());
     }
