@@ -158,8 +158,8 @@ class Reader {
 QString withSeparator(QString text, const QString& decimalSeparator) {
     if (!IsDecimalText(text))
         return text;
-    return text.replace(QLatin1Char(decimalSeparator == QLatin1String(",") ? '.' : ','),
-                        decimalSeparator);
+    return text.replace(QLatin1Char('.'), decimalSeparator)
+        .replace(QLatin1Char(','), decimalSeparator);
 }
 
 // A file of another shape may end before its last row: the rows it does not reach take
