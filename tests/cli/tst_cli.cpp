@@ -113,6 +113,18 @@ class CliTest : public QObject {
         const QString cell = "The advance in row 2, column 1 (64.0) is outside 0.0 .. 63.5";
         for (const char* command : {"frame", "image"})
             row(command, {command, "FILE"}, "shape2_time", {{31, "640"}}, "C", 3, cell);
+        // A first load boundary above 3.1 V with the top dwell correction overflows byte 240.
+        row("send names the overflowing byte", {"send", "FILE", "--port", "/nonexistent/tty"},
+            "shape3_dwell",
+            {{11, "400"},
+             {12, "410"},
+             {13, "420"},
+             {14, "430"},
+             {15, "440"},
+             {16, "450"},
+             {17, "460"},
+             {20, "181.5"}},
+            "C", 3, "frame byte 240 is 256");
         row("send", {"send", "FILE", "--port", "/nonexistent/tty"}, "shape2_time", {{18, "99"}},
             "C", 3, "The Spark Time (9.9)");
     }
