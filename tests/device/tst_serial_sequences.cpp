@@ -152,47 +152,30 @@ class TestSerialSequences : public QObject {
 
     // A frame that cannot be sent whole is refused before the port is touched, with a
     // message that names what is wrong.
-    void refusedFrames_data() {
-        QTest::addColumn<int>("kind"); // 0 value out of range, 1 conversion, 2 wide byte
-        QTest::addColumn<int>("byte");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("late wide byte") << 2 << 250 << 271
-                                        << "[ERROR: Serial Port]: 'Overflow: frame byte 250 is "
-                                           "271, outside 0..255.' Error Code: 6"
-                                        << "VORTAMIX";
-        QTest::newRow("negative byte")
-            << 2 << 0 << -1
-            << "[ERROR: Serial Port]: 'Overflow: frame byte 0 is -1, outside 0..255.' Error Code: 6"
-            << "VORTAMIX";
-        QTest::newRow("not a number")
-            << 1 << 0 << 0 << "[ERROR: Serial Port]: 'Type mismatch.' Error Code: 13"
-            << "VORTAMIX";
-        QTest::newRow("value out of range")
-            << 0 << 0 << 0 << "Nothing was sent. The Spark Time (9.9) is outside 0.5 .. 2.0 ms!"
-            << "Error";
-    }
     void refusedFrames() {
-        QFETCH(int, kind);
-        QFETCH(int, byte);
-        QFETCH(int, value);
-        QFETCH(QString, message);
-        QFETCH(QString, title);
-        FrameBuild build = sampleFrame();
-        if (kind == 0)
-            build.outOfRange = CheckFailure{"RangeSparkMessage", {"9.9", "0.5", "2.0"}};
-        else if (kind == 1)
-            build.conversionError = SerialError{13, "Type mismatch"};
-        else
-            build.frame[byte] = value;
-        Bench bench;
-        bench.dialogs.answerMessage(Dialogs::Answer::Ok);
-        QCOMPARE(bench.send(build), UploadSequence::Outcome::Refused);
-        QCOMPARE(bench.dialogs.lastCall().text, message);
-        QCOMPARE(bench.dialogs.lastCall().title, title);
-        QVERIFY(bench.link.ops().isEmpty());
-        QVERIFY(!bench.progress.isShown());
+        const QString overflow = "[ERROR: Serial Port]: 'Overflow: frame byte %1 is %2, outside "
+                                 "0..255.' Error Code: 6";
+        FrameBuild lateWide = sampleFrame(), negative = sampleFrame(), notANumber = sampleFrame(),
+                   outOfRange = sampleFrame();
+        lateWide.frame[250] = 271;
+        negative.frame[0] = -1;
+        notANumber.conversionError = SerialError{13, "Type mismatch"};
+        outOfRange.outOfRange = CheckFailure{"RangeSparkMessage", {"9.9", "0.5", "2.0"}};
+        const QList<QPair<FrameBuild, QString>> cases = {
+            {lateWide, overflow.arg(250).arg(271)},
+            {negative, overflow.arg(0).arg(-1)},
+            {notANumber, "[ERROR: Serial Port]: 'Type mismatch.' Error Code: 13"},
+            {outOfRange,
+             "Error: Nothing was sent. The Spark Time (9.9) is outside 0.5 .. 2.0 ms!"}};
+        for (const auto& [build, message] : cases) {
+            Bench bench;
+            bench.dialogs.answerMessage(Dialogs::Answer::Ok);
+            QCOMPARE(bench.send(build), UploadSequence::Outcome::Refused);
+            QCOMPARE(bench.dialogs.lastCall().title + ": " + bench.dialogs.lastCall().text,
+                     build.outOfRange ? message : "VORTAMIX: " + message);
+            QVERIFY(bench.link.ops().isEmpty());
+            QVERIFY(!bench.progress.isShown());
+        }
     }
 
     // The version request is a 1.5 s break and not a byte.
