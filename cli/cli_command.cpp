@@ -42,8 +42,9 @@ QString CliCommands::usage() {
         "  0  done\n"
         "  1  unknown command or wrong arguments (the usage goes to standard error)\n"
         "  2  the map file cannot be read: \"Wrong File!\" on standard error\n"
-        "  3  the map cannot be sent: a value that cannot be converted, or a frame byte\n"
-        "     outside 0..255 (its index and value are named on standard error)\n"
+        "  3  the map cannot be sent: a value outside its range or not a number, or a\n"
+        "     frame byte outside 0..255 (named on standard error; nothing on standard\n"
+        "     output)\n"
         "  4  a serial port error\n");
     return text;
 }

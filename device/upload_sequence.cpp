@@ -22,14 +22,24 @@ bool UploadSequence::start(const QString& portName, const FrameBuild& build) {
         return false;
     m_running = true;
     m_squaresShown = 0;
+    if (build.outOfRange) {
+        m_dialogs.message(m_texts.message("SendRefusedMessage", {build.outOfRange->text(m_texts)}),
+                          build.outOfRange->title(m_texts), Dialogs::Buttons::Ok,
+                          Dialogs::Icon::Critical, Dialogs::Answer::Ok);
+        finish(Outcome::Refused);
+        return true;
+    }
     if (build.conversionError) {
         fail(Outcome::Refused, *build.conversionError);
         return true;
     }
     // A byte that does not fit would reach the controller as a damaged frame, so the
     // whole frame is checked before anything is sent.
-    if (firstByteOutOfRange(build.frame)) {
-        fail(Outcome::Refused, {kOverflowError, QStringLiteral("Overflow")});
+    if (const std::optional<int> index = firstByteOutOfRange(build.frame)) {
+        fail(Outcome::Refused,
+             {kOverflowError,
+              m_texts.message("FrameByteOverflowDetail",
+                              {QString::number(*index), QString::number(build.frame[*index])})});
         return true;
     }
     m_frame = build.frame;

@@ -1,5 +1,6 @@
 #include "storage/map_file_format.h"
 
+#include "core/default_axes.h"
 #include "core/number_rules.h"
 #include "core/numeric_text.h"
 #include "storage/central_european_code_page.h"
@@ -152,6 +153,24 @@ class Reader {
     QString m_reason;
 };
 
+// The two lines stored as typed carry the separator of the PC that saved them; either
+// one is read, so a map travels between locales.
+QString withSeparator(QString text, const QString& decimalSeparator) {
+    if (!IsDecimalText(text))
+        return text;
+    return text.replace(QLatin1Char('.'), decimalSeparator)
+        .replace(QLatin1Char(','), decimalSeparator);
+}
+
+// A file of another shape may end before its last row: the rows it does not reach take
+// the defaults of its shape, not the rows of the shape the window held.
+void resetTable(MapDocument& doc, const QString& decimalSeparator) {
+    const MapDocument defaults = MapDocument::startupDefaults(decimalSeparator);
+    doc.cells = defaults.cells;
+    doc.revCutLevel = defaults.revCutLevel;
+    DefaultRpmBreakpoints(doc.rpmBreakpoints, doc.rowCount());
+}
+
 } // namespace
 
 Outcome<QByteArray> writeMapFile(const MapDocument& doc, const QString& decimalSeparator) {
@@ -219,7 +238,8 @@ Outcome<MapDocument> readMapFile(const QByteArray& bytes, const MapDocument& bas
     doc.loadInputUsed = in.text("load input choice") == QStringLiteral("1");
     doc.loadUnit = in.listIndex("load unit", 2).value_or(0);
     if (doc.loadUnit == 2)
-        doc.mapMaxPressure = in.text("MAP maximum").value_or(QString());
+        doc.mapMaxPressure =
+            withSeparator(in.text("MAP maximum").value_or(QString()), decimalSeparator);
     doc.revLimit = in.text("rev limit").value_or(QString());
     const int columns = in.failed() ? 0 : doc.columnCount();
     for (int i = 1; i < columns; ++i)
@@ -235,11 +255,15 @@ Outcome<MapDocument> readMapFile(const QByteArray& bytes, const MapDocument& bas
     } else {
         doc.dwellAngle = in.text("dwell angle").value_or(QString());
     }
+    if (doc.operationMode == 1)
+        doc.dwellAngle = withSeparator(doc.dwellAngle, decimalSeparator);
     doc.inputDwellMode = in.text("input dwell choice") == QStringLiteral("1");
     if (doc.inputDwellMode)
         doc.inputChargeDwell = in.text("input charge dwell").value_or(QString());
 
     const int rows = in.failed() ? 0 : doc.rowCount();
+    if (doc.resolution != base.resolution)
+        resetTable(doc, decimalSeparator);
     for (int r = 0; r < rows && !in.atEnd(); ++r) {
         doc.rpmBreakpoints[r] = in.whole("row RPM").value_or(0);
         for (int c = 0; c < columns; ++c)

@@ -36,8 +36,8 @@ QString languageCode(Language language) {
 
 } // namespace
 
-MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_settingsPath(settingsPath),
+MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, QWidget* parent)
+    : QMainWindow(parent), m_dialogs(dialogs), m_settingsLocation(settingsLocation),
       m_form(new QWidget(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kBaseTitle));
@@ -81,7 +81,9 @@ void MainWindow::createPanels() {
 }
 
 void MainWindow::wireButtons() {
-    auto button = [this](const char* name) { return findNamed<QPushButton>(m_form, QLatin1String(name)); };
+    auto button = [this](const char* name) {
+        return findNamed<QPushButton>(m_form, QLatin1String(name));
+    };
     connect(button("Command1"), &QPushButton::clicked, this, [this] {
         m_serial->send(collectDocument(), m_state.decimalSeparator, m_settings->portNumber());
     });
@@ -136,7 +138,7 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::readSettingsFile() {
-    const std::optional<AppSettings> settings = ::readSettingsFile(m_settingsPath);
+    const std::optional<AppSettings> settings = ::readSettingsFile(m_settingsLocation);
     m_settings->setPortNumber(settings ? settings->portNumber : 1);
     const bool hungarian = settings && settings->uiLanguage == QLatin1String("hun");
     chooseLanguage(hungarian ? Language::Hungarian : Language::English);
@@ -145,7 +147,7 @@ void MainWindow::readSettingsFile() {
 // A settings file that cannot be written is not worth a message at shutdown: the next
 // start simply uses the defaults.
 void MainWindow::writeSettingsFile() const {
-    ::writeSettingsFile(m_settingsPath, {m_settings->portNumber(), m_uiLanguage});
+    ::writeSettingsFile(m_settingsLocation, {m_settings->portNumber(), m_uiLanguage});
 }
 
 void MainWindow::openCommandLineMap(const QString& argument) {
@@ -194,7 +196,9 @@ void MainWindow::applyLoadedDocument(const MapDocument& document) {
     redrawGraph();
 }
 
-void MainWindow::redrawGraph() { m_graphs->redraw(collectDocument()); }
+void MainWindow::redrawGraph() {
+    m_graphs->redraw(collectDocument());
+}
 
 void MainWindow::showFilePath(const QString& path) {
     setWindowTitle(path.isEmpty() ? QLatin1String(kBaseTitle)
@@ -202,9 +206,9 @@ void MainWindow::showFilePath(const QString& path) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const Dialogs::Answer answer = m_dialogs.message(
-        m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"), Dialogs::Buttons::YesNo,
-        Dialogs::Icon::Question, Dialogs::Answer::Yes);
+    const Dialogs::Answer answer =
+        m_dialogs.message(m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"),
+                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question, Dialogs::Answer::Yes);
     if (answer == Dialogs::Answer::Yes) {
         // A save that failed (full disk, protected folder) offers the choice again, so
         // the map is not lost by closing; cancelling the dialog ends the attempt.
@@ -217,4 +221,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // A browser that cannot be started is not worth a message: the user can type the address.
-void MainWindow::openHomePage() { QDesktopServices::openUrl(QUrl(QLatin1String(kHomePage))); }
+void MainWindow::openHomePage() {
+    QDesktopServices::openUrl(QUrl(QLatin1String(kHomePage)));
+}

@@ -3,6 +3,7 @@
 #include "core/form_state.h"
 #include "core/language_texts.h"
 #include "core/map_document.h"
+#include "storage/settings_file.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -19,9 +20,10 @@ class TableEditor;
 // panels' controllers and wires them together. The panels' own logic lives in them.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Starts up completely: settings file, separators, defaults, grid, graphs.
-    MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* parent = nullptr);
+    MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The map file named on the command line, loaded after start-up.
@@ -56,7 +58,7 @@ protected:
     // Every close asks whether to save the map, then writes the settings file.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createPanels();
     void wireButtons();
     void startUp();
@@ -66,7 +68,7 @@ private:
     void openHomePage();
 
     Dialogs& m_dialogs;
-    QString m_settingsPath;
+    SettingsLocation m_settingsLocation;
     FormState m_state;
     LanguageTexts m_texts;
     QWidget* m_form;

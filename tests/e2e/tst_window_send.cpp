@@ -1,3 +1,4 @@
+#include "core/default_axes.h"
 #include "core/find_widget.h"
 #include "core/map_document.h"
 #include "core/twips.h"
@@ -25,6 +26,7 @@ class TestWindowSend : public QObject {
     void sendButtonDeliversTheLoadedMap() {
         MapDocument document = MapDocument::startupDefaults(QStringLiteral("."));
         document.resolution = 4;
+        DefaultLoadBreakpoints(document.loadBreakpoints, 12);
         document.revLimit = QStringLiteral("9000");
         document.cells[19][11] = QStringLiteral("40.0");
         const QString map = m_dir.filePath(QStringLiteral("window.klv"));

@@ -79,6 +79,10 @@ private slots:
         row("cell", "63#51") << "Maximal value is 63#5 degree! Type again:";
         row("cell", "#5") << "ok";
         row("cell", "0#4") << "Minimal value is 0#5 degree! Type again:";
+        // Numbers too long for a double are above the maximum.
+        const QByteArray huge = QByteArray(320, '9') + "#5";
+        row("cell", huge.constData()) << "Maximal value is 63#5 degree! Type again:";
+        row("map", huge.constData()) << "Effective range upper limit of MAP sensor is 10 Bar! Type again!";
         // One decimal, halves away from zero as typed.
         row("format", "12#34") << "12#3";
         row("format", "1#25") << "1#3";

@@ -44,6 +44,7 @@ private slots:
         row("spark 0,4", sp, "0,4", 4, ",", "SparkMinMessage", {"0,5"});
         row("spark 2", sp, "2", 4, ".", "", {"2.0"});
         row("spark 2.1", sp, "2.1", 4, ".", "SparkMaxMessage", {});
+        row("spark of 400 digits", sp, QString(400, '9'), 4, ".", "SparkMaxMessage", {});
         row("spark 1.24 to one decimal", sp, "1.24", 4, ".", "", {"1.2"});
         row("spark empty", sp, "", 4, ",", "SparkEmptyMessage", {"1,2"});
         row("spark letters", sp, "1x", 4, ".", "SparkNumberMessage", {});
