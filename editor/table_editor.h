@@ -36,10 +36,15 @@ public:
 
     const GridState& state() const { return m_state; }
 
+    // Runs the check of `field` as its focus loss does, when it is a checked field of the
+    // table editor (an advance cell or the MAP maximum); returns whether it was one.
+    bool checkField(const QWidget* field);
+
 private:
     void wireChoices();
     void wireRows();
 
+    FormState& m_form;
     EditorHooks m_hooks;
     GridWidgets m_widgets;
     GridState m_state;

@@ -38,6 +38,14 @@ void FieldEditor::check(QLineEdit* edit) {
     emit accepted(field);
 }
 
+bool FieldEditor::checkIfAttached(QWidget* widget) {
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    if (!edit || !m_fields.contains(edit))
+        return false;
+    check(edit);
+    return true;
+}
+
 // Focus that goes to another window (an input box among them) or to the field's own
 // context menu, and comes back from there, neither leaves nor enters the field.
 bool FieldEditor::movesBetweenFields(const QEvent* focusEvent) {

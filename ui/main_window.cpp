@@ -10,6 +10,7 @@
 #include "settings/settings_panel.h"
 #include "storage/settings_file.h"
 #include "ui/clickable_picture.h"
+#include "ui/interrupted_click.h"
 #include "ui/language_switch.h"
 #include "ui/main_form.h"
 #include "ui/map_file_actions.h"
@@ -44,6 +45,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* p
     createPanels();
     wireButtons();
     startUp();
+    new InterruptedClick(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -61,6 +63,7 @@ void MainWindow::createPanels() {
     hooks.setCriticalRpm = [this] { m_settings->setCriticalRpm(); };
     hooks.applyLoadedSettingsModes = [this] { m_settings->applyLoadedModes(); };
     hooks.applyLoadedInputDwellMode = [this] { m_settings->applyLoadedInputDwellMode(); };
+    hooks.checkFocusedField = [this] { checkFocusedField(); };
     m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs, hooks);
 
     m_serial = new SerialActions(this, m_dialogs, m_texts);
@@ -74,20 +77,33 @@ void MainWindow::createPanels() {
 void MainWindow::wireButtons() {
     auto button = [this](const char* name) { return findNamed<QPushButton>(m_form, QLatin1String(name)); };
     connect(button("Command1"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
         m_serial->send(collectDocument(), m_state.decimalSeparator, m_settings->portNumber());
     });
-    connect(button("Command2"), &QPushButton::clicked, this, [this] { m_files->save(); });
-    connect(button("Command3"), &QPushButton::clicked, this, [this] { m_files->load(); });
-    connect(button("Command4"), &QPushButton::clicked, this,
-            [this] { m_serial->flashVersion(m_settings->portNumber()); });
+    connect(button("Command2"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
+        m_files->save();
+    });
+    connect(button("Command3"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
+        m_files->load();
+    });
+    connect(button("Command4"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
+        m_serial->flashVersion(m_settings->portNumber());
+    });
 
     auto picture = [this](const char* name) {
         return findNamed<ClickablePicture>(m_form, QLatin1String(name));
     };
-    connect(picture("Picture3"), &ClickablePicture::clicked, this,
-            [this] { chooseLanguage(Language::Hungarian); });
-    connect(picture("Picture4"), &ClickablePicture::clicked, this,
-            [this] { chooseLanguage(Language::English); });
+    connect(picture("Picture3"), &ClickablePicture::clicked, this, [this] {
+        checkFocusedField();
+        chooseLanguage(Language::Hungarian);
+    });
+    connect(picture("Picture4"), &ClickablePicture::clicked, this, [this] {
+        checkFocusedField();
+        chooseLanguage(Language::English);
+    });
     connect(picture("Picture2"), &ClickablePicture::clicked, this, &MainWindow::openHomePage);
 
     connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option5")), &QRadioButton::toggled,
@@ -192,7 +208,15 @@ void MainWindow::showFilePath(const QString& path) {
                                   : QLatin1String(kBaseTitle) + QLatin1String("  ") + path);
 }
 
+void MainWindow::checkFocusedField() {
+    // The window's own focus child: it stays set while another program is active.
+    QWidget* field = focusWidget();
+    if (field && !m_table->checkField(field))
+        m_settings->checkField(field);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    checkFocusedField();
     const Dialogs::Answer answer = m_dialogs.message(
         m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"), Dialogs::Buttons::YesNo,
         Dialogs::Icon::Question, Dialogs::Answer::Yes);
