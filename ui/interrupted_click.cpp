@@ -13,27 +13,36 @@ InterruptedClick::InterruptedClick(QWidget* window) : QObject(window), m_window(
 // A press comes to the window first, then moves the focus (where a check may open its
 // box), and only then reaches the control.
 bool InterruptedClick::eventFilter(QObject* watched, QEvent* event) {
+    const bool atWindow = watched == m_window->windowHandle();
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         if (m_replaying)
             return false;
-        if (watched == m_window->windowHandle()) {
+        if (atWindow) {
             const bool left = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
             m_stage = left ? Stage::Pressing : Stage::Idle;
             return false;
         }
-        const bool interrupted = m_stage == Stage::Interrupted;
-        if (m_stage != Stage::Idle && watched->isWidgetType())
-            m_stage = Stage::Idle;
-        if (!interrupted || !watched->isWidgetType())
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || !m_window->isAncestorOf(widget) || m_stage == Stage::Idle)
             return false;
-        holdBack(static_cast<QWidget*>(watched), event);
+        const bool interrupted = m_stage == Stage::Interrupted;
+        m_stage = Stage::Idle;
+        if (!interrupted)
+            return false;
+        holdBack(widget, event);
         event->accept();
         return true;
     }
     case QEvent::WindowBlocked:
-        if (watched == m_window->windowHandle() && m_stage == Stage::Pressing)
+        if (atWindow && m_stage == Stage::Pressing)
             m_stage = Stage::Interrupted;
+        return false;
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        // The press has been handled to its end by then, whatever happened to it.
+        if (atWindow)
+            m_stage = Stage::Idle;
         return false;
     default:
         return false;
