@@ -8,7 +8,8 @@ struct Move {
     GridCell from;
     Qt::Key key;
     GridCell to;
-    int scroll = 0;
+    int scroll = 0; // after the move
+    int scrolledBefore = 0;
 };
 } // namespace
 
@@ -82,6 +83,9 @@ private slots:
         QTest::newRow("page up from 27 of 60") << Move{1, 0, true, {27, 0}, Qt::Key_PageUp, {1, 0}};
         QTest::newRow("page down from 33 of 60") << Move{1, 0, true, {33, 0}, Qt::Key_PageDown, {59, 0}, 9360};
         QTest::newRow("page down from 34 of 60") << Move{1, 0, true, {34, 0}, Qt::Key_PageDown, {34, 0}};
+        QTest::newRow("up from a dragged position") << Move{1, 0, true, {1, 0}, Qt::Key_Up, {0, 0}, 0, 200};
+        QTest::newRow("page down clamps") << Move{1, 0, true, {30, 0}, Qt::Key_PageDown, {56, 0}, 12240, 9360};
+        QTest::newRow("page up clamps") << Move{1, 0, true, {30, 0}, Qt::Key_PageUp, {4, 0}, 0, 2880};
         QTest::newRow("page up onto transparent rows") << Move{2, 15, true, {30, 2}, Qt::Key_PageUp, {15, 2}};
         QTest::newRow("left") << Move{2, 0, true, {5, 3}, Qt::Key_Left, {5, 2}};
         QTest::newRow("left without load input") << Move{2, 0, false, {5, 5}, Qt::Key_Left, {5, 5}};
@@ -95,6 +99,7 @@ private slots:
         f.choose("Combo11", move.transparent);
         if (!move.loadInputUsed)
             f.click("Option2");
+        f.named<QScrollBar>("VScroll")->setValue(move.scrolledBefore);
         QLineEdit* start = f.cell(move.from.row, move.from.column);
         f.type(start, "7", move.key);
         QCOMPARE(QApplication::focusWidget(), f.cell(move.to.row, move.to.column));
