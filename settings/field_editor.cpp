@@ -69,7 +69,8 @@ bool FieldEditor::eventFilter(QObject* watched, QEvent* event) {
             check(edit);
         return false;
     case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+        // A disabled field takes no click, whatever Qt hands its filters.
+        if (!edit->isEnabled() || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
             return false;
         // On release, after the press has placed the cursor.
         m_state.entryText = edit->text();
