@@ -14,6 +14,9 @@ struct EditorHooks {
     std::function<void()> applyLoadedSettingsModes;
     // The settings panel's input-dwell handler for the mode just loaded.
     std::function<void()> applyLoadedInputDwellMode;
+    // The check of the field that has the focus, run as if the focus had left it, before
+    // a change that replaces the table.
+    std::function<void()> checkFocusedField;
 };
 
 // Calls a hook if it was wired.

@@ -156,6 +156,7 @@ void GridEditor::onResolutionChosen(int index) {
     if (!m_form.documentReady || index == m_state.resolution || index < 0 ||
         index >= kResolutionCount)
         return;
+    callHook(m_hooks.checkFocusedField);
     m_state.setResolution(index);
     m_widgets.chargeCorrectionCount->setCurrentIndex(0);
     m_widgets.transparentCount->setCurrentIndex(0);

@@ -33,6 +33,10 @@ struct GridState {
     GridCell currentCell{rowCount + 1, kMaxColumns};
     GridCell clickedCell{rowCount, kMaxColumns};
     int checkCount = 0;
+    // The cell and text of the last check that passed: a repeated check of that very
+    // text may be skipped, a changed text never.
+    GridCell checkedCell{rowCount + 1, kMaxColumns};
+    QString checkedText;
     QString headerEntryText;
     QString rowLabelEntryText;
 

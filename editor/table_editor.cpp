@@ -10,7 +10,7 @@
 
 TableEditor::TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts,
                          Dialogs& dialogs, EditorHooks hooks)
-    : QObject(root), m_hooks(std::move(hooks)), m_widgets(root),
+    : QObject(root), m_form(form), m_hooks(std::move(hooks)), m_widgets(root),
       m_units(m_widgets, m_state, form, texts, dialogs),
       m_grid(m_widgets, m_state, form, m_units, m_hooks),
       m_cells(m_widgets, m_state, form, texts, dialogs, m_hooks),
@@ -40,6 +40,17 @@ void TableEditor::wireChoices() {
             [this](int index) { m_units.onColumnChosen(index); });
 }
 
+bool TableEditor::checkField(const QWidget* field) {
+    if (field == m_widgets.mapMaximum) {
+        m_units.checkMapMaximum();
+        return true;
+    }
+    const std::optional<GridCell> cell = m_widgets.cellOf(field);
+    if (cell)
+        m_cells.onFocusLost(cell->row, cell->column);
+    return cell.has_value();
+}
+
 void TableEditor::buildGrid() {
     m_grid.buildGrid();
     wireRows();
@@ -59,13 +70,15 @@ void TableEditor::wireRows() {
          [this](QLineEdit* f) {
              const GridCell c = *m_widgets.cellOf(f);
              m_cells.onFocusLost(c.row, c.column);
-         }},
+         },
+         [this](QLineEdit* f) { m_form.entryText = f->text(); }},
         this);
     auto* headerEvents = new FieldEvents(
         {[this](QLineEdit* f) { m_headers.onHeaderClicked(GridWidgets::indexOf(m_widgets.headers, f)); },
          [this](QLineEdit* f, int key) {
              return m_headers.onHeaderKey(GridWidgets::indexOf(m_widgets.headers, f), key);
          },
+         {},
          {}},
         this);
     auto* rowLabelEvents = new FieldEvents(
@@ -75,6 +88,7 @@ void TableEditor::wireRows() {
          [this](QLineEdit* f, int key) {
              return m_headers.onRowLabelKey(GridWidgets::indexOf(m_widgets.rowLabels, f), key);
          },
+         {},
          {}},
         this);
     new GridWheel(w.picture, [this](int rows) { m_grid.scrollRows(rows); });

@@ -38,10 +38,15 @@ public:
     // The window closes: a press of "+" or "-" waiting for a cell ends without a change.
     void endWaits() { ++m_state.tableNumber; }
 
+    // Runs the check of `field` as its focus loss does, when it is a checked field of the
+    // table editor (an advance cell or the MAP maximum); returns whether it was one.
+    bool checkField(const QWidget* field);
+
 private:
     void wireChoices();
     void wireRows();
 
+    FormState& m_form;
     EditorHooks m_hooks;
     GridWidgets m_widgets;
     GridState m_state;

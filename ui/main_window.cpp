@@ -10,6 +10,7 @@
 #include "settings/settings_panel.h"
 #include "storage/settings_file.h"
 #include "ui/clickable_picture.h"
+#include "ui/interrupted_click.h"
 #include "ui/language_switch.h"
 #include "ui/list_wheel_guard.h"
 #include "ui/main_form.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
         writeSettingsFile();
         emit nativeWindowLost();
     });
+    new InterruptedClick(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -70,6 +72,7 @@ void MainWindow::createPanels() {
     hooks.setCriticalRpm = [this] { m_settings->setCriticalRpm(); };
     hooks.applyLoadedSettingsModes = [this] { m_settings->applyLoadedModes(); };
     hooks.applyLoadedInputDwellMode = [this] { m_settings->applyLoadedInputDwellMode(); };
+    hooks.checkFocusedField = [this] { checkFocusedField(); };
     m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs, hooks);
 
     m_serial = new SerialActions(this, m_dialogs, m_texts);
@@ -85,21 +88,34 @@ void MainWindow::wireButtons() {
         return findNamed<QPushButton>(m_form, QLatin1String(name));
     };
     connect(button("Command1"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
         m_serial->send(collectDocument(), m_state.decimalSeparator, m_settings->portNumber());
     });
-    connect(button("Command2"), &QPushButton::clicked, this, [this] { m_files->save(); });
-    connect(button("Command3"), &QPushButton::clicked, this, [this] { m_files->load(); });
-    connect(button("Command4"), &QPushButton::clicked, this,
-            [this] { m_serial->flashVersion(m_settings->portNumber()); });
+    connect(button("Command2"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
+        m_files->save();
+    });
+    connect(button("Command3"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
+        m_files->load();
+    });
+    connect(button("Command4"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
+        m_serial->flashVersion(m_settings->portNumber());
+    });
     m_serial->setVersionButton(button("Command4"));
 
     auto picture = [this](const char* name) {
         return findNamed<ClickablePicture>(m_form, QLatin1String(name));
     };
-    connect(picture("Picture3"), &ClickablePicture::clicked, this,
-            [this] { chooseLanguage(Language::Hungarian); });
-    connect(picture("Picture4"), &ClickablePicture::clicked, this,
-            [this] { chooseLanguage(Language::English); });
+    connect(picture("Picture3"), &ClickablePicture::clicked, this, [this] {
+        checkFocusedField();
+        chooseLanguage(Language::Hungarian);
+    });
+    connect(picture("Picture4"), &ClickablePicture::clicked, this, [this] {
+        checkFocusedField();
+        chooseLanguage(Language::English);
+    });
     connect(picture("Picture2"), &ClickablePicture::clicked, this, &MainWindow::openHomePage);
 
     connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option5")), &QRadioButton::toggled,
@@ -205,10 +221,18 @@ void MainWindow::showFilePath(const QString& path) {
                                   : QLatin1String(kBaseTitle) + QLatin1String("  ") + path);
 }
 
+void MainWindow::checkFocusedField() {
+    // The window's own focus child: it stays set while another program is active.
+    QWidget* field = focusWidget();
+    if (field && !m_table->checkField(field))
+        m_settings->checkField(field);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const Dialogs::Answer answer =
-        m_dialogs.message(m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"),
-                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question, Dialogs::Answer::Yes);
+    checkFocusedField();
+    const Dialogs::Answer answer = m_dialogs.message(
+        m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"), Dialogs::Buttons::YesNo,
+        Dialogs::Icon::Question, Dialogs::Answer::Yes);
     if (answer == Dialogs::Answer::Yes) {
         // A save that failed (full disk, protected folder) offers the choice again, so
         // the map is not lost by closing; cancelling the dialog ends the attempt.

@@ -66,6 +66,9 @@ protected:
     void writeSettingsFile() const;
     void redrawGraph();
     void openHomePage();
+    // Before an action that writes, sends, replaces or leaves the document: the focused
+    // field's check, run as if the focus had left it, so nothing unchecked goes on.
+    void checkFocusedField();
 
     Dialogs& m_dialogs;
     SettingsLocation m_settingsLocation;

@@ -4,8 +4,6 @@
 #include "editor/cell_value_check.h"
 #include "editor/column_check.h"
 #include "editor/cut_level_walk.h"
-#include "editor/grid_geometry.h"
-#include "editor/grid_scroll.h"
 #include "editor/map_max_check.h"
 
 #include <QtTest>
@@ -178,32 +176,6 @@ private slots:
         QFETCH(QList<int>, after);
         before[row] = level;
         QCOMPARE(CutLevelWalk::apply(before, row), after);
-    }
-
-    void keyboardScroll_data() {
-        QTest::addColumn<QString>("move");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("sourceRow");
-        QTest::addColumn<int>("expected");
-        // 60 rows: maximum 12240, 26 rows in view.
-        QTest::newRow("down to the last visible row") << "down" << 0 << 24 << 0;
-        QTest::newRow("down past the viewport") << "down" << 360 << 26 << 720;
-        QTest::newRow("up from a dragged position") << "up" << 200 << 1 << 0;
-        QTest::newRow("page down clamps") << "pagedown" << 9360 << 30 << 12240;
-        QTest::newRow("page up clamps") << "pageup" << 2880 << 30 << 0;
-    }
-    void keyboardScroll() {
-        QFETCH(QString, move);
-        QFETCH(int, value);
-        QFETCH(int, sourceRow);
-        QFETCH(int, expected);
-        const GridScroll::State state{value, 12240};
-        const int y = GridGeometry::rowTop(sourceRow);
-        const GridScroll::State result = move == "down" ? GridScroll::rowDown(state, -value, y, 9360)
-                                         : move == "up" ? GridScroll::rowUp(state, -value, y)
-                                         : move == "pagedown" ? GridScroll::pageDown(state)
-                                                              : GridScroll::pageUp(state);
-        QCOMPARE(result, (GridScroll::State{expected, 12240}));
     }
 };
 
