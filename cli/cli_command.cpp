@@ -39,11 +39,12 @@ QString CliCommands::usage() {
     text += QStringLiteral(
         "\n"
         "Exit status:\n"
-        "  0  done\n"
+        "  0  done; for diff: the two maps are the same\n"
         "  1  unknown command or wrong arguments (the usage goes to standard error)\n"
         "  2  the map file cannot be read: \"Wrong File!\" on standard error\n"
         "  3  the map cannot be sent: a value that cannot be converted, or a frame byte\n"
         "     outside 0..255 (its index and value are named on standard error)\n"
-        "  4  a serial port error\n");
+        "  4  a serial port error\n"
+        "  5  diff only: the two maps differ\n");
     return text;
 }
