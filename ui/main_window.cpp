@@ -12,6 +12,7 @@
 #include "ui/clickable_picture.h"
 #include "ui/language_switch.h"
 #include "ui/main_form.h"
+#include "ui/map_comparison_view.h"
 #include "ui/map_file_actions.h"
 #include "ui/serial_actions.h"
 
@@ -44,6 +45,8 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* p
     createPanels();
     wireButtons();
     startUp();
+    new MapComparisonView(m_form, m_dialogs, m_texts, m_state, [this] { return collectDocument(); },
+                          this);
 }
 
 MainWindow::~MainWindow() = default;
