@@ -14,9 +14,11 @@
 #include "ui/main_form.h"
 #include "ui/map_comparison_view.h"
 #include "ui/map_file_actions.h"
+#include "ui/port_list_tips.h"
 #include "ui/serial_actions.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -47,6 +49,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* p
     startUp();
     new MapComparisonView(m_form, m_dialogs, m_texts, m_state, [this] { return collectDocument(); },
                           this);
+    new PortListTips(findNamed<QComboBox>(m_form, QStringLiteral("Combo1")), m_texts);
 }
 
 MainWindow::~MainWindow() = default;
