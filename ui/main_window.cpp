@@ -10,6 +10,7 @@
 #include "settings/settings_panel.h"
 #include "storage/settings_file.h"
 #include "ui/clickable_picture.h"
+#include "ui/desktop_conventions.h"
 #include "ui/language_switch.h"
 #include "ui/main_form.h"
 #include "ui/map_comparison_view.h"
@@ -50,6 +51,12 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* p
     new MapComparisonView(m_form, m_dialogs, m_texts, m_state, [this] { return collectDocument(); },
                           this);
     new PortListTips(findNamed<QComboBox>(m_form, QStringLiteral("Combo1")), m_texts);
+    auto* desktop = new DesktopConventions(
+        this,
+        {[this](const QString& path) { m_files->loadPath(path); },
+         [this] { return m_serial->isBusy(); }},
+        RecentMapFiles());
+    connect(this, &MainWindow::mapFileUsed, desktop, &DesktopConventions::remember);
 }
 
 MainWindow::~MainWindow() = default;
@@ -74,7 +81,10 @@ void MainWindow::createPanels() {
         m_dialogs, m_texts, m_state,
         MapFileActions::Hooks{[this] { return collectDocument(); },
                               [this](const MapDocument& doc) { applyLoadedDocument(doc); },
-                              [this](const QString& path) { showFilePath(path); }});
+                              [this](const QString& path) {
+                                  showFilePath(path);
+                                  emit mapFileUsed(path);
+                              }});
 }
 
 void MainWindow::wireButtons() {

@@ -46,6 +46,10 @@ public:
     // "KELVOR-310", followed by two spaces and the map file's path once there is one.
     void showFilePath(const QString& path);
 
+signals:
+    // A map file was loaded or saved (the title shows it).
+    void mapFileUsed(const QString& path);
+
 protected:
     // Every close asks whether to save the map, then writes the settings file.
     void closeEvent(QCloseEvent* event) override;
