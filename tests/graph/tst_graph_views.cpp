@@ -120,10 +120,6 @@ class GraphViewsTest : public QObject {
         QVERIFY(!panel2D->isVisible() && panel3D->isVisible());
         for (int i = 0; i < 12; ++i)
             QCOMPARE(headerColour(&form, i), plain);
-        const QPointF chartHidden = graphs.model2D().curveSegment(1, 20).p1;
-        edited.cells[20][1] = QStringLiteral("63,5");
-        graphs.updateCell(20, 1, edited);
-        QCOMPARE(graphs.model2D().curveSegment(1, 20).p1, chartHidden);
 
         graphs.select2D(doc);
         QCOMPARE(headerColour(&form, 1), QColor(0, 192, 0));
