@@ -4,7 +4,6 @@
 #include "core/find_widget.h"
 #include "core/form_state.h"
 #include "core/language_texts.h"
-#include "core/map_comparison.h"
 #include "storage/map_file.h"
 
 #include <QAction>
@@ -12,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -40,11 +40,6 @@ class DifferenceMark : public QWidget {
     }
 };
 
-QLineEdit* cellWidget(const QWidget* form, int row, int column) {
-    return findNamed<QLineEdit>(
-        form, arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
-}
-
 } // namespace
 
 MapComparisonView::MapComparisonView(QWidget* form, Dialogs& dialogs, const LanguageTexts& texts,
@@ -58,15 +53,29 @@ MapComparisonView::MapComparisonView(QWidget* form, Dialogs& dialogs, const Lang
     connect(m_compare, &QAction::triggered, this, &MapComparisonView::compareWithFile);
     connect(m_stop, &QAction::triggered, this, &MapComparisonView::stop);
     findNamed<QWidget>(form, QStringLiteral("Frame2"))->installEventFilter(this);
-    for (int row = 0; row < kMaxRows; ++row)
-        for (int column = 0; column < kMaxColumns; ++column) {
-            QLineEdit* cell = cellWidget(form, row, column);
-            cell->installEventFilter(this);
-            connect(cell, &QLineEdit::textChanged, this, &MapComparisonView::scheduleRefresh);
-        }
+    // The cells are found in one pass over the form: "Text3(12)" is row 12 of column 3.
+    static const QRegularExpression cellName(QStringLiteral("^Text(\\d+)\\((\\d+)\\)$"));
+    for (QLineEdit* field : form->findChildren<QLineEdit*>()) {
+        const QRegularExpressionMatch match = cellName.match(field->objectName());
+        const int column = match.captured(1).toInt() - 1;
+        const int row = match.captured(2).toInt();
+        if (!match.hasMatch() || column < 0 || column >= kMaxColumns || row >= kMaxRows)
+            continue;
+        m_cells[row][column] = field;
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textChanged, this, &MapComparisonView::scheduleRefresh);
+    }
 }
 
 bool MapComparisonView::eventFilter(QObject* watched, QEvent* event) {
+    // A tool tip is worded when it shows, so it follows a language switch.
+    if (event->type() == QEvent::ToolTip) {
+        auto* cell = qobject_cast<QLineEdit*>(watched);
+        const auto mark = m_marked.constFind(cell);
+        if (cell && mark != m_marked.cend())
+            cell->setToolTip(markToolTip(mark->difference));
+        return false;
+    }
     if (event->type() != QEvent::ContextMenu)
         return false;
     showMenu(static_cast<QWidget*>(watched), static_cast<QContextMenuEvent*>(event)->globalPos());
@@ -112,6 +121,7 @@ void MapComparisonView::compareWith(const MapDocument& other) {
     const char* entry = nullptr;
     QStringList values;
     if (!comparison.sameShape) {
+        // The shape is the first setting compared.
         entry = "CompareShapesMessage";
         values = {comparison.settings[0].value, comparison.settings[0].other};
     } else if (!comparison.settings.empty()) {
@@ -149,20 +159,24 @@ void MapComparisonView::refreshMarks() {
         return;
     const MapComparison comparison =
         compareMaps(m_collectDocument(), *m_other, m_state.decimalSeparator, m_texts.language());
-    for (const CellDifference& cell : comparison.cells)
-        setMark(cellWidget(m_form, cell.row, cell.column),
-                m_texts.message("CompareCellToolTip", {cell.other, cell.difference}));
+    for (const CellDifference& difference : comparison.cells)
+        setMark(difference);
 }
 
-void MapComparisonView::setMark(QLineEdit* cell, const QString& toolTip) {
-    m_marked.insert(cell, cell->toolTip());
-    cell->setToolTip(toolTip);
+QString MapComparisonView::markToolTip(const CellDifference& difference) const {
+    return m_texts.message("CompareCellToolTip", {difference.other, difference.difference});
+}
+
+void MapComparisonView::setMark(const CellDifference& difference) {
+    QLineEdit* cell = m_cells[difference.row][difference.column];
+    m_marked.insert(cell, {cell->toolTip(), difference});
+    cell->setToolTip(markToolTip(difference));
     new DifferenceMark(cell);
 }
 
 void MapComparisonView::clearMarks() {
     for (auto it = m_marked.cbegin(); it != m_marked.cend(); ++it) {
-        it.key()->setToolTip(it.value());
+        it.key()->setToolTip(it.value().previousToolTip);
         delete it.key()->findChild<QWidget*>(QLatin1String(kMarkName), Qt::FindDirectChildrenOnly);
     }
     m_marked.clear();

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/map_comparison.h"
 #include "core/map_document.h"
 
 #include <QHash>
 #include <QObject>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -41,8 +43,9 @@ class MapComparisonView : public QObject {
     void showMenu(QWidget* widget, const QPoint& globalPosition);
     void scheduleRefresh();
     void refreshMarks();
-    void setMark(QLineEdit* cell, const QString& toolTip);
+    void setMark(const CellDifference& difference);
     void clearMarks();
+    QString markToolTip(const CellDifference& difference) const;
 
     QWidget* m_form;
     Dialogs& m_dialogs;
@@ -51,7 +54,12 @@ class MapComparisonView : public QObject {
     std::function<MapDocument()> m_collectDocument;
     QAction* m_compare;
     QAction* m_stop;
+    std::array<std::array<QLineEdit*, kMaxColumns>, kMaxRows> m_cells{};
     std::optional<MapDocument> m_other;
-    QHash<QLineEdit*, QString> m_marked; // marked cell -> its tool tip before the mark
+    struct Mark {
+        QString previousToolTip;
+        CellDifference difference;
+    };
+    QHash<QLineEdit*, Mark> m_marked;
     bool m_refreshPending = false;
 };

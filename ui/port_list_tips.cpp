@@ -3,7 +3,7 @@
 #include "core/language_texts.h"
 
 #include <QComboBox>
-#include <QEvent>
+#include <QKeyEvent>
 
 void showPortToolTips(QComboBox* portList, const QList<ListedPort>& listed, bool windows,
                       const QString& noPortText) {
@@ -19,10 +19,17 @@ PortListTips::PortListTips(QComboBox* portList, const LanguageTexts& texts)
     refresh();
 }
 
-// A combo box opens its list on a press or a key; the tips are ready before it shows.
+// A combo box opens its list on a press or on F4, Alt+Down or Space; the tips are ready
+// before it shows.
 bool PortListTips::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
+    if (event->type() == QEvent::MouseButtonPress)
         refresh();
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F4 || key->key() == Qt::Key_Space ||
+            (key->key() == Qt::Key_Down && key->modifiers() & Qt::AltModifier))
+            refresh();
+    }
     return false;
 }
 
