@@ -21,6 +21,9 @@ QStringList RecentMapFiles::files() const {
 void RecentMapFiles::add(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QStringList list = files();
+    // Loading the newest file again changes nothing, so the file is not written again.
+    if (!list.isEmpty() && list.first() == absolute)
+        return;
     list.removeAll(absolute);
     list.prepend(absolute);
     QSettings(m_storePath, QSettings::IniFormat).setValue(QLatin1String(kKey), list.mid(0, kCount));
