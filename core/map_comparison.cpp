@@ -117,8 +117,8 @@ class Comparer {
         }
         for (int i = 1; i < m_a.columnCount(); ++i)
             add(m_texts.message("CompareLoadBoundary", {QString::number(i)}),
-                formatFixed(m_a.loadBreakpoints[i], 2, m_separator) + QStringLiteral(" V"),
-                formatFixed(m_b.loadBreakpoints[i], 2, m_separator) + QStringLiteral(" V"));
+                formatFixed(m_a.loadBreakpoints[i], 2, m_separator),
+                formatFixed(m_b.loadBreakpoints[i], 2, m_separator));
     }
 
     void compareCells() {

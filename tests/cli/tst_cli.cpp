@@ -149,7 +149,7 @@ class CliTest : public QObject {
                                   << "cell RPM 900, load 30%: 0.3 -> 12.5 (+12.2)\n";
         QTest::newRow("setting and row rpm")
             << "" << LineChanges{{10, "700"}, {30, "950"}} << 5
-            << "setting REV Limit (RPM): 600 -> 700\nsetting RPM of row 2: 900 -> 950\n";
+            << "setting REV Limit (RPM): 600 -> 700\nsetting Row 2 RPM: 900 -> 950\n";
         QTest::newRow("other shape") << "shape4_time" << LineChanges{} << 5
                                      << "setting Resolution (RPM x Load): 40 x 6 -> 20 x 12";
         QTest::newRow("wrong file") << "" << LineChanges{{1, "kelvor300"}} << 2 << "";
