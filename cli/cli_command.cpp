@@ -32,7 +32,8 @@ QString CliCommands::usage() {
         "\n"
         "Commands:\n");
     for (const CliCommand& command : all()) {
-        text += QStringLiteral("  %1 %2\n").arg(command.name, command.arguments);
+        text += QStringLiteral("  %1 %2").arg(command.name, command.arguments).trimmed().prepend("  ") +
+                QLatin1Char('\n');
         for (const QString& line : command.summary.split(QLatin1Char('\n')))
             text += QStringLiteral("      %1\n").arg(line);
     }
