@@ -32,8 +32,8 @@ QString CliCommands::usage() {
         "\n"
         "Commands:\n");
     for (const CliCommand& command : all()) {
-        text += QStringLiteral("  %1 %2").arg(command.name, command.arguments).trimmed().prepend("  ") +
-                QLatin1Char('\n');
+        const QString head = (command.name + QLatin1Char(' ') + command.arguments).trimmed();
+        text += QStringLiteral("  %1\n").arg(head);
         for (const QString& line : command.summary.split(QLatin1Char('\n')))
             text += QStringLiteral("      %1\n").arg(line);
     }
