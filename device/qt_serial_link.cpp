@@ -42,6 +42,9 @@ SerialError QtSerialLink::currentError() const {
 SerialResult QtSerialLink::open() {
     close();
     m_port.clearError();
+    // A list item with no port behind it resolves to no name: the port does not exist.
+    if (m_port.portName().isEmpty())
+        return SerialError{kPortMissingError, QStringLiteral("No such port")};
     if (!m_port.open(QIODevice::ReadWrite))
         return currentError();
     SerialResult error = setLine(&QSerialPort::setDataTerminalReady,

@@ -11,15 +11,19 @@
 #include "storage/settings_file.h"
 #include "ui/clickable_picture.h"
 #include "ui/interrupted_click.h"
+#include "ui/desktop_conventions.h"
 #include "ui/language_switch.h"
 #include "ui/list_wheel_guard.h"
 #include "ui/main_form.h"
+#include "ui/map_comparison_view.h"
 #include "ui/map_file_actions.h"
 #include "ui/native_window_watch.h"
 #include "ui/note_field.h"
+#include "ui/port_list_tips.h"
 #include "ui/serial_actions.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -55,6 +59,18 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
         emit nativeWindowLost();
     });
     new InterruptedClick(this);
+    new MapComparisonView(m_form, m_dialogs, m_texts, m_state, [this] { return collectDocument(); },
+                          this);
+    new PortListTips(findNamed<QComboBox>(m_form, QStringLiteral("Combo1")), m_texts);
+    auto* desktop = new DesktopConventions(
+        this,
+        {[this](const QString& path) {
+              checkFocusedField();
+              m_files->loadPath(path);
+          },
+         [this] { return m_serial->isBusy(); }},
+        RecentMapFiles());
+    connect(this, &MainWindow::mapFileUsed, desktop, &DesktopConventions::remember);
 }
 
 MainWindow::~MainWindow() = default;
@@ -80,7 +96,10 @@ void MainWindow::createPanels() {
         m_dialogs, m_texts, m_state,
         MapFileActions::Hooks{[this] { return collectDocument(); },
                               [this](const MapDocument& doc) { applyLoadedDocument(doc); },
-                              [this](const QString& path) { showFilePath(path); }});
+                              [this](const QString& path) {
+                                  showFilePath(path);
+                                  emit mapFileUsed(path);
+                              }});
 }
 
 void MainWindow::wireButtons() {

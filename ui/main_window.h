@@ -53,6 +53,8 @@ signals:
     // Another program destroyed the window in the window system; the settings file has
     // been written, and nothing is left for the program to do.
     void nativeWindowLost();
+    // A map file was loaded or saved (the title shows it).
+    void mapFileUsed(const QString& path);
 
 protected:
     // Every close asks whether to save the map, then writes the settings file.

@@ -50,7 +50,11 @@ void SerialActions::send(const MapDocument& document, const QString& decimalSepa
                 end();
                 emit sendFinished(outcome);
             });
-    upload->start(m_resolvePort(portNumber), buildFrame(document, decimalSeparator));
+    // The title names the system port written to, so the user sees which device "ComN" is.
+    const QString port = m_resolvePort(portNumber);
+    if (!port.isEmpty())
+        progress->setWindowTitle(QStringLiteral("%1 — %2").arg(progress->windowTitle(), port));
+    upload->start(port, buildFrame(document, decimalSeparator));
 }
 
 void SerialActions::flashVersion(int portNumber) {

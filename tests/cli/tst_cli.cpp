@@ -144,6 +144,37 @@ class CliTest : public QObject {
                  qPrintable(run.out + run.err));
         QCOMPARE(exitCode == 0 ? run.err : run.out, QString());
     }
+
+    void diffListsEachDifference_data() {
+        QTest::addColumn<QString>("other"); // shape2_time with these changes, or another file
+        QTest::addColumn<LineChanges>("changes");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("same") << "" << LineChanges{} << 0 << "";
+        QTest::newRow("one cell") << "" << LineChanges{{31, "125"}} << 5
+                                  << "cell RPM 900, load 30%: 0.3 -> 12.5 (+12.2)\n";
+        QTest::newRow("setting and row rpm")
+            << "" << LineChanges{{10, "700"}, {30, "950"}} << 5
+            << "setting REV Limit (RPM): 600 -> 700\nsetting Row 2 RPM: 900 -> 950\n";
+        QTest::newRow("other shape") << "shape4_time" << LineChanges{} << 5
+                                     << "setting Resolution (RPM x Load): 40 x 6 -> 20 x 12";
+        QTest::newRow("wrong file") << "" << LineChanges{{1, "kelvor300"}} << 2 << "";
+    }
+    void diffListsEachDifference() {
+        QFETCH(QString, other);
+        QFETCH(LineChanges, changes);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QTemporaryDir dir;
+        const QString otherPath = other.isEmpty() ? variant(dir, "shape2_time", changes)
+                                                  : source("storage/golden/" + other + ".klv");
+        const Run run = runCli({"diff", source("storage/golden/shape2_time.klv"), otherPath});
+        QCOMPARE(run.exitCode, exitCode);
+        if (other.isEmpty()) // cells of another shape are not compared
+            QCOMPARE(run.out, out);
+        else
+            QVERIFY2(run.out.startsWith(out) && !run.out.contains("cell"), qPrintable(run.out));
+    }
 };
 
 QTEST_GUILESS_MAIN(CliTest)

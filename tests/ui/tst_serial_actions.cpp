@@ -61,11 +61,11 @@ class TestSerialActions : public QObject {
   private slots:
     void uploadShowsProgress_data() {
         QTest::addColumn<bool>("hungarian");
-        QTest::addColumn<QStringList>("texts"); // title, "sent" label, closing note
+        QTest::addColumn<QStringList>("texts"); // title with the port, "sent" label, closing note
         QTest::newRow("English") << false
-                                 << QStringList{"Sending Data", "Sent:", "Data has been sent!"};
-        QTest::newRow("Hungarian")
-            << true << QStringList{"Adatállomány elküldése", "Elküldve:", "Adatállomány elküldve!"};
+                                 << QStringList{"Sending Data — port3", "Sent:", "Data has been sent!"};
+        QTest::newRow("Hungarian") << true << QStringList{"Adatállomány elküldése — port3", "Elküldve:",
+                                                          "Adatállomány elküldve!"};
     }
     void uploadShowsProgress() {
         QFETCH(bool, hungarian);
