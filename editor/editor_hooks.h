@@ -14,6 +14,8 @@ struct EditorHooks {
     std::function<void()> applyLoadedSettingsModes;
     // The settings panel's input-dwell handler for the mode just loaded.
     std::function<void()> applyLoadedInputDwellMode;
+    // Runs a change of the table as one step of the window's history.
+    std::function<void(const std::function<void()>& change)> recordChange;
 };
 
 // Calls a hook if it was wired.

@@ -10,6 +10,7 @@
 #include "settings/settings_panel.h"
 #include "storage/settings_file.h"
 #include "ui/clickable_picture.h"
+#include "ui/document_history.h"
 #include "ui/language_switch.h"
 #include "ui/list_wheel_guard.h"
 #include "ui/main_form.h"
@@ -62,11 +63,22 @@ void MainWindow::createPanels() {
     m_graphs = std::make_unique<GraphPanel>(m_form, m_state);
     m_settings = new SettingsPanel(m_form, m_state, m_texts, m_dialogs, this);
 
+    // Every committed change of the table is a step of the history: a checked cell, a
+    // redraw after a shape, axis or column change, a block operation, a load.
+    m_history = new DocumentHistory(
+        this, {[this] { return collectDocument(); },
+               [this](const MapDocument& doc) { applyLoadedDocument(doc); },
+               [this] { return m_state.documentReady && !m_table->state().columnToolBusy; }});
     EditorHooks hooks;
-    hooks.redrawGraph = [this] { redrawGraph(); };
+    hooks.redrawGraph = [this] {
+        redrawGraph();
+        m_history->commitSoon();
+    };
     hooks.updateGraphCell = [this](int row, int column, double) {
         m_graphs->updateCell(row, column, collectDocument());
+        m_history->commitSoon();
     };
+    hooks.recordChange = [this](const std::function<void()>& change) { m_history->record(change); };
     hooks.setCriticalRpm = [this] { m_settings->setCriticalRpm(); };
     hooks.applyLoadedSettingsModes = [this] { m_settings->applyLoadedModes(); };
     hooks.applyLoadedInputDwellMode = [this] { m_settings->applyLoadedInputDwellMode(); };
@@ -76,7 +88,10 @@ void MainWindow::createPanels() {
     m_files = std::make_unique<MapFileActions>(
         m_dialogs, m_texts, m_state,
         MapFileActions::Hooks{[this] { return collectDocument(); },
-                              [this](const MapDocument& doc) { applyLoadedDocument(doc); },
+                              [this](const MapDocument& doc) {
+                                  applyLoadedDocument(doc);
+                                  m_history->commit();
+                              },
                               [this](const QString& path) { showFilePath(path); }});
 }
 
@@ -128,6 +143,7 @@ void MainWindow::startUp() {
     m_table->applyResolution();
 
     m_state.documentReady = true;
+    m_history->restart();
     auto* twoD = findNamed<QRadioButton>(m_form, QStringLiteral("Option5"));
     if (twoD->isChecked())
         m_graphs->select2D(collectDocument());
