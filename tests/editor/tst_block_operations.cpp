@@ -6,8 +6,6 @@
 using namespace BlockOperations;
 
 namespace {
-const CellBlock kBlock{0, 0, 2, 2};
-
 // 20 x 12 with rows at 1000, 2000, 4000 RPM and columns up to 1, 2, 4 V, so a third of
 // the way lies at the middle row and the middle column. Cells as "r0c0 r0c1 r0c2/r1c0 ..".
 MapDocument table(const QString& cells, const QString& separator = ".") {
@@ -15,21 +13,16 @@ MapDocument table(const QString& cells, const QString& separator = ".") {
     doc.resolution = 4;
     doc.rpmBreakpoints[0] = 1000, doc.rpmBreakpoints[1] = 2000, doc.rpmBreakpoints[2] = 4000;
     doc.loadBreakpoints[1] = 1.0, doc.loadBreakpoints[2] = 2.0, doc.loadBreakpoints[3] = 4.0;
-    const QStringList rows = cells.split('/');
-    for (int r = 0; r < rows.size(); ++r) {
-        const QStringList values = rows[r].split(' ');
-        for (int c = 0; c < values.size(); ++c)
-            doc.cells[r][c] = values[c];
-    }
+    const QStringList rows = QString(cells).replace('.', separator).split('/');
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < 3; ++c)
+            doc.cells[r][c] = rows[r].split(' ')[c];
     return doc;
 }
 
-FormState form(const QString& separator) {
-    FormState f;
-    f.documentReady = true;
-    f.decimalSeparator = separator;
-    f.otherSeparator = separator == "." ? "," : ".";
-    return f;
+// "top,left bottom,right", or empty for no block.
+QString named(const std::optional<CellBlock>& b) {
+    return b ? QString("%1,%2 %3,%4").arg(b->top).arg(b->left).arg(b->bottom).arg(b->right) : "";
 }
 } // namespace
 
@@ -42,9 +35,9 @@ class BlockOperationsTest : public QObject {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("clamped");
-        const QString flat = "10.0 10.0 10.0/10.0 10.0 10.0/10.0 10.0 10.0";
         QTest::newRow("set, a half rounds up")
-            << "set" << 1.25 << flat << "1.3 1.3 1.3/1.3 1.3 1.3/1.3 1.3 1.3" << false;
+            << "set" << 1.25 << "9.0 9.0 9.0/9.0 9.0 9.0/9.0 9.0 9.0"
+            << "1.3 1.3 1.3/1.3 1.3 1.3/1.3 1.3 1.3" << false;
         QTest::newRow("add below the range")
             << "add" << -9.7 << "10.0 20.0 9.5/1.0 1.0 1.0/1.0 1.0 1.0"
             << "0.5 10.3 0.5/0.5 0.5 0.5/0.5 0.5 0.5" << true;
@@ -69,18 +62,18 @@ class BlockOperationsTest : public QObject {
         QFETCH(QString, before);
         QFETCH(QString, after);
         QFETCH(bool, clamped);
+        const CellBlock block{0, 0, 2, 2};
         for (const QString separator : {".", ","}) {
-            const MapDocument doc = table(QString(before).replace('.', separator), separator);
-            const Result result = operation == "set"   ? set(doc, kBlock, amount, separator)
-                                  : operation == "add" ? add(doc, kBlock, amount, separator)
+            const MapDocument doc = table(before, separator);
+            const Direction direction = operation == "rows"      ? Direction::Rows
+                                        : operation == "columns" ? Direction::Columns
+                                                                 : Direction::Both;
+            const Result result = operation == "set"   ? set(doc, block, amount, separator)
+                                  : operation == "add" ? add(doc, block, amount, separator)
                                   : operation == "scale"
-                                      ? scale(doc, kBlock, amount, separator)
-                                      : interpolate(doc, kBlock,
-                                                    operation == "rows"      ? Direction::Rows
-                                                    : operation == "columns" ? Direction::Columns
-                                                                             : Direction::Both,
-                                                    separator);
-            QCOMPARE(result.document, table(QString(after).replace('.', separator), separator));
+                                      ? scale(doc, block, amount, separator)
+                                      : interpolate(doc, block, direction, separator);
+            QCOMPARE(result.document, table(after, separator));
             QCOMPARE(result.clamped, clamped);
         }
     }
@@ -91,35 +84,32 @@ class BlockOperationsTest : public QObject {
         QTest::addColumn<int>("resolution");
         QTest::addColumn<int>("transparent");
         QTest::addColumn<bool>("loadInputUsed");
-        QTest::addColumn<QRect>("drawn"); // from anchor (x column, y row) to corner
-        QTest::addColumn<QRect>("selected");
-        QTest::newRow("past the edges") << 2 << 0 << true << QRect(QPoint(5, 45), QPoint(0, 0))
-                                        << QRect(QPoint(0, 0), QPoint(5, 39));
+        QTest::addColumn<QPoint>("anchor"); // x column, y row
+        QTest::addColumn<QPoint>("corner");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("past the edges")
+            << 2 << 0 << true << QPoint(5, 45) << QPoint(0, 0) << "0,0 39,5";
         QTest::newRow("over transparent rows")
-            << 4 << 3 << true << QRect(QPoint(1, 1), QPoint(2, 5))
-            << QRect(QPoint(1, 3), QPoint(2, 5));
+            << 4 << 3 << true << QPoint(1, 1) << QPoint(2, 5) << "3,1 5,2";
         QTest::newRow("only transparent rows")
-            << 4 << 3 << true << QRect(QPoint(0, 0), QPoint(11, 2)) << QRect();
-        QTest::newRow("load input not used") << 1 << 2 << false << QRect(QPoint(0, 0), QPoint(3, 5))
-                                             << QRect(QPoint(3, 2), QPoint(3, 5));
+            << 4 << 3 << true << QPoint(0, 0) << QPoint(11, 2) << "";
+        QTest::newRow("load input not used")
+            << 1 << 2 << false << QPoint(0, 0) << QPoint(3, 5) << "2,3 5,3";
         QTest::newRow("not used, last column missed")
-            << 1 << 0 << false << QRect(QPoint(0, 0), QPoint(2, 5)) << QRect();
+            << 1 << 0 << false << QPoint(0, 0) << QPoint(2, 5) << "";
     }
     void selectionKeepsToEditableCells() {
         QFETCH(int, resolution);
         QFETCH(int, transparent);
         QFETCH(bool, loadInputUsed);
-        QFETCH(QRect, drawn);
-        QFETCH(QRect, selected);
+        QFETCH(QPoint, anchor);
+        QFETCH(QPoint, corner);
         MapDocument doc = MapDocument::startupDefaults(".");
-        doc.resolution = resolution, doc.transparentIntervals = transparent,
+        doc.resolution = resolution, doc.transparentIntervals = transparent;
         doc.loadInputUsed = loadInputUsed;
-        const auto block = BlockSelection::between({drawn.top(), drawn.left()},
-                                                   {drawn.bottom(), drawn.right()}, doc);
-        QCOMPARE(block.has_value(), !selected.isNull());
-        if (block)
-            QCOMPARE(QRect(QPoint(block->left, block->top), QPoint(block->right, block->bottom)),
-                     selected);
+        QTEST(
+            named(BlockSelection::between({anchor.y(), anchor.x()}, {corner.y(), corner.x()}, doc)),
+            "selected");
     }
 
     // Without the load input an operation on the last column is copied along its rows.
@@ -127,57 +117,58 @@ class BlockOperationsTest : public QObject {
         MapDocument doc = MapDocument::startupDefaults(".");
         doc.resolution = 1, doc.loadInputUsed = false;
         const MapDocument raised = add(doc, {1, 3, 2, 3}, 2, ".").document;
-        for (int c = 0; c < 4; ++c)
-            QVERIFY(raised.cells[0][c] == "0.5" && raised.cells[1][c] == "2.5" &&
-                    raised.cells[2][c] == "2.5");
+        QCOMPARE(copyText(raised, {0, 0, 2, 3}),
+                 "0.5\t0.5\t0.5\t0.5\n2.5\t2.5\t2.5\t2.5\n2.5\t2.5\t2.5\t2.5\n");
     }
 
-    // A paste goes in whole or not at all; the refusal names the first bad cell.
+    // A paste goes in whole or not at all; a refusal names the first bad cell and rule.
     void pasteAllOrNothing_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QPoint>("at"); // x column, y row
         QTest::addColumn<QString>("after");
-        QTest::addColumn<bool>("cut");
         QTest::addColumn<QString>("refused"); // "row,column value rule"
+        QTest::addColumn<int>("transparent");
         const QString before = "1.0 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0";
         QTest::newRow("a spreadsheet block")
             << "5\t6.25\r\n7.5\t8\r\n"
-            << QPoint(1, 1) << "1.0 1.0 1.0/1.0 5.0 6.3/1.0 7.5 8.0" << false << "";
-        QTest::newRow("one bad value")
-            << "5\t6\n7\t64\n"
-            << QPoint(0, 0) << before << false << "1,1 64 CellMaxMessage";
+            << QPoint(1, 1) << "1.0 1.0 1.0/1.0 5.0 6.3/1.0 7.5 8.0"
+            << "" << 0;
+        QTest::newRow("one bad value") << "5\t6\n7\t64\n"
+                                       << QPoint(0, 0) << before << "1,1 64 CellMaxMessage" << 0;
         QTest::newRow("the other separator")
             << "5,5\n"
-            << QPoint(0, 0) << before << false << "0,0 5,5 CellPointOnlyMessage";
+            << QPoint(0, 0) << before << "0,0 5,5 CellPointOnlyMessage" << 0;
         QTest::newRow("over a transparent row") << "5\n6\n"
-                                                << QPoint(0, 1) << before << false << "1,0 5 ";
-        QTest::newRow("beyond the last row") << "2\t3\n4\t5\n"
-                                             << QPoint(10, 19) << before << true << "";
+                                                << QPoint(0, 1) << before << "1,0 5 " << 2;
     }
     void pasteAllOrNothing() {
         QFETCH(QString, text);
         QFETCH(QPoint, at);
         QFETCH(QString, after);
-        QFETCH(bool, cut);
-        QFETCH(QString, refused);
+        QFETCH(int, transparent);
+        FormState form;
+        form.documentReady = true;
         MapDocument doc = table("1.0 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0");
-        doc.transparentIntervals =
-            QTest::currentDataTag() == QLatin1String("over a transparent row") ? 2 : 0;
-        const Paste pasted = paste(doc, {at.y(), at.x()}, parseBlockText(text), form("."));
+        doc.transparentIntervals = transparent;
+        const Paste pasted = paste(doc, {at.y(), at.x()}, parseBlockText(text), form);
         MapDocument expected = table(after);
-        expected.transparentIntervals = doc.transparentIntervals;
-        if (cut)
-            expected.cells[19][10] = "2.0", expected.cells[19][11] = "3.0";
+        expected.transparentIntervals = transparent;
         QCOMPARE(pasted.document, expected);
-        QCOMPARE(pasted.cut, cut);
-        const QString got =
-            !pasted.refusedCell
-                ? QString()
-                : QString("%1,%2 %3 %4")
-                      .arg(pasted.refusedCell->row)
-                      .arg(pasted.refusedCell->column)
-                      .arg(pasted.refusedValue, pasted.reason ? pasted.reason->entry : "");
-        QCOMPARE(got, refused);
+        const auto cell = pasted.refusedCell;
+        QTEST(cell ? QString("%1,%2 %3 %4")
+                         .arg(cell->row)
+                         .arg(cell->column)
+                         .arg(pasted.refusedValue, pasted.reason ? pasted.reason->entry : "")
+                   : "",
+              "refused");
+    }
+
+    // What reaches beyond the last row is cut off; the rest goes in.
+    void pasteCutAtTheEdge() {
+        const Paste pasted = paste(table("1.0 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0"), {19, 10},
+                                   parseBlockText("2\t3\n4\t5"), FormState{true, {}, ".", ","});
+        QVERIFY(pasted.cut && !pasted.refusedCell);
+        QCOMPARE(copyText(pasted.document, {19, 10, 19, 11}), "2.0\t3.0\n");
     }
 };
 
