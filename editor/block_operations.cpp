@@ -68,30 +68,22 @@ Result scale(const MapDocument& doc, const CellBlock& block, double percent,
 
 Result interpolate(const MapDocument& doc, const CellBlock& block, Direction direction,
                    const QString& separator) {
-    auto rowShare = [&](int r) {
-        return direction == Direction::Columns
-                   ? 0.0
-                   : share(doc.rpmBreakpoints[r], doc.rpmBreakpoints[block.top],
-                           doc.rpmBreakpoints[block.bottom]);
-    };
-    auto columnShare = [&](int c) {
-        return direction == Direction::Rows
-                   ? 0.0
-                   : share(doc.loadBreakpoints[c + 1], doc.loadBreakpoints[block.left + 1],
-                           doc.loadBreakpoints[block.right + 1]);
-    };
+    // Along one direction only the cells at that direction's edges count: the row's own
+    // column across rows, the column's own row across columns.
+    const bool acrossRows = direction != Direction::Columns;
+    const bool acrossColumns = direction != Direction::Rows;
     return mapBlock(doc, block, separator, [&](int r, int c) {
-        // Interpolating along one direction takes the edges of that direction only.
-        const int top = block.top, left = direction == Direction::Rows ? c : block.left;
-        const int bottom = block.bottom, right = direction == Direction::Rows ? c : block.right;
-        const int upper = direction == Direction::Columns ? r : top;
-        const int lower = direction == Direction::Columns ? r : bottom;
-        const double t = rowShare(r), s = columnShare(c);
-        const double first = valueOf(doc, upper, left, separator) * (1 - s) +
-                             valueOf(doc, upper, right, separator) * s;
-        const double second = valueOf(doc, lower, left, separator) * (1 - s) +
-                              valueOf(doc, lower, right, separator) * s;
-        return first * (1 - t) + second * t;
+        const int upper = acrossRows ? block.top : r, lower = acrossRows ? block.bottom : r;
+        const int left = acrossColumns ? block.left : c, right = acrossColumns ? block.right : c;
+        const double t = share(doc.rpmBreakpoints[r], doc.rpmBreakpoints[block.top],
+                               doc.rpmBreakpoints[block.bottom]);
+        const double s = share(doc.loadBreakpoints[c + 1], doc.loadBreakpoints[block.left + 1],
+                               doc.loadBreakpoints[block.right + 1]);
+        auto along = [&](int row) {
+            return valueOf(doc, row, left, separator) * (1 - s) +
+                   valueOf(doc, row, right, separator) * s;
+        };
+        return along(upper) * (1 - t) + along(lower) * t;
     });
 }
 
