@@ -14,6 +14,14 @@
 using BlockOperations::Direction;
 using Kind = BlockAmountCheck::Kind;
 
+namespace {
+// A pasted value is shown in a message; a whole page of text pasted as one value is not.
+QString elided(const QString& value) {
+    constexpr int kShown = 24;
+    return value.size() > kShown ? value.left(kShown) + QStringLiteral("...") : value;
+}
+} // namespace
+
 BlockEditor::BlockEditor(GridWidgets& widgets, GridState& state, FormState& form,
                          const LanguageTexts& texts, Dialogs& dialogs, CellEditor& cells,
                          GridEditor& grid, const EditorHooks& hooks)
@@ -142,7 +150,7 @@ void BlockEditor::paste() {
         const QString column = QString::number(refused->column + 1);
         if (pasted.reason)
             note("PasteValueMessage",
-                 {pasted.refusedValue, row, column, pasted.reason->text(m_texts)});
+                 {elided(pasted.refusedValue), row, column, pasted.reason->text(m_texts)});
         else
             note("PasteDisabledMessage", {row, column});
         return;

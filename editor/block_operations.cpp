@@ -103,16 +103,27 @@ bool isBlockText(const QString& text) {
            text.contains(QLatin1Char('\r'));
 }
 
+// Anything past what a table holds only tells that the block is cut, so a huge clipboard
+// is not read further than that.
 QList<QStringList> parseBlockText(const QString& text) {
-    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    if (lines.size() > 1 && lines.last().isEmpty())
-        lines.removeLast();
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     QList<QStringList> rows;
-    for (const QString& line : lines) {
-        QStringList values = line.split(QLatin1Char('\t'));
-        for (QString& value : values)
-            value = value.trimmed();
+    qsizetype from = 0;
+    while (rows.size() <= kMaxRows) {
+        const QRegularExpressionMatch next = lineBreak.match(text, from);
+        const qsizetype end = next.hasMatch() ? next.capturedStart() : text.size();
+        if (!next.hasMatch() && from == text.size() && !rows.isEmpty())
+            break; // the line break ending the last line
+        QStringList values;
+        for (QStringView value : QStringView(text).mid(from, end - from).tokenize(u'\t')) {
+            if (values.size() > kMaxColumns)
+                break;
+            values << value.trimmed().toString();
+        }
         rows << values;
+        if (!next.hasMatch())
+            break;
+        from = next.capturedEnd();
     }
     return rows;
 }

@@ -163,12 +163,17 @@ class BlockOperationsTest : public QObject {
               "refused");
     }
 
-    // What reaches beyond the last row is cut off; the rest goes in.
+    // What reaches beyond the table is cut off, a clipboard of megabytes too; the rest
+    // goes in.
     void pasteCutAtTheEdge() {
-        const Paste pasted = paste(table("1.0 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0"), {19, 10},
-                                   parseBlockText("2\t3\n4\t5"), FormState{true, {}, ".", ","});
+        const MapDocument doc = table("1.0 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0");
+        const FormState form{true, {}, ".", ","};
+        const Paste pasted = paste(doc, {19, 10}, parseBlockText("2\t3\n4\t5"), form);
         QVERIFY(pasted.cut && !pasted.refusedCell);
         QCOMPARE(copyText(pasted.document, {19, 10, 19, 11}), "2.0\t3.0\n");
+        const QString huge = (QString("7\t").repeated(5000) + "\r\n").repeated(200);
+        const Paste filled = paste(doc, {0, 0}, parseBlockText(huge), form);
+        QVERIFY(filled.cut && filled.document.cells[19][11] == "7.0");
     }
 };
 
