@@ -19,8 +19,10 @@
 #include "ui/note_field.h"
 #include "ui/serial_actions.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,7 +69,13 @@ void MainWindow::createPanels() {
     // redraw after a shape, axis or column change, a block operation, a load.
     m_history = new DocumentHistory(
         this, {[this] { return collectDocument(); },
-               [this](const MapDocument& doc) { applyLoadedDocument(doc); },
+               [this](const MapDocument& doc) {
+                   applyLoadedDocument(doc);
+                   // Escape in the focused field must not bring back what the step undid.
+                   auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                   if (field && m_form->isAncestorOf(field))
+                       m_state.entryText = field->text();
+               },
                [this] { return m_state.documentReady && !m_table->state().columnToolBusy; }});
     EditorHooks hooks;
     hooks.redrawGraph = [this] {
