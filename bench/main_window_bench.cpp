@@ -148,6 +148,52 @@ void cellEdit(benchmark::State& state) {
 }
 BENCHMARK(cellEdit)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// A whole table selected (Shift+click from its first open cell to its last one) and set
+// to a value by Ctrl+E, with the full redraw and repaint; or, once set, that step undone
+// and redone by turns.
+void wholeTableBlock(benchmark::State& state, const char* file, bool undo) {
+    ShownWindow shown;
+    // The sample maps hold 0.0 where nothing is used; entering such a cell would ask.
+    MapDocument sample = goldenMap(file);
+    for (auto& row : sample.cells)
+        for (QString& cell : row)
+            if (cell == QLatin1String("0.0"))
+                cell = QStringLiteral("0.5");
+    shown.window.applyLoadedDocument(sample);
+    const MapDocument loaded = shown.window.collectDocument();
+    QTest::mouseClick(shown.cell(loaded.transparentIntervals, 0), Qt::LeftButton);
+    QTest::mouseClick(shown.cell(loaded.rowCount() - 1, loaded.columnCount() - 1), Qt::LeftButton,
+                      Qt::ShiftModifier);
+    QWidget* focus = QApplication::focusWidget();
+    const QString values[] = {QStringLiteral("12"), QStringLiteral("23.5")};
+    if (undo) {
+        shown.dialogs.answerInput(values[0]);
+        QTest::keyClick(focus, Qt::Key_E, Qt::ControlModifier);
+    }
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!undo)
+            shown.dialogs.answerInput(values[i % 2]);
+        repaintNow();
+        state.ResumeTiming();
+        const Qt::Key key = !undo ? Qt::Key_E : i % 2 ? Qt::Key_Y : Qt::Key_Z;
+        QTest::keyClick(focus, key, Qt::ControlModifier);
+        repaintNow();
+        ++i;
+    }
+    if ((!undo && shown.window.collectDocument() == loaded) || shown.dialogs.pendingAnswers() != 0)
+        state.SkipWithError("the block was not changed");
+}
+BENCHMARK_CAPTURE(wholeTableBlock, set20x12, "shape4_time.klv", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeTableBlock, set60x4, "shape1_time.klv", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeTableBlock, undo20x12, "shape4_time.klv", true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeTableBlock, undo60x4, "shape1_time.klv", true)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

@@ -17,6 +17,8 @@ struct EditorHooks {
     // The check of the field that has the focus, run as if the focus had left it, before
     // a change that replaces the table.
     std::function<void()> checkFocusedField;
+    // Runs a change of the table as one step of the window's history.
+    std::function<void(const std::function<void()>& change)> recordChange;
 };
 
 // Calls a hook if it was wired.

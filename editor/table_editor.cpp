@@ -17,7 +17,8 @@ TableEditor::TableEditor(QWidget* root, FormState& form, const LanguageTexts& te
       m_keyboard(m_widgets, m_state, form, m_cells, m_grid),
       m_headers(m_widgets, m_state, m_grid),
       m_axes(m_widgets, m_state, form, texts, dialogs, m_units, m_hooks),
-      m_columnTool(m_widgets, m_state, form, texts, dialogs, m_hooks) {
+      m_columnTool(m_widgets, m_state, form, texts, dialogs, m_hooks),
+      m_blocks(m_widgets, m_state, form, texts, dialogs, m_cells, m_grid, m_hooks) {
     wireChoices();
 }
 
@@ -96,8 +97,10 @@ void TableEditor::wireRows() {
         headerEvents->watch(w.headers[i]);
     for (int r = 0; r < kMaxRows; ++r) {
         rowLabelEvents->watch(w.rowLabels[r]);
-        for (int c = 0; c < kMaxColumns; ++c)
+        for (int c = 0; c < kMaxColumns; ++c) {
             cellEvents->watch(w.cell(r, c));
+            m_blocks.watch(w.cell(r, c));
+        }
         connect(w.cutCombos[r], &QComboBox::activated, this,
                 [this, r] { m_grid.onCutLevelChosen(r); });
     }

@@ -10,8 +10,9 @@
 #include "settings/settings_panel.h"
 #include "storage/settings_file.h"
 #include "ui/clickable_picture.h"
-#include "ui/interrupted_click.h"
 #include "ui/desktop_conventions.h"
+#include "ui/document_history.h"
+#include "ui/interrupted_click.h"
 #include "ui/language_switch.h"
 #include "ui/list_wheel_guard.h"
 #include "ui/main_form.h"
@@ -22,9 +23,11 @@
 #include "ui/port_list_tips.h"
 #include "ui/serial_actions.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,17 +62,17 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
         emit nativeWindowLost();
     });
     new InterruptedClick(this);
-    new MapComparisonView(m_form, m_dialogs, m_texts, m_state, [this] { return collectDocument(); },
-                          this);
+    new MapComparisonView(
+        m_form, m_table->gridMenu(), m_dialogs, m_texts, m_state,
+        [this] { return collectDocument(); }, this);
     new PortListTips(findNamed<QComboBox>(m_form, QStringLiteral("Combo1")), m_texts);
-    auto* desktop = new DesktopConventions(
-        this,
-        {[this](const QString& path) {
-              checkFocusedField();
-              m_files->loadPath(path);
-          },
-         [this] { return m_serial->isBusy(); }},
-        RecentMapFiles());
+    auto* desktop = new DesktopConventions(this,
+                                           {[this](const QString& path) {
+                                                checkFocusedField();
+                                                m_files->loadPath(path);
+                                            },
+                                            [this] { return m_serial->isBusy(); }},
+                                           RecentMapFiles());
     connect(this, &MainWindow::mapFileUsed, desktop, &DesktopConventions::remember);
 }
 
@@ -80,11 +83,28 @@ void MainWindow::createPanels() {
     m_graphs = std::make_unique<GraphPanel>(m_form, m_state);
     m_settings = new SettingsPanel(m_form, m_state, m_texts, m_dialogs, this);
 
+    // Every committed change of the table is a step of the history: a checked cell, a
+    // redraw after a shape, axis or column change, a block operation, a load.
+    m_history = new DocumentHistory(
+        this, {[this] { return collectDocument(); },
+               [this](const MapDocument& doc) {
+                   applyLoadedDocument(doc);
+                   // Escape in the focused field must not bring back what the step undid.
+                   auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                   if (field && m_form->isAncestorOf(field))
+                       m_state.entryText = field->text();
+               },
+               [this] { return m_state.documentReady && !m_table->state().columnToolBusy; }});
     EditorHooks hooks;
-    hooks.redrawGraph = [this] { redrawGraph(); };
+    hooks.redrawGraph = [this] {
+        redrawGraph();
+        m_history->commitSoon();
+    };
     hooks.updateGraphCell = [this](int row, int column, double) {
         m_graphs->updateCell(row, column, collectDocument());
+        m_history->commitSoon();
     };
+    hooks.recordChange = [this](const std::function<void()>& change) { m_history->record(change); };
     hooks.setCriticalRpm = [this] { m_settings->setCriticalRpm(); };
     hooks.applyLoadedSettingsModes = [this] { m_settings->applyLoadedModes(); };
     hooks.applyLoadedInputDwellMode = [this] { m_settings->applyLoadedInputDwellMode(); };
@@ -92,14 +112,17 @@ void MainWindow::createPanels() {
     m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs, hooks);
 
     m_serial = new SerialActions(this, m_dialogs, m_texts);
-    m_files = std::make_unique<MapFileActions>(
-        m_dialogs, m_texts, m_state,
-        MapFileActions::Hooks{[this] { return collectDocument(); },
-                              [this](const MapDocument& doc) { applyLoadedDocument(doc); },
-                              [this](const QString& path) {
-                                  showFilePath(path);
-                                  emit mapFileUsed(path);
-                              }});
+    m_files =
+        std::make_unique<MapFileActions>(m_dialogs, m_texts, m_state,
+                                         MapFileActions::Hooks{[this] { return collectDocument(); },
+                                                               [this](const MapDocument& doc) {
+                                                                   applyLoadedDocument(doc);
+                                                                   m_history->commit();
+                                                               },
+                                                               [this](const QString& path) {
+                                                                   showFilePath(path);
+                                                                   emit mapFileUsed(path);
+                                                               }});
 }
 
 void MainWindow::wireButtons() {
@@ -165,6 +188,7 @@ void MainWindow::startUp() {
     m_table->applyResolution();
 
     m_state.documentReady = true;
+    m_history->restart();
     auto* twoD = findNamed<QRadioButton>(m_form, QStringLiteral("Option5"));
     if (twoD->isChecked())
         m_graphs->select2D(collectDocument());
@@ -249,9 +273,9 @@ void MainWindow::checkFocusedField() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     checkFocusedField();
-    const Dialogs::Answer answer = m_dialogs.message(
-        m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"), Dialogs::Buttons::YesNo,
-        Dialogs::Icon::Question, Dialogs::Answer::Yes);
+    const Dialogs::Answer answer =
+        m_dialogs.message(m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"),
+                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question, Dialogs::Answer::Yes);
     if (answer == Dialogs::Answer::Yes) {
         // A save that failed (full disk, protected folder) offers the choice again, so
         // the map is not lost by closing; cancelling the dialog ends the attempt.

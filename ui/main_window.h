@@ -9,6 +9,7 @@
 #include <memory>
 
 class Dialogs;
+class DocumentHistory;
 class GraphPanel;
 class MapFileActions;
 class NativeWindowWatch;
@@ -34,6 +35,7 @@ class MainWindow : public QMainWindow {
     LanguageTexts& texts() { return m_texts; }
     SerialActions& serialActions() { return *m_serial; }
     const GraphPanel& graphs() const { return *m_graphs; }
+    DocumentHistory& history() { return *m_history; }
 
     // "hun" or "eng"; empty only until the first language has been chosen.
     const QString& uiLanguage() const { return m_uiLanguage; }
@@ -84,4 +86,5 @@ protected:
     SerialActions* m_serial = nullptr;
     std::unique_ptr<MapFileActions> m_files;
     std::unique_ptr<NativeWindowWatch> m_nativeWatch;
+    DocumentHistory* m_history = nullptr;
 };

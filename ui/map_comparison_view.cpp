@@ -42,16 +42,20 @@ class DifferenceMark : public QWidget {
 
 } // namespace
 
-MapComparisonView::MapComparisonView(QWidget* form, Dialogs& dialogs, const LanguageTexts& texts,
-                                     const FormState& state,
+MapComparisonView::MapComparisonView(QWidget* form, QMenu& gridMenu, Dialogs& dialogs,
+                                     const LanguageTexts& texts, const FormState& state,
                                      std::function<MapDocument()> collectDocument, QObject* parent)
-    : QObject(parent), m_form(form), m_dialogs(dialogs), m_texts(texts), m_state(state),
-      m_collectDocument(std::move(collectDocument)), m_compare(new QAction(this)),
+    : QObject(parent), m_form(form), m_gridMenu(gridMenu), m_dialogs(dialogs), m_texts(texts),
+      m_state(state), m_collectDocument(std::move(collectDocument)), m_compare(new QAction(this)),
       m_stop(new QAction(this)) {
     m_compare->setObjectName(QStringLiteral("CompareWithMapFile"));
     m_stop->setObjectName(QStringLiteral("StopComparing"));
     connect(m_compare, &QAction::triggered, this, &MapComparisonView::compareWithFile);
     connect(m_stop, &QAction::triggered, this, &MapComparisonView::stop);
+    gridMenu.addSeparator();
+    gridMenu.addAction(m_compare);
+    gridMenu.addAction(m_stop);
+    connect(&gridMenu, &QMenu::aboutToShow, this, &MapComparisonView::refreshMenu);
     findNamed<QWidget>(form, QStringLiteral("Frame2"))->installEventFilter(this);
     // The cells are found in one pass over the form: "Text3(12)" is row 12 of column 3.
     static const QRegularExpression cellName(QStringLiteral("^Text(\\d+)\\((\\d+)\\)$"));
@@ -76,25 +80,17 @@ bool MapComparisonView::eventFilter(QObject* watched, QEvent* event) {
             cell->setToolTip(markToolTip(mark->difference));
         return false;
     }
-    if (event->type() != QEvent::ContextMenu)
+    // A greyed cell takes no events, so its right click reaches the grid's frame.
+    if (event->type() != QEvent::ContextMenu || qobject_cast<QLineEdit*>(watched))
         return false;
-    showMenu(static_cast<QWidget*>(watched), static_cast<QContextMenuEvent*>(event)->globalPos());
+    m_gridMenu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
     return true;
 }
 
-// A cell keeps its own editing entries above the comparison.
-void MapComparisonView::showMenu(QWidget* widget, const QPoint& globalPosition) {
-    auto* cell = qobject_cast<QLineEdit*>(widget);
-    QMenu* menu = cell ? cell->createStandardContextMenu() : new QMenu(widget);
-    if (cell)
-        menu->addSeparator();
+void MapComparisonView::refreshMenu() {
     m_compare->setText(m_texts.message("CompareMenuItem"));
     m_stop->setText(m_texts.message("StopCompareMenuItem"));
     m_stop->setEnabled(m_other.has_value());
-    menu->addAction(m_compare);
-    menu->addAction(m_stop);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(globalPosition);
 }
 
 void MapComparisonView::compareWithFile() {

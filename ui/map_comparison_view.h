@@ -13,6 +13,7 @@ class Dialogs;
 class LanguageTexts;
 class QAction;
 class QLineEdit;
+class QMenu;
 class QWidget;
 struct FormState;
 
@@ -23,8 +24,8 @@ struct FormState;
 class MapComparisonView : public QObject {
     Q_OBJECT
   public:
-    // Call once the grid's rows exist.
-    MapComparisonView(QWidget* form, Dialogs& dialogs, const LanguageTexts& texts,
+    // Call once the grid's rows exist; the two entries join the grid's context menu.
+    MapComparisonView(QWidget* form, QMenu& gridMenu, Dialogs& dialogs, const LanguageTexts& texts,
                       const FormState& state, std::function<MapDocument()> collectDocument,
                       QObject* parent);
 
@@ -40,7 +41,7 @@ class MapComparisonView : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void showMenu(QWidget* widget, const QPoint& globalPosition);
+    void refreshMenu();
     void scheduleRefresh();
     void refreshMarks();
     void setMark(const CellDifference& difference);
@@ -48,6 +49,7 @@ class MapComparisonView : public QObject {
     QString markToolTip(const CellDifference& difference) const;
 
     QWidget* m_form;
+    QMenu& m_gridMenu;
     Dialogs& m_dialogs;
     const LanguageTexts& m_texts;
     const FormState& m_state;
