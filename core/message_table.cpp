@@ -424,7 +424,6 @@ const QList<MessageEntry>& LanguageTexts::table() {
          {"Writing to the port failed"},
          {"Nem sikerült írni a portra"},
          "", ""},
-        {"OverflowName", {"Overflow"}, {"Túlcsordulás"}, "", ""},
         {"CellName", {"cell (row ", ", column ", ")"}, {"a cella (sor: ", ", oszlop: ", ")"}, "", ""},
         {"CellRpmName",
          {"cell (row ", ", ", " RPM, column ", ")"},
