@@ -112,8 +112,7 @@ SerialResult QtSerialLink::drain() {
 #ifdef Q_OS_WIN
     if (FlushFileBuffers(m_port.handle()))
         return std::nullopt;
-    return SerialError{kErrorBase + static_cast<int>(QSerialPort::WriteError),
-                       QStringLiteral("Flushing the port failed (%1)").arg(GetLastError())};
+    return writeError();
 #else
     int result;
     do
@@ -121,10 +120,11 @@ SerialResult QtSerialLink::drain() {
     while (result != 0 && errno == EINTR);
     if (result == 0)
         return std::nullopt;
+    const int cause = errno; // before the hang-up check can change it
     if (hungUp())
         return lineLost();
     return SerialError{kErrorBase + static_cast<int>(QSerialPort::WriteError),
-                       QString::fromLocal8Bit(std::strerror(errno))};
+                       QString::fromLocal8Bit(std::strerror(cause))};
 #endif
 }
 
