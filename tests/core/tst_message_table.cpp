@@ -61,7 +61,7 @@ private slots:
     // A name missing from the table is only found when its message would be shown, so
     // look up every literal entry name the code asks for.
     void everyNameUsedInTheSourcesExists() {
-        const QRegularExpression call(R"(\b(?:message|title)\(\s*"(\w+)\")");
+        const QRegularExpression call(R"(\b(?:message|title|entry)\(\s*"(\w+)\")");
         int found = 0;
         for (const char* folder : {"core", "device", "storage", "editor", "settings", "graph",
                                    "ui", "app", "cli", "tests"}) {
