@@ -23,7 +23,7 @@ std::optional<DeviceImage> CliDocument::image(const MapDocument& document, CliCo
     const DeviceImageResult result = BuildDeviceImage(document, context.decimalSeparator);
     if (!result.ok()) {
         context.err << QStringLiteral("The map cannot be sent: %1 (error %2)\n")
-                           .arg(result.errorDescription)
+                           .arg(result.errorDescription.in(LanguageTexts()))
                            .arg(result.errorCode);
         return std::nullopt;
     }

@@ -30,37 +30,38 @@ class Writer {
     void line(const QString& text) { m_lines << text; }
     void line(int value) { m_lines << QString::number(value); }
 
+    // `what` names the field: an entry of the language table.
     void text(const QString& text, const char* what) {
         if (hasLineBreak(text))
-            fail(QStringLiteral("%1 holds a line break").arg(QLatin1String(what)));
+            fail(LocalText::entry("LineBreakDetail", {LocalText::entry(what)}));
         line(text);
     }
 
     // A decimal text of the document, scaled so that the file needs no separator.
-    void scaled(const QString& text, double factor, const QString& what) {
+    void scaled(const QString& text, double factor, const LocalText& what) {
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value)
-            fail(QStringLiteral("%1 \"%2\" is not a number").arg(what, text));
+            fail(LocalText::entry("NotNumberDetail", {what, text}));
         line(fileNumberText(value.value_or(0) * factor, m_separator));
     }
     void scaled(double value, double factor) { line(fileNumberText(value * factor, m_separator)); }
 
-    void fail(const QString& reason) {
+    void fail(const LocalText& reason) {
         if (m_reason.isEmpty())
             m_reason = reason;
     }
 
-    Outcome<QByteArray> result() const {
+    Outcome<QByteArray, LocalText> result() const {
         if (!m_reason.isEmpty())
-            return Outcome<QByteArray>::failure(m_reason);
-        return Outcome<QByteArray>::success(
+            return Outcome<QByteArray, LocalText>::failure(m_reason);
+        return Outcome<QByteArray, LocalText>::success(
             CentralEuropeanCodePage::encode(m_lines.join(kLineEnd) + kLineEnd));
     }
 
   private:
     QString m_separator;
     QStringList m_lines;
-    QString m_reason;
+    LocalText m_reason;
 };
 
 QStringList splitLines(const QString& text) {
@@ -173,7 +174,8 @@ void resetTable(MapDocument& doc, const QString& decimalSeparator) {
 
 } // namespace
 
-Outcome<QByteArray> writeMapFile(const MapDocument& doc, const QString& decimalSeparator) {
+Outcome<QByteArray, LocalText> writeMapFile(const MapDocument& doc,
+                                            const QString& decimalSeparator) {
     Writer out(decimalSeparator);
     out.line(QString::fromLatin1(kMapFileMagic));
     out.line(doc.cylinders);
@@ -185,30 +187,31 @@ Outcome<QByteArray> writeMapFile(const MapDocument& doc, const QString& decimalS
     out.line(doc.loadInputUsed ? 1 : 0);
     out.line(doc.loadUnit);
     if (doc.loadUnit == 2)
-        out.text(doc.mapMaxPressure, "MAP maximum");
-    out.text(doc.revLimit, "rev limit");
+        out.text(doc.mapMaxPressure, "MapMaximumName");
+    out.text(doc.revLimit, "RevLimitName");
     const int columns = doc.columnCount();
     for (int i = 1; i < columns; ++i)
         out.scaled(doc.loadBreakpoints[i], 100);
     out.line(doc.operationMode);
     out.line(doc.coilControlMode);
     if (doc.coilControlMode == 0) {
-        out.scaled(doc.sparkTime, 10, QStringLiteral("spark time"));
-        out.scaled(doc.chargeTime, 10, QStringLiteral("charge time"));
+        out.scaled(doc.sparkTime, 10, LocalText::entry("SparkTimeName"));
+        out.scaled(doc.chargeTime, 10, LocalText::entry("ChargeTimeName"));
     } else {
-        out.text(doc.dwellAngle, "dwell angle");
+        out.text(doc.dwellAngle, "ChargeDwellName");
     }
     if (doc.inputDwellMode) {
         out.line(1);
-        out.text(doc.inputChargeDwell, "input charge dwell");
+        out.text(doc.inputChargeDwell, "InputChargeDwellName");
     } else {
         out.line(0);
     }
     for (int r = 0; r < doc.rowCount(); ++r) {
         out.line(doc.rpmBreakpoints[r]);
         for (int c = 0; c < columns; ++c)
-            out.scaled(doc.cells[r][c], 10,
-                       QStringLiteral("cell of row %1, column %2").arg(r + 1).arg(c + 1));
+            out.scaled(
+                doc.cells[r][c], 10,
+                LocalText::entry("CellName", {QString::number(r + 1), QString::number(c + 1)}));
         out.line(doc.revCutLevel[r]);
     }
     out.line(withCrLf(doc.note));

@@ -160,16 +160,11 @@ void MainWindow::wireButtons() {
     });
     connect(picture("Picture2"), &ClickablePicture::clicked, this, &MainWindow::openHomePage);
 
-    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option5")), &QRadioButton::toggled,
-            this, [this](bool on) {
-                if (on)
-                    m_graphs->select2D(collectDocument());
-            });
-    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option6")), &QRadioButton::toggled,
-            this, [this](bool on) {
-                if (on)
-                    m_graphs->select3D(collectDocument());
-            });
+    // A click draws the view, also the one already shown.
+    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option5")), &QRadioButton::clicked,
+            this, [this] { m_graphs->select2D(collectDocument()); });
+    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option6")), &QRadioButton::clicked,
+            this, [this] { m_graphs->select3D(collectDocument()); });
 }
 
 // In this order: settings file, separators, settings defaults, grid, graphs, ready, 2D.
@@ -189,11 +184,8 @@ void MainWindow::startUp() {
 
     m_state.documentReady = true;
     m_history->restart();
-    auto* twoD = findNamed<QRadioButton>(m_form, QStringLiteral("Option5"));
-    if (twoD->isChecked())
-        m_graphs->select2D(collectDocument());
-    else
-        twoD->setChecked(true);
+    findNamed<QRadioButton>(m_form, QStringLiteral("Option5"))->setChecked(true);
+    m_graphs->select2D(collectDocument());
 }
 
 void MainWindow::readSettingsFile() {

@@ -45,7 +45,7 @@ MapFileActions::SaveResult MapFileActions::save() {
     const ::SaveResult result =
         saveMapFile(path, m_hooks.collectDocument(), m_form.decimalSeparator);
     if (!result.saved) {
-        m_dialogs.message(m_texts.message("SaveFailedMessage", {result.reason}),
+        m_dialogs.message(m_texts.message("SaveFailedMessage", {result.reason.in(m_texts)}),
                           m_texts.title("SaveFailedMessage"), Dialogs::Buttons::Ok,
                           Dialogs::Icon::Critical, Dialogs::Answer::Ok);
         return SaveResult::Failed;

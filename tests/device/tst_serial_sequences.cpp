@@ -178,6 +178,22 @@ class TestSerialSequences : public QObject {
         }
     }
 
+    // A hang-up during the break ends either sequence at once with one message; the
+    // break's end then does nothing (a second message would end the test).
+    void lineLostDuringTheBreak() {
+        for (const bool version : {false, true}) {
+            Bench bench;
+            bench.dialogs.answerMessage(Dialogs::Answer::Ok);
+            version ? bench.flash.start("COM2") : bench.upload.start("COM2", sampleFrame());
+            bench.link.loseLine(SerialError{8106, LocalText::entry("LineLostDetail")});
+            QCOMPARE(bench.dialogs.lastCall().text,
+                     "[ERROR: Serial Port]: 'The device was disconnected.' Error Code: 8106");
+            bench.clock.run();
+            QCOMPARE(bench.sent.size() + bench.flashed.size(), 1);
+            QVERIFY(bench.writes().isEmpty() && !bench.progress.isShown());
+        }
+    }
+
     // The version request is a 1.5 s break and not a byte.
     void versionFlashIsABreakOnly() {
         Bench bench;

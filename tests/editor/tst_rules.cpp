@@ -108,11 +108,13 @@ private slots:
         row("volts", "3#2 5#00") << "The first Voltage value can not be higher than 3#1V!";
         row("volts", "2 5#5 5#00") << "The 2. Voltage value (5#5) higher than 5V!";
         row("volts", "2 5 5#00") << "The 3. Voltage value (5#00) is not higher than the 2. (5)!";
-        // Compared as kept, with two decimals.
-        row("volts", "2#001 2#004 5#00")
-            << "The 2. Voltage value (2#004) is not higher than the 1. (2#001)!";
+        row("volts", "3#104 5#00") << "The first Voltage value can not be higher than 3#1V!";
+        row("volts", "2#004 2#001 5") << "The 2. Voltage value (2#001) is not higher than the 1. (2#004)!";
+        // Then once more as kept, with two decimals, quoting the kept values.
+        row("volts", "2#001 2#004 5#00") << "The 2. Voltage value (2#00) is not higher than the 1. (2#00)!";
+        row("volts", "2 4#996 5#00") << "The 3. Voltage value (5#00) is not higher than the 2. (5#00)!";
+        row("volts", "0#004 5#00") << "The 1. Voltage value (0#00) is not higher than zero!";
         row("volts", "2@5 5#00") << "The 1. Voltage value (2@5) must have decimal <own>, not decimal <other>!";
-        row("volts", "0#004 5#00") << "The 1. Voltage value (0#004) is not higher than zero!";
         // Each boundary passes all its own rules before the next one is read.
         row("volts", "3#2 abc 5#00") << "The first Voltage value can not be higher than 3#1V!";
         row("volts", "3 2 6 5#00") << "The 3. Voltage value (6) higher than 5V!";

@@ -106,8 +106,8 @@ class MapFileTest : public QObject {
         QCOMPARE(doc.loadBreakpoints[1], load);
         QCOMPARE(doc.loadBreakpoints[doc.columnCount()], 5.0);
         QCOMPARE(doc.note, note);
-        const Outcome<QByteArray> bytes = writeMapFile(doc, separator);
-        QVERIFY2(bytes.ok(), qPrintable(bytes.reason()));
+        const Outcome<QByteArray, LocalText> bytes = writeMapFile(doc, separator);
+        QVERIFY2(bytes.ok(), qPrintable(bytes.reason().in(LanguageTexts())));
         QCOMPARE(bytes.value(), golden(name));
     }
 
@@ -249,10 +249,10 @@ class MapFileTest : public QObject {
     void unwritableDocumentsAreRefused() {
         MapDocument doc = MapDocument::startupDefaults(".");
         doc.cells[2][1].clear();
-        QVERIFY(writeMapFile(doc, ".").reason().contains("row 3, column 2"));
+        QVERIFY(writeMapFile(doc, ".").reason().in(LanguageTexts()).contains("row 3, column 2"));
         doc = MapDocument::startupDefaults(".");
         doc.revLimit = "6000\r\nkelvor310";
-        QVERIFY(writeMapFile(doc, ".").reason().contains("rev limit"));
+        QVERIFY(writeMapFile(doc, ".").reason().in(LanguageTexts()).contains("rev limit"));
     }
 
     // A failed save, for want of a folder or of a valid document, keeps the old file.
