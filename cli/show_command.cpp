@@ -89,16 +89,17 @@ int runShow(const QStringList& arguments, CliContext& context) {
     return kExitOk;
 }
 
-const CliRegistration registration({
-    QStringLiteral("show"),
-    QStringLiteral("FILE.klv"),
-    QStringLiteral("The settings with their units, then the advance grid in degrees: one\n"
-                   "line per RPM row, columns headed by the load boundaries in the file's\n"
-                   "load unit (volts, percent of 5 V, or bar of the MAP sensor's range),\n"
-                   "and the rev-limit cut level of each row."),
-    30,
-    1,
-    &runShow,
-});
-
 } // namespace
+
+CliCommand showCommand() {
+    return {
+        QStringLiteral("show"),
+        QStringLiteral("FILE.klv"),
+        QStringLiteral("The settings with their units, then the advance grid in degrees: one\n"
+                       "line per RPM row, columns headed by the load boundaries in the file's\n"
+                       "load unit (volts, percent of 5 V, or bar of the MAP sensor's range),\n"
+                       "and the rev-limit cut level of each row."),
+        1,
+        &runShow,
+    };
+}
