@@ -14,6 +14,7 @@
 #include "ui/main_form.h"
 #include "ui/map_file_actions.h"
 #include "ui/serial_actions.h"
+#include "ui/window_fit.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -39,8 +40,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* p
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kBaseTitle));
     buildMainForm(m_form);
-    setCentralWidget(m_form);
-    setFixedSize(Twips::toPixels(15300), Twips::toPixels(11325));
+    fitFormToScreen(*this, m_form, QSize(Twips::toPixels(15300), Twips::toPixels(11325)));
     createPanels();
     wireButtons();
     startUp();
