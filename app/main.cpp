@@ -34,7 +34,7 @@ std::optional<int> answerOption(int argc, char* argv[]) {
     parser.addOption(version);
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
-        QStringLiteral("A map file to load at start-up. One pair of double quotes around it\n"
+        QStringLiteral("A map file to load at start-up. One pair of double quotes around it "
                        "is removed; a file that cannot be read leaves the start-up map."),
         QStringLiteral("[FILE.klv]"));
     parser.parse(arguments);

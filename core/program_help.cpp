@@ -2,5 +2,6 @@
 
 QString programHelp(const QCommandLineParser& parser, const QString& program) {
     const QString text = parser.helpText();
-    return QStringLiteral("Usage: ") + program + text.mid(text.indexOf(QLatin1String(" [options]")));
+    return QStringLiteral("Usage: ") + program +
+           text.mid(text.indexOf(QLatin1String(" [options]")));
 }
