@@ -1,4 +1,5 @@
-#include "cli/cli_command.h"
+#include "cli/show_document.h"
+
 #include "cli/cli_document.h"
 #include "core/load_header_text.h"
 #include "core/number_rules.h"
@@ -83,13 +84,17 @@ int runShow(const QStringList& arguments, CliContext& context) {
     const std::optional<MapDocument> document = CliDocument::load(arguments[0], context);
     if (!document)
         return kExitWrongFile;
-    showSettings(*document, context.out);
-    context.out << '\n';
-    showGrid(*document, context.decimalSeparator, context.out);
+    showDocument(*document, context);
     return kExitOk;
 }
 
 } // namespace
+
+void showDocument(const MapDocument& document, CliContext& context) {
+    showSettings(document, context.out);
+    context.out << '\n';
+    showGrid(document, context.decimalSeparator, context.out);
+}
 
 CliCommand showCommand() {
     return {
