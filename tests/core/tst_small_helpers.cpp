@@ -18,7 +18,6 @@ class SmallHelpersTest : public QObject {
         QTest::newRow("not a number") << std::nan("") << RgbColor{0, 0, 128};
         QTest::newRow("0.99") << 0.99 << RgbColor{0, 0, 128};
         QTest::newRow("1.0") << 1.0 << RgbColor{0, 0, 192};
-        QTest::newRow("13") << 13.0 << RgbColor{0, 192, 0};
         QTest::newRow("33.99") << 33.99 << RgbColor{192, 0, 0};
         QTest::newRow("34") << 34.0 << RgbColor{128, 0, 0};
     }

@@ -16,18 +16,7 @@ class WidgetTextsTest : public QObject {
             seen.insert(key);
             QVERIFY2(!row.english.isEmpty() && !row.hungarian.isEmpty(), row.widget);
         }
-    }
-
-    void findsRowsByWidgetKindAndItem() {
-        const WidgetText* tip = findWidgetText("Label11", WidgetTextKind::ToolTip, 0);
-        QVERIFY(tip);
-        QCOMPARE(tip->text(Language::Hungarian),
-                 QString("Tökéletes keverék gyulladás határ fordulatszáma"));
-        const WidgetText* item = findWidgetText("Combo3", WidgetTextKind::ListItem, 1);
-        QVERIFY(item);
-        QCOMPARE(item->text(Language::English), QString("Rising"));
         QVERIFY(!findWidgetText("Combo3", WidgetTextKind::ListItem, 2));
-        QVERIFY(!findWidgetText("Text17", WidgetTextKind::Caption, 0));
     }
 };
 
