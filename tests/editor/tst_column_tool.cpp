@@ -27,13 +27,15 @@ QStringList texts(EditorFixture& f) {
 
 class ColumnToolTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // The column takes one step to the end of the range; the next press is refused as a
     // whole. The edge value sits in a transparent row, which is stepped too.
     void stepsUntilTheRangeEnds_data() {
         QTest::addColumn<Steps>("steps");
-        QTest::newRow("raise") << Steps{".", true, "63#0", "63#5", "10#7", "Value can not be higher than 63#5 degree!"};
-        QTest::newRow("lower") << Steps{",", false, "1#0", "0#5", "9#7", "Value can not be less than 0#5 degree!"};
+        QTest::newRow("raise") << Steps{
+            ".", true, "63#0", "63#5", "10#7", "Value can not be higher than 63#5 degree!"};
+        QTest::newRow("lower") << Steps{",",   false, "1#0",
+                                        "0#5", "9#7", "Value can not be less than 0#5 degree!"};
     }
     void stepsUntilTheRangeEnds() {
         QFETCH(Steps, steps);
