@@ -1,4 +1,5 @@
 #include "core/language_texts.h"
+#include "core/widget_texts.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -45,6 +46,18 @@ class MessageTableTest : public QObject {
             }
         }
         QVERIFY(found > 0);
+    }
+
+    // Two rows for the same widget text would make the result depend on the table's order.
+    void eachWidgetTextHasOneRow() {
+        QSet<QString> seen;
+        for (const WidgetText& row : widgetTexts()) {
+            const QString key =
+                QString("%1/%2/%3").arg(row.widget).arg(int(row.kind)).arg(row.item);
+            QVERIFY2(!seen.contains(key), qPrintable(key));
+            seen.insert(key);
+            QVERIFY2(!row.english.isEmpty() && !row.hungarian.isEmpty(), row.widget);
+        }
     }
 };
 

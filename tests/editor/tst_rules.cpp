@@ -70,8 +70,6 @@ class RulesTest : public QObject {
         const auto row = [](const char* check, const char* input) -> QTestData& {
             return QTest::addRow("%s '%s'", check, input) << QString(check) << QString(input);
         };
-        row("cell", "") << "Empty field is not allowed on the Ignition Values table! Type again!";
-        row("cell", "abc") << number;
         row("cell", "1e3") << number;
         row("cell", "12@5") << "Only decimal <own> is accepted, not decimal <other>! type again:";
         row("cell", "63#5") << "ok";
@@ -92,7 +90,6 @@ class RulesTest : public QObject {
                "of MAP sensor produced for Atmosferic Engine: 1 Bar! Type again!";
         row("map", "x1") << "Effective range upper limit of MAP sensor must be number! Type again!";
         row("map", "2@5") << "Only decimal <own> is allowed, not decimal <other>!";
-        row("map", "0#5") << "Effective range lower limit of MAP sensor is 1 Bar! Type again!";
         row("map", "10") << "ok";
         row("rpm", "600 601 32767") << "600 601 32767";
         row("rpm", "650 900 800 1000") << "The 3. RPM value (800) is not higher than the 2. (900)!";
@@ -121,8 +118,6 @@ class RulesTest : public QObject {
         row("volts", "3 2 6 5#00") << "The 3. Voltage value (6) higher than 5V!";
         const QString low = "Value can not be less than 0#5 degree!";
         row("raise", "63#1") << "Value can not be higher than 63#5 degree!";
-        row("lower", "0#9") << low;
-        row("lower", "12#3") << "11#8";
         row("lower", "abc") << low;
     }
     void checks() {
