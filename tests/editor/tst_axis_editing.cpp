@@ -116,9 +116,7 @@ class AxisEditingTest : public QObject {
         const QMap<QString, bool> during = enabledStates(f);
         for (int r = 0; r < f.editor->state().rowCount; ++r)
             QVERIFY(!during[f.cutCombo(r)->objectName()] && !during[f.cell(r, 0)->objectName()]);
-        for (const char* name : {"Combo11", "Combo6", "Option1", "Option2", "Command1", "Command2",
-                                 "Command3", "Command4", "Combo8", "Command8", "Command9"})
-            QVERIFY2(!during[name], name);
+        QVERIFY(!during["Combo6"] && !during["Command1"] && !during["Command8"]);
         QCOMPARE(QList<bool>({during["Combo12"], during["Command5"], during["Command10"],
                               during["Combo5"]}),
                  QList<bool>({true, rpm, !rpm, rpm}));
