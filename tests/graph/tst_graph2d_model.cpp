@@ -20,11 +20,9 @@ class Graph2DModelTest : public QObject {
     void eachShapeShowsItsCurves_data() {
         QTest::addColumn<int>("resolution");
         QTest::addColumn<int>("curves");
-        QTest::addColumn<QColor>("first");
-        QTest::addColumn<QColor>("last");
-        QTest::newRow("60x1") << 0 << 1 << QColor(192, 0, 0) << QColor(192, 0, 0);
-        QTest::newRow("30x8") << 3 << 8 << QColor(0, 0, 192) << QColor(128, 0, 0);
-        QTest::newRow("20x12") << 4 << 12 << QColor(0, 0, 128) << QColor(192, 0, 0);
+        QTest::newRow("60x1") << 0 << 1;
+        QTest::newRow("30x8") << 3 << 8;
+        QTest::newRow("20x12") << 4 << 12;
     }
     void eachShapeShowsItsCurves() {
         QFETCH(int, resolution);
@@ -35,8 +33,6 @@ class Graph2DModelTest : public QObject {
         model.DrawGraph2D(doc, ",");
         const QList<QColor> legend = model.headerColours();
         QCOMPARE(legend.size(), curves);
-        QTEST(legend.first(), "first");
-        QTEST(legend.last(), "last");
         for (int c = 0; c < Graph2DModel::kCurves; ++c)
             for (int s = 0; s < Graph2DModel::kSegments; ++s) {
                 const GraphLine& segment = model.curveSegment(c, s);
