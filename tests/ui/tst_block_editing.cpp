@@ -152,6 +152,8 @@ class BlockEditingTest : public QObject {
             auto* shapes = findNamed<QComboBox>(w.window->form(), "Combo6");
             shapes->setCurrentIndex(4);
             emit shapes->activated(4);
+            // The block chosen in the table of the old shape is gone with it.
+            QCOMPARE(w.cell(4, 2)->palette(), w.cell(9, 2)->palette());
         } else if (key == 3) {
             auto* spark = w.focus<QLineEdit>("Text15");
             spark->selectAll();
