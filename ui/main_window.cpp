@@ -85,7 +85,8 @@ void MainWindow::createPanels() {
     m_settings = new SettingsPanel(m_form, m_state, m_texts, m_dialogs, this);
 
     // Every committed change of the table is a step of the history: a checked cell, a
-    // redraw after a shape, axis or column change, a block operation, a load.
+    // redraw after a shape, axis or column change, a block operation, a load; the
+    // settings and the note join in wireHistory().
     m_history = new DocumentHistory(
         this, {[this] { return collectDocument(); },
                [this](const MapDocument& doc) {
