@@ -397,6 +397,9 @@ const QList<MessageEntry>& LanguageTexts::table() {
          {"No port of this computer stands behind this item"},
          {"Ehhez a tételhez nem tartozik port a számítógépen"},
          "", ""},
+        // The grid's context menu: the window's history.
+        {"UndoCaption", {"Undo"}, {"Visszavonás"}, "", ""},
+        {"RedoCaption", {"Redo"}, {"Ismétlés"}, "", ""},
         // Block editing of the grid: menu captions, prompts and messages.
         {"BlockCopyCaption", {"Copy"}, {"Másolás"}, "", ""},
         {"BlockPasteCaption", {"Paste"}, {"Beillesztés"}, "", ""},

@@ -27,6 +27,7 @@ class BlockEditor : public QObject {
 
     // The grid's context menu; other parts of the window may add their actions to it.
     QMenu& menu() { return *m_menu; }
+    void clearSelection() { m_selection.clear(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

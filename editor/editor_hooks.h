@@ -17,6 +17,9 @@ struct EditorHooks {
     // The check of the field that has the focus, run as if the focus had left it, before
     // a change that replaces the table.
     std::function<void()> checkFocusedField;
+    // A checked value beside the table (the MAP maximum) was committed: a step of the
+    // window's history.
+    std::function<void()> commitChange;
     // Runs a change of the table as one step of the window's history.
     std::function<void(const std::function<void()>& change)> recordChange;
 };

@@ -1,17 +1,19 @@
 #include "editor/load_unit_editor.h"
 
 #include "core/decimal_format.h"
+#include "core/load_header_text.h"
 #include "editor/field_events.h"
 #include "editor/key_codes.h"
-#include "core/load_header_text.h"
 #include "editor/map_max_check.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 LoadUnitEditor::LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState& form,
-                               const LanguageTexts& texts, Dialogs& dialogs)
-    : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs) {
+                               const LanguageTexts& texts, Dialogs& dialogs,
+                               const EditorHooks& hooks)
+    : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
+      m_hooks(hooks) {
     m_events = new FieldEvents({[this](QLineEdit*) { onMapFieldClicked(); },
                                 [this](QLineEdit*, int key) { return onMapFieldKey(key); },
                                 [this](QLineEdit*) { checkMapMaximum(); },
@@ -122,6 +124,7 @@ void LoadUnitEditor::checkMapMaximum() {
     }
     m_checking = false;
     relabel();
+    callHook(m_hooks.commitChange);
 }
 
 void LoadUnitEditor::relabel() {

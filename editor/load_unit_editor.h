@@ -3,6 +3,7 @@
 #include "core/dialogs.h"
 #include "core/form_state.h"
 #include "core/language_texts.h"
+#include "editor/editor_hooks.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
 
@@ -12,9 +13,9 @@ class FieldEvents;
 // bar unit scales by (Text18), and the column chooser (Combo8), whose items repeat the
 // header texts.
 class LoadUnitEditor {
-public:
+  public:
     LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState& form,
-                   const LanguageTexts& texts, Dialogs& dialogs);
+                   const LanguageTexts& texts, Dialogs& dialogs, const EditorHooks& hooks);
 
     // Headers, MAP field and chooser for a unit; the bar unit starts from 1.0 bar.
     void applyLoadUnit(int unit);
@@ -29,7 +30,7 @@ public:
     // The MAP field's check with its re-ask loop, then the relabel step.
     void checkMapMaximum();
 
-private:
+  private:
     QString headerText(int unit, int column) const;
     double mapMaximumValue() const;
     void showHeaders(int unit);
@@ -44,6 +45,7 @@ private:
     FormState& m_form;
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
+    const EditorHooks& m_hooks;
     FieldEvents* m_events;
     bool m_checking = false;
 };

@@ -11,11 +11,10 @@
 TableEditor::TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts,
                          Dialogs& dialogs, EditorHooks hooks)
     : QObject(root), m_form(form), m_hooks(std::move(hooks)), m_widgets(root),
-      m_units(m_widgets, m_state, form, texts, dialogs),
+      m_units(m_widgets, m_state, form, texts, dialogs, m_hooks),
       m_grid(m_widgets, m_state, form, m_units, m_hooks),
       m_cells(m_widgets, m_state, form, texts, dialogs, m_hooks),
-      m_keyboard(m_widgets, m_state, form, m_cells, m_grid),
-      m_headers(m_widgets, m_state, m_grid),
+      m_keyboard(m_widgets, m_state, form, m_cells, m_grid), m_headers(m_widgets, m_state, m_grid),
       m_axes(m_widgets, m_state, form, texts, dialogs, m_units, m_hooks),
       m_columnTool(m_widgets, m_state, form, texts, dialogs, m_hooks),
       m_blocks(m_widgets, m_state, form, texts, dialogs, m_cells, m_grid, m_hooks) {
@@ -26,8 +25,12 @@ void TableEditor::wireChoices() {
     GridWidgets& w = m_widgets;
     // The resolution list accepts typing, but only its five shapes are choices.
     w.resolution->setInsertPolicy(QComboBox::NoInsert);
-    connect(w.resolution, &QComboBox::activated, this,
-            [this](int index) { m_grid.onResolutionChosen(index); });
+    connect(w.resolution, &QComboBox::activated, this, [this](int index) {
+        const int shape = m_state.resolution;
+        m_grid.onResolutionChosen(index);
+        if (m_state.resolution != shape)
+            m_blocks.clearSelection();
+    });
     connect(w.transparentCount, &QComboBox::activated, this,
             [this](int count) { m_grid.onTransparentCountChosen(count); });
     connect(w.loadInputUsed, &QRadioButton::clicked, this, [this] { m_grid.onLoadInputUsed(); });
@@ -59,23 +62,25 @@ void TableEditor::buildGrid() {
 
 void TableEditor::wireRows() {
     GridWidgets& w = m_widgets;
-    auto* cellEvents = new FieldEvents(
-        {[this](QLineEdit* f) {
-             const GridCell c = *m_widgets.cellOf(f);
-             m_cells.enterCell(c.row, c.column);
-         },
-         [this](QLineEdit* f, int key) {
-             const GridCell c = *m_widgets.cellOf(f);
-             return m_keyboard.onKeyDown(c.row, key, f->text(), c.column);
-         },
-         [this](QLineEdit* f) {
-             const GridCell c = *m_widgets.cellOf(f);
-             m_cells.onFocusLost(c.row, c.column);
-         },
-         [this](QLineEdit* f) { m_form.entryText = f->text(); }},
-        this);
+    auto* cellEvents =
+        new FieldEvents({[this](QLineEdit* f) {
+                             const GridCell c = *m_widgets.cellOf(f);
+                             m_cells.enterCell(c.row, c.column);
+                         },
+                         [this](QLineEdit* f, int key) {
+                             const GridCell c = *m_widgets.cellOf(f);
+                             return m_keyboard.onKeyDown(c.row, key, f->text(), c.column);
+                         },
+                         [this](QLineEdit* f) {
+                             const GridCell c = *m_widgets.cellOf(f);
+                             m_cells.onFocusLost(c.row, c.column);
+                         },
+                         [this](QLineEdit* f) { m_form.entryText = f->text(); }},
+                        this);
     auto* headerEvents = new FieldEvents(
-        {[this](QLineEdit* f) { m_headers.onHeaderClicked(GridWidgets::indexOf(m_widgets.headers, f)); },
+        {[this](QLineEdit* f) {
+             m_headers.onHeaderClicked(GridWidgets::indexOf(m_widgets.headers, f));
+         },
          [this](QLineEdit* f, int key) {
              return m_headers.onHeaderKey(GridWidgets::indexOf(m_widgets.headers, f), key);
          },

@@ -24,13 +24,17 @@ class QWidget;
 // and wires their events. The window calls buildGrid and applyResolution once at
 // start-up, and applyDocument followed by applyLoadedLayout for a loaded map.
 class TableEditor : public QObject {
-public:
+  public:
     TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts, Dialogs& dialogs,
                 EditorHooks hooks);
 
     void buildGrid();
     void applyResolution() { m_grid.applyResolution(); }
-    void applyLoadedLayout() { m_grid.applyLoadedLayout(); }
+    // A block chosen in the table shown before means nothing in the loaded one.
+    void applyLoadedLayout() {
+        m_blocks.clearSelection();
+        m_grid.applyLoadedLayout();
+    }
 
     void collectInto(MapDocument& doc) const { m_grid.collectInto(doc); }
     void applyDocument(const MapDocument& doc) { m_grid.applyDocument(doc); }
@@ -45,7 +49,7 @@ public:
     // table editor (an advance cell or the MAP maximum); returns whether it was one.
     bool checkField(const QWidget* field);
 
-private:
+  private:
     void wireChoices();
     void wireRows();
 

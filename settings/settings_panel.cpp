@@ -61,6 +61,7 @@ SettingsPanel::SettingsPanel(QWidget* root, FormState& state, const LanguageText
     connect(m_fields, &FieldEditor::accepted, this, [this](SettingsField field) {
         if (field != SettingsField::InputChargeDwell && field != SettingsField::RevLimit)
             setCriticalRpm();
+        emit fieldAccepted();
     });
 
     // Only the user's choices run the rules; values set from code never do.

@@ -52,6 +52,8 @@ class SettingsPanel : public QObject {
 
   signals:
     void portNumberChanged(int portNumber);
+    // A checked field's value passed its check and stands in the field.
+    void fieldAccepted();
 
   private:
     int cylinders() const;

@@ -1,9 +1,14 @@
 #include "ui/document_history.h"
 
+#include "core/language_texts.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <utility>
@@ -90,24 +95,71 @@ void DocumentHistory::record(const std::function<void()>& change) {
     commit();
 }
 
+void DocumentHistory::addMenuEntries(QMenu& menu, const LanguageTexts& texts,
+                                     std::function<void()> beforeStep) {
+    QAction* first = menu.actions().value(0);
+    auto entry = [&](const QList<QKeySequence>& keys, bool undo) {
+        auto* action = new QAction(&menu);
+        action->setShortcuts(keys);
+        // The keys reach the window through the filter below; the entry only shows them.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, [this, beforeStep, undo] {
+            beforeStep();
+            step(undo);
+        });
+        menu.insertAction(first, action);
+        return action;
+    };
+    QAction* undo = entry({QKeySequence(Qt::CTRL | Qt::Key_Z)}, true);
+    QAction* redo =
+        entry({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+              false);
+    if (first)
+        menu.insertSeparator(first);
+    connect(&menu, &QMenu::aboutToShow, this, [this, undo, redo, &texts] {
+        undo->setText(texts.message("UndoCaption"));
+        redo->setText(texts.message("RedoCaption"));
+        undo->setEnabled(m_bridges.ready() && m_stack.canUndo());
+        redo->setEnabled(m_bridges.ready() && m_stack.canRedo());
+    });
+}
+
+void DocumentHistory::step(bool undo) {
+    if (!m_bridges.ready())
+        return;
+    commit(); // a change not yet in the history is the step to undo first
+    undo ? m_stack.undo() : m_stack.redo();
+}
+
 void DocumentHistory::show(const MapDocument& doc) {
     m_bridges.show(doc);
     m_shown = m_bridges.collect();
 }
 
+// The note has no check: leaving it after a change commits the change, and its typing
+// is the document's to undo from then on.
+void DocumentHistory::onFocusOut(QObject* watched, const QEvent& event) {
+    auto* note = qobject_cast<QPlainTextEdit*>(watched);
+    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+    if (!note || note->window() != m_window || reason == Qt::PopupFocusReason ||
+        reason == Qt::ActiveWindowFocusReason)
+        return;
+    note->document()->clearUndoRedoStacks();
+    commit();
+}
+
 bool DocumentHistory::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut)
+        onFocusOut(watched, *event);
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     QWidget* focus = QApplication::focusWidget();
     if (!widget || widget->window() != m_window || (focus ? widget != focus : widget != m_window))
         return false;
-    const Step step = stepOf(*static_cast<QKeyEvent*>(event));
-    if (step == Step::None || fieldCanStep(widget, step))
+    const Step pressed = stepOf(*static_cast<QKeyEvent*>(event));
+    if (pressed == Step::None || fieldCanStep(widget, pressed))
         return false;
-    if (m_bridges.ready()) {
-        commit(); // a change not yet in the history is the step to undo first
-        step == Step::Undo ? m_stack.undo() : m_stack.redo();
-    }
+    step(pressed == Step::Undo);
     return true;
 }

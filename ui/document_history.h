@@ -6,6 +6,8 @@
 #include <QUndoStack>
 #include <functional>
 
+class LanguageTexts;
+class QMenu;
 class QWidget;
 
 // The window's undo history. Each step holds the whole document before and after a
@@ -33,6 +35,11 @@ class DocumentHistory : public QObject {
     // `change` as a step of its own; a change made before it becomes a step first.
     void record(const std::function<void()>& change);
 
+    // Undo and Redo entries at the top of `menu`, enabled as the history allows, with
+    // captions in the current language. `beforeStep` runs first, so that a value being
+    // typed is checked and becomes the step to undo.
+    void addMenuEntries(QMenu& menu, const LanguageTexts& texts, std::function<void()> beforeStep);
+
     QUndoStack& stack() { return m_stack; }
 
   protected:
@@ -40,6 +47,8 @@ class DocumentHistory : public QObject {
 
   private:
     void show(const MapDocument& doc);
+    void step(bool undo);
+    void onFocusOut(QObject* watched, const QEvent& event);
 
     QWidget* m_window;
     Bridges m_bridges;

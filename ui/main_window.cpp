@@ -55,6 +55,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
     createPanels();
     wireButtons();
     startUp();
+    wireHistory();
     new ListWheelGuard(m_form);
     m_nativeWatch = std::make_unique<NativeWindowWatch>(this, [this] {
         m_table->endWaits();
@@ -84,7 +85,8 @@ void MainWindow::createPanels() {
     m_settings = new SettingsPanel(m_form, m_state, m_texts, m_dialogs, this);
 
     // Every committed change of the table is a step of the history: a checked cell, a
-    // redraw after a shape, axis or column change, a block operation, a load.
+    // redraw after a shape, axis or column change, a block operation, a load; the
+    // settings and the note join in wireHistory().
     m_history = new DocumentHistory(
         this, {[this] { return collectDocument(); },
                [this](const MapDocument& doc) {
@@ -104,6 +106,7 @@ void MainWindow::createPanels() {
         m_graphs->updateCell(row, column, collectDocument());
         m_history->commitSoon();
     };
+    hooks.commitChange = [this] { m_history->commit(); };
     hooks.recordChange = [this](const std::function<void()>& change) { m_history->record(change); };
     hooks.setCriticalRpm = [this] { m_settings->setCriticalRpm(); };
     hooks.applyLoadedSettingsModes = [this] { m_settings->applyLoadedModes(); };
@@ -165,6 +168,18 @@ void MainWindow::wireButtons() {
             this, [this] { m_graphs->select2D(collectDocument()); });
     connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option6")), &QRadioButton::clicked,
             this, [this] { m_graphs->select3D(collectDocument()); });
+}
+
+// Each checked settings value, list choice and option button is a step of its own; the
+// note is one when it loses the focus. Choices outside the map (port, graph view) make
+// no step, as the document stays the same.
+void MainWindow::wireHistory() {
+    for (QComboBox* list : m_form->findChildren<QComboBox*>())
+        connect(list, &QComboBox::activated, m_history, &DocumentHistory::commit);
+    for (QRadioButton* option : m_form->findChildren<QRadioButton*>())
+        connect(option, &QRadioButton::clicked, m_history, &DocumentHistory::commit);
+    connect(m_settings, &SettingsPanel::fieldAccepted, m_history, &DocumentHistory::commit);
+    m_history->addMenuEntries(m_table->gridMenu(), m_texts, [this] { checkFocusedField(); });
 }
 
 // In this order: settings file, separators, settings defaults, grid, graphs, ready, 2D.

@@ -9,7 +9,10 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -30,6 +33,12 @@ struct Window {
     }
     QWidget* named(const QString& name) const { return findNamed<QWidget>(main->form(), name); }
     QLineEdit* field(const QString& name) const { return qobject_cast<QLineEdit*>(named(name)); }
+    // The focus moves on its own, as the user's press comes before the click.
+    QWidget* focus(const QString& name) const {
+        named(name)->setFocus();
+        QCoreApplication::processEvents();
+        return named(name);
+    }
     QString number(QString text) const { return text.replace('#', separator); }
 
     QPoint at(QWidget* w) const { return w->mapTo(main.get(), w->rect().center()); }
@@ -318,7 +327,9 @@ class ModalEdgesTest : public QObject {
     // Each operation on a Shift+click block, and each committed change elsewhere, is
     // one step; typing in the focused field is undone by the field first.
     void everyChangeIsOneStep_data() {
-        QTest::addColumn<int>("key"); // 0: a checked cell, 1: a column press, 2: a shape
+        // 0: a checked cell, 1: a column press, 2: a shape, 3: a settings field, 4: a list
+        // choice, 5: an option button, 6: the note; else the block operation's key
+        QTest::addColumn<int>("key");
         QTest::addColumn<QString>("answer");
         QTest::newRow("set") << int(Qt::Key_E) << "12";
         QTest::newRow("add") << int(Qt::Key_D) << "2";
@@ -329,6 +340,10 @@ class ModalEdgesTest : public QObject {
         QTest::newRow("checked cell") << 0 << "";
         QTest::newRow("column press") << 1 << "";
         QTest::newRow("shape") << 2 << "";
+        QTest::newRow("settings field") << 3 << "";
+        QTest::newRow("list choice") << 4 << "";
+        QTest::newRow("option") << 5 << "";
+        QTest::newRow("note") << 6 << "";
     }
     void everyChangeIsOneStep() {
         QFETCH(int, key);
@@ -337,7 +352,10 @@ class ModalEdgesTest : public QObject {
         w.seed();
         QTest::mouseClick(w.cell(3, 1), Qt::LeftButton);
         QTest::mouseClick(w.cell(5, 3), Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::processEvents(); // as between the user's actions
+        auto* readOut = qobject_cast<QLabel*>(w.named("Label11"));
         const MapDocument before = w.document();
+        const QString readOutBefore = readOut->text();
         if (!answer.isEmpty())
             w.dialogs.answerInput(answer);
         if (key == 0) {
@@ -347,20 +365,74 @@ class ModalEdgesTest : public QObject {
             QTest::mouseClick(w.named("Command8"), Qt::LeftButton);
         } else if (key == 2) {
             chooseFrom(w, "Combo6", 4);
+            // The block chosen in the table of the old shape is gone with it.
+            QCOMPARE(w.cell(4, 2)->palette(), w.cell(9, 2)->palette());
+        } else if (key == 3) {
+            auto* spark = qobject_cast<QLineEdit*>(w.focus("Text15"));
+            spark->selectAll();
+            QTest::keyClicks(spark, "1.5");
+            w.keys(Qt::Key_Return, Qt::NoModifier);
+        } else if (key == 4) {
+            chooseFrom(w, "Combo7", 4);
+        } else if (key == 5) {
+            QTest::mouseClick(w.focus("Option4"), Qt::LeftButton);
+        } else if (key == 6) {
+            QTest::keyClicks(w.focus("Text13"), "abc");
         } else {
             w.keys(Qt::Key(key));
         }
+        QCoreApplication::processEvents();
         const MapDocument after = w.document();
+        const QString readOutAfter = readOut->text();
         QVERIFY(after != before);
+        // A committed cell after the change, then typing in the next one.
         QTest::mouseClick(w.cell(7, 2), Qt::LeftButton);
         QTest::keyClicks(w.cell(7, 2), "33");
+        w.keys(Qt::Key_Return, Qt::NoModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "4");
+        w.keys(Qt::Key_Z);
         w.keys(Qt::Key_Z);
         QCOMPARE(w.document(), after);
         w.keys(Qt::Key_Z);
         QCOMPARE(w.document(), before);
+        QCOMPARE(readOut->text(), readOutBefore);
         w.keys(Qt::Key_Y);
         QCOMPARE(w.document(), after);
+        QCOMPARE(readOut->text(), readOutAfter);
         QCOMPARE(w.dialogs.pendingAnswers(), 0);
+    }
+
+    // The grid's menu offers the history's steps as far as there are any, in the
+    // window's language.
+    void menuOffersUndoAndRedo() {
+        Window w(".");
+        auto* menu = w.main->form()->findChild<QMenu*>();
+        QAction* undo = menu->actions().value(0);
+        QAction* redo = menu->actions().value(1);
+        auto enabled = [&] {
+            emit menu->aboutToShow();
+            return QList<bool>{undo->isEnabled(), redo->isEnabled()};
+        };
+        QCOMPARE(enabled(), (QList<bool>{false, false}));
+        QCOMPARE(undo->text() + redo->text() + undo->shortcut().toString(), "UndoRedoCtrl+Z");
+        const MapDocument before = w.document();
+        QTest::mouseClick(w.cell(7, 2), Qt::LeftButton);
+        QTest::keyClicks(w.cell(7, 2), "33");
+        w.keys(Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::processEvents();
+        const MapDocument typed = w.document();
+        QTest::keyClicks(QApplication::focusWidget(), "4");
+        QCOMPARE(enabled(), (QList<bool>{true, false}));
+        undo->trigger(); // the value being typed is checked and is the step undone
+        QCOMPARE(w.document(), typed);
+        undo->trigger();
+        QCOMPARE(w.document(), before);
+        QCOMPARE(enabled(), (QList<bool>{false, true}));
+        redo->trigger();
+        QCOMPARE(w.document(), typed);
+        w.main->chooseLanguage(Language::Hungarian);
+        QCOMPARE(enabled(), (QList<bool>{true, true}));
+        QCOMPARE(undo->text() + redo->text(), "VisszavonásIsmétlés");
     }
 };
 
