@@ -34,6 +34,14 @@ QString languageCode(Language language) {
 } // namespace
 
 MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* parent)
+    : MainWindow(dialogs, settingsPath, nullptr, nullptr, parent) {}
+
+MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, SerialLink& link,
+                       Clock& clock)
+    : MainWindow(dialogs, settingsPath, &link, &clock, nullptr) {}
+
+MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, SerialLink* link,
+                       Clock* clock, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs), m_settingsPath(settingsPath),
       m_form(new QWidget(this)) {
     setObjectName(QStringLiteral("Form1"));
@@ -41,7 +49,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* p
     buildMainForm(m_form);
     setCentralWidget(m_form);
     setFixedSize(Twips::toPixels(15300), Twips::toPixels(11325));
-    createPanels();
+    createPanels(link, clock);
     wireButtons();
     startUp();
 }
@@ -49,7 +57,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* p
 MainWindow::~MainWindow() = default;
 
 // The one place where the panels' controllers are made and connected to each other.
-void MainWindow::createPanels() {
+void MainWindow::createPanels(SerialLink* link, Clock* clock) {
     m_graphs = std::make_unique<GraphPanel>(m_form, m_state);
     m_settings = new SettingsPanel(m_form, m_state, m_texts, m_dialogs, this);
 
@@ -63,7 +71,8 @@ void MainWindow::createPanels() {
     hooks.applyLoadedInputDwellMode = [this] { m_settings->applyLoadedInputDwellMode(); };
     m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs, hooks);
 
-    m_serial = new SerialActions(this, m_dialogs, m_texts);
+    m_serial = link ? new SerialActions(this, m_dialogs, m_texts, *link, *clock)
+                    : new SerialActions(this, m_dialogs, m_texts);
     m_files = std::make_unique<MapFileActions>(
         m_dialogs, m_texts, m_state,
         MapFileActions::Hooks{[this] { return collectDocument(); },

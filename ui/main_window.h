@@ -7,10 +7,12 @@
 #include <QMainWindow>
 #include <memory>
 
+class Clock;
 class Dialogs;
 class GraphPanel;
 class MapFileActions;
 class SerialActions;
+class SerialLink;
 class SettingsPanel;
 class TableEditor;
 
@@ -21,6 +23,9 @@ class MainWindow : public QMainWindow {
 public:
     // Starts up completely: settings file, separators, defaults, grid, graphs.
     MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* parent = nullptr);
+    // The same window talking to the given link over the given clock instead of the
+    // machine's serial port and the event loop's clock.
+    MainWindow(Dialogs& dialogs, const QString& settingsPath, SerialLink& link, Clock& clock);
     ~MainWindow() override;
 
     // The map file named on the command line, loaded after start-up.
@@ -51,7 +56,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createPanels();
+    MainWindow(Dialogs& dialogs, const QString& settingsPath, SerialLink* link, Clock* clock,
+               QWidget* parent);
+    void createPanels(SerialLink* link, Clock* clock);
     void wireButtons();
     void startUp();
     void readSettingsFile();
