@@ -1,6 +1,7 @@
 #include "tests/fuzz/session_input.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QWheelEvent>
@@ -46,6 +47,11 @@ bool blockedByModal(QWindow* window) {
 
 void mouse(QWindow* window, QPointF at, QEvent::Type type) {
     const bool down = type == QEvent::MouseButtonPress;
+    // A press on a window that is not active activates it first, as a window manager does.
+    auto* widget = QApplication::topLevelAt(window->mapToGlobal(at.toPoint()));
+    if (down && !blockedByModal(window) && !QApplication::activePopupWidget() &&
+        QApplication::activeWindow() != widget && widget && widget->windowHandle() == window)
+        QApplication::setActiveWindow(widget);
     g_timestamp += 10;
     qt_handleMouseEvent(window, at, window->mapToGlobal(at), down ? Qt::LeftButton : Qt::NoButton,
                         Qt::LeftButton, type, Qt::NoModifier, g_timestamp);

@@ -78,13 +78,14 @@ QString firstDifference(const MapDocument& shown, MapDocument file, const QStrin
                     .arg(shown.cells[r][c], file.cells[r][c]);
             file.cells[r][c] = shown.cells[r][c];
         }
-    QString MapDocument::*const texts[] = {&MapDocument::sparkTime,  &MapDocument::chargeTime,
-                                           &MapDocument::dwellAngle, &MapDocument::inputChargeDwell,
-                                           &MapDocument::revLimit,   &MapDocument::mapMaxPressure,
-                                           &MapDocument::note};
-    for (const auto text : texts) {
+    const std::pair<const char*, QString MapDocument::*> texts[] = {
+        {"Text15", &MapDocument::sparkTime},        {"Text16", &MapDocument::chargeTime},
+        {"Text19", &MapDocument::dwellAngle},       {"Text14", &MapDocument::inputChargeDwell},
+        {"Text17", &MapDocument::revLimit},         {"Text18", &MapDocument::mapMaxPressure},
+        {"Text13", &MapDocument::note}};
+    for (const auto& [name, text] : texts) {
         if (!sameValue(shown.*text, file.*text, separator))
-            return QStringLiteral("\"%1\" / \"%2\"").arg(shown.*text, file.*text);
+            return QStringLiteral("%1 \"%2\" / \"%3\"").arg(QLatin1String(name), shown.*text, file.*text);
         file.*text = shown.*text;
     }
     return shown == file ? QString() : QStringLiteral("axes, lists or options");
@@ -93,14 +94,16 @@ QString firstDifference(const MapDocument& shown, MapDocument file, const QStrin
 } // namespace
 
 QString SessionInvariants::shownValues() const {
+    if (!m_window.isVisible())
+        return {};
     if (!m_window.formState().documentReady)
         return QStringLiteral("ready: the window was left in its not-ready state");
-    const QWidget* focus = QApplication::focusWidget();
+    const QWidget* focus = m_window.focusWidget();
     const QString typing = focus ? focus->objectName() : QString();
     for (const OutOfRange& v : valuesOutOfRange(m_window.collectDocument(), m_window.formState()))
         if (v.field != typing && m_loadedOutOfRange.value(v.field, QStringLiteral("\n")) != v.value)
-            return QStringLiteral("shown-%1: %2 shows \"%3\"")
-                .arg(kindOf(v.field), v.field, v.value);
+            return QStringLiteral("shown-%1: %2 shows \"%3\" (focus: %4)")
+                .arg(kindOf(v.field), v.field, v.value, typing);
     return {};
 }
 
@@ -120,11 +123,13 @@ QString SessionInvariants::afterLoad(const QString& path, bool reported) {
 
 QString SessionInvariants::savedFile(const QString& path) const {
     const QString separator = m_window.formState().decimalSeparator;
-    const Outcome<MapDocument> read =
-        loadMapFile(path, MapDocument::startupDefaults(separator), separator);
+    // The window's own document is the base a load starts from: what the file does not
+    // hold in the chosen modes stays as shown.
+    const MapDocument shown = m_window.collectDocument();
+    const Outcome<MapDocument> read = loadMapFile(path, shown, separator);
     if (!read.ok())
         return QStringLiteral("save-unreadable: the saved file is refused: %1").arg(read.reason());
-    const QString difference = firstDifference(m_window.collectDocument(), read.value(), separator);
+    const QString difference = firstDifference(shown, read.value(), separator);
     if (difference.isEmpty())
         return {};
     return QStringLiteral("save-differs: the saved file reads back otherwise (%1)").arg(difference);

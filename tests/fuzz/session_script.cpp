@@ -34,22 +34,13 @@ double fraction(std::mt19937& random) {
 
 QStringList inputAnswers(const QString& separator) {
     const QString other = separator == QLatin1String(",") ? "." : ",";
-    return {"12" + separator + "5",
-            "30",
-            "1" + separator + "5",
-            "4",
-            "3000",
-            "0" + separator + "5",
-            "2" + separator + "45",
-            "abc",
-            "99",
-            "0",
-            "1" + other + "5",
-            "-3",
-            "",
-            "",
-            "12" + separator + "5" + separator,
-            QString(40, QLatin1Char('9'))};
+    // A value valid for each kind of field, so that every re-ask loop can end, and the
+    // mistakes users make.
+    const QStringList valid = {"12" + separator + "5", "30", "1" + separator + "5", "4", "3000",
+                               "180", "20", "2" + separator + "5", "0" + separator + "5"};
+    const QStringList wrong = {"2" + separator + "45", "abc", "99", "0", "1" + other + "5", "-3",
+                               "", "12" + separator + "5" + separator, QString(40, '9')};
+    return valid + valid + wrong;
 }
 
 } // namespace
