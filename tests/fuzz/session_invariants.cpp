@@ -79,13 +79,14 @@ QString firstDifference(const MapDocument& shown, MapDocument file, const QStrin
             file.cells[r][c] = shown.cells[r][c];
         }
     const std::pair<const char*, QString MapDocument::*> texts[] = {
-        {"Text15", &MapDocument::sparkTime},        {"Text16", &MapDocument::chargeTime},
-        {"Text19", &MapDocument::dwellAngle},       {"Text14", &MapDocument::inputChargeDwell},
-        {"Text17", &MapDocument::revLimit},         {"Text18", &MapDocument::mapMaxPressure},
+        {"Text15", &MapDocument::sparkTime},  {"Text16", &MapDocument::chargeTime},
+        {"Text19", &MapDocument::dwellAngle}, {"Text14", &MapDocument::inputChargeDwell},
+        {"Text17", &MapDocument::revLimit},   {"Text18", &MapDocument::mapMaxPressure},
         {"Text13", &MapDocument::note}};
     for (const auto& [name, text] : texts) {
         if (!sameValue(shown.*text, file.*text, separator))
-            return QStringLiteral("%1 \"%2\" / \"%3\"").arg(QLatin1String(name), shown.*text, file.*text);
+            return QStringLiteral("%1 \"%2\" / \"%3\"")
+                .arg(QLatin1String(name), shown.*text, file.*text);
         file.*text = shown.*text;
     }
     return shown == file ? QString() : QStringLiteral("axes, lists or options");
