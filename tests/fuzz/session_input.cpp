@@ -98,34 +98,34 @@ void choose(QWidget& window, QComboBox* list, int index) {
 
 void deliverInput(QWidget& window, const SessionStep& step) {
     QWindow* handle = window.windowHandle();
-    if (step.verb == QLatin1String("key"))
-        return key(window, step.target);
-    if (step.verb == QLatin1String("close")) {
+    if (step.verb() == QLatin1String("key"))
+        return key(window, step.target());
+    if (step.verb() == QLatin1String("close")) {
         QCloseEvent event;
         return sendSpontaneous(handle, &event);
     }
-    auto* widget = window.findChild<QWidget*>(step.target);
+    auto* widget = window.findChild<QWidget*>(step.target());
     if (!widget)
         return;
-    if (step.verb == QLatin1String("choose")) {
+    if (step.verb() == QLatin1String("choose")) {
         if (auto* list = qobject_cast<QComboBox*>(widget))
-            choose(window, list, step.count);
+            choose(window, list, int(step.number(2)));
         return;
     }
-    QPointF at =
-        widget->mapTo(&window, QPointF(step.fx * widget->width(), step.fy * widget->height()));
+    QPointF at = widget->mapTo(
+        &window, QPointF(step.number(2) * widget->width(), step.number(3) * widget->height()));
     at = QPointF(qBound(0.0, at.x(), window.width() - 1.0),
                  qBound(0.0, at.y(), window.height() - 1.0));
-    if (step.verb == QLatin1String("wheel")) {
-        QWheelEvent event(at, handle->mapToGlobal(at), {}, QPoint(0, 120 * step.count),
+    if (step.verb() == QLatin1String("wheel")) {
+        QWheelEvent event(at, handle->mapToGlobal(at), {}, QPoint(0, int(120 * step.number(4))),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         return sendSpontaneous(handle, &event);
     }
-    if (step.verb == QLatin1String("press"))
+    if (step.verb() == QLatin1String("press"))
         return mouse(handle, at, QEvent::MouseButtonPress);
-    if (step.verb == QLatin1String("release"))
+    if (step.verb() == QLatin1String("release"))
         return mouse(handle, at, QEvent::MouseButtonRelease);
-    if (step.verb == QLatin1String("double"))
+    if (step.verb() == QLatin1String("double"))
         click(handle, at);
     click(handle, at);
     // Far enough apart that the next click is not taken for a double click.

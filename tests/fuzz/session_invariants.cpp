@@ -126,8 +126,11 @@ QString SessionInvariants::savedFile(const QString& path) const {
     const QString separator = m_window.formState().decimalSeparator;
     // The window's own document is the base a load starts from: what the file does not
     // hold in the chosen modes stays as shown.
-    const MapDocument shown = m_window.collectDocument();
+    MapDocument shown = m_window.collectDocument();
     const Outcome<MapDocument> read = loadMapFile(path, shown, separator);
+    // Map files cannot hold empty lines before the note's first text; readers drop them.
+    while (shown.note.startsWith(QLatin1String("\r\n")))
+        shown.note.remove(0, 2);
     if (!read.ok())
         return QStringLiteral("save-unreadable: the saved file is refused: %1").arg(read.reason());
     const QString difference = firstDifference(shown, read.value(), separator);

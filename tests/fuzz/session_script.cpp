@@ -54,39 +54,6 @@ QStringList inputAnswers(const QString& separator) {
 
 } // namespace
 
-QString SessionStep::line() const {
-    if (verb == QLatin1String("click") || verb == QLatin1String("press") ||
-        verb == QLatin1String("release") || verb == QLatin1String("double"))
-        return QStringLiteral("%1 %2 %3 %4").arg(verb, target).arg(fx).arg(fy);
-    if (verb == QLatin1String("wheel"))
-        return QStringLiteral("wheel %1 %2 %3 %4").arg(target).arg(fx).arg(fy).arg(count);
-    if (verb == QLatin1String("key"))
-        return QStringLiteral("key ") + target;
-    if (verb == QLatin1String("time"))
-        return QStringLiteral("time %1").arg(count);
-    if (verb == QLatin1String("close"))
-        return verb;
-    return QStringLiteral("%1 %2 %3").arg(verb, target).arg(count); // choose, fault
-}
-
-SessionStep SessionStep::parse(const QString& line) {
-    const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    SessionStep s;
-    s.verb = w.value(0);
-    if (s.verb == QLatin1String("time"))
-        s.count = w.value(1).toInt();
-    else
-        s.target = w.value(1);
-    if (w.size() >= 4) {
-        s.fx = w[2].toDouble();
-        s.fy = w[3].toDouble();
-        s.count = w.value(4).toInt();
-    } else if (w.size() == 3) {
-        s.count = w[2].toInt();
-    }
-    return s;
-}
-
 SessionScript SessionScript::generate(quint32 seed, const QStringList& widgets,
                                       const QStringList& lists) {
     std::mt19937 random(seed);
@@ -96,39 +63,43 @@ SessionScript SessionScript::generate(quint32 seed, const QStringList& widgets,
     script.modal = random() % 2;
     script.locale = random() % 2 ? QStringLiteral("hu_HU") : QStringLiteral("en_US");
     auto widget = [&] { return widgets.at(int(random() % unsigned(widgets.size()))); };
+    auto point = [&](const QString& verb, const QString& name) {
+        return QStringList{verb, name, QString::number(fraction(random)),
+                           QString::number(fraction(random))};
+    };
     while (script.steps.size() < kSessionSteps) {
         const int roll = inRange(random, 0, 99);
-        SessionStep s;
+        QStringList s;
         if (roll < 30) {
             for (int n = inRange(random, 1, 4); n > 0; --n)
-                script.steps.append({QStringLiteral("key"), pick(random, kKeys)});
+                script.steps.append({{QStringLiteral("key"), pick(random, kKeys)}});
             continue;
         }
         if (roll < 50)
-            s = {QStringLiteral("click"), widget(), fraction(random), fraction(random)};
+            s = point(QStringLiteral("click"), widget());
         else if (roll < 60)
-            s = {QStringLiteral("click"), pick(random, kButtons), fraction(random),
-                 fraction(random)};
+            s = point(QStringLiteral("click"), pick(random, kButtons));
         else if (roll < 64)
-            s = {QStringLiteral("press"), widget(), fraction(random), fraction(random)};
+            s = point(QStringLiteral("press"), widget());
         else if (roll < 68)
-            s = {QStringLiteral("release"), widget(), fraction(random), fraction(random)};
+            s = point(QStringLiteral("release"), widget());
         else if (roll < 71)
-            s = {QStringLiteral("double"), widget(), fraction(random), fraction(random)};
+            s = point(QStringLiteral("double"), widget());
         else if (roll < 79)
-            s = {QStringLiteral("choose"), lists.at(int(random() % unsigned(lists.size()))), 0.5,
-                 0.5, inRange(random, 0, 15)};
+            s = {QStringLiteral("choose"), lists.at(int(random() % unsigned(lists.size()))),
+                 QString::number(inRange(random, 0, 15))};
         else if (roll < 85)
-            s = {QStringLiteral("wheel"), widget(), fraction(random), fraction(random),
-                 random() % 2 ? inRange(random, 1, 3) : -inRange(random, 1, 3)};
+            s = point(QStringLiteral("wheel"), widget())
+                << QString::number(inRange(random, 1, 3) * (random() % 2 ? 1 : -1));
         else if (roll < 95)
-            s = {QStringLiteral("time"), {}, 0, 0, std::array{1, 3, 40, 300, 3000}[random() % 5]};
+            s = {QStringLiteral("time"),
+                 QString::number(std::array{1, 3, 40, 300, 3000}[random() % 5])};
         else if (roll < 98)
-            s = {QStringLiteral("fault"), pick(random, kLinkCalls), 0, 0,
-                 inRange(random, 0, 2) ? 0 : 100};
+            s = {QStringLiteral("fault"), pick(random, kLinkCalls),
+                 QString::number(random() % 3 ? 0 : 100)};
         else
-            s = {QStringLiteral("close"), {}};
-        script.steps.append(s);
+            s = {QStringLiteral("close")};
+        script.steps.append({s});
     }
     return script;
 }
@@ -193,7 +164,7 @@ SessionScript SessionScript::read(const QString& path) {
                                     rest.section(QLatin1Char(' '), 2),
                                     rest.section(QLatin1Char(' '), 1, 1).toInt()});
         } else if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
-            script.steps.append(SessionStep::parse(line));
+            script.steps.append({line.split(QLatin1Char(' '), Qt::SkipEmptyParts)});
     }
     script.m_recorded = !script.m_queued.isEmpty();
     script.m_answerRandom.seed(script.seed ^ 0x5eedu);
@@ -219,7 +190,7 @@ void SessionScript::write(const QString& path, const QString& why, int played) c
     out << "# " << why << "\nseed " << seed << "\nlocale " << locale << "\nmodal " << int(modal)
         << '\n';
     for (int i = 0; i < (played < 0 ? steps.size() : played); ++i)
-        out << steps[i].line() << '\n';
+        out << steps[i].words.join(QLatin1Char(' ')) << '\n';
     if (played >= 0)
         for (const SessionAnswer& a : m_given)
             out << "answer " << a.kind << ' ' << a.hold << ' ' << a.value << '\n';

@@ -6,14 +6,14 @@
 #include <QStringList>
 #include <random>
 
-// One user action: "click Text3(12) 0.31 0.52", "key Enter", "wheel Combo6 0.5 0.5 -1",
-// "choose Combo5 2", "time 300", "fault write 57", "close".
+// One user action as the words of its replay line: "click Text3(12) 0.31 0.52" (a point
+// of the widget as fractions of its size), "key Enter", "wheel Combo6 0.5 0.5 -1" (notches),
+// "choose Combo5 2", "time 300" (clock waits), "fault write 57" (the call that fails), "close".
 struct SessionStep {
-    QString verb, target;
-    double fx = 0.5, fy = 0.5;
-    int count = 0;
-    QString line() const;
-    static SessionStep parse(const QString& line);
+    QStringList words;
+    QString verb() const { return words.value(0); }
+    QString target() const { return words.value(1); }
+    double number(int index) const { return words.value(index).toDouble(); }
 };
 
 // What a dialog was answered: "message yes", "input 12,5", "open damaged:2:77", "save new";

@@ -193,7 +193,7 @@ class SessionPlayer : public QObject {
     QString endSession() {
         for (int attempt = 0; attempt < 3 && m_window->isVisible(); ++attempt) {
             m_clock.run();
-            deliverInput(*m_window, {QStringLiteral("close"), {}});
+            deliverInput(*m_window, {{QStringLiteral("close")}});
             QCoreApplication::processEvents();
         }
         if (!m_window->isVisible())
@@ -205,7 +205,7 @@ class SessionPlayer : public QObject {
         const SessionStep step = m_script.steps.at(m_next++);
         g_step = m_next;
         if (g_trace)
-            std::fprintf(stderr, "%d %s\n", m_next, qPrintable(step.line()));
+            std::fprintf(stderr, "%d %s\n", m_next, qPrintable(step.words.join(QLatin1Char(' '))));
         ++g_progress;
         ++m_depth;
         perform(step);
@@ -230,11 +230,11 @@ class SessionPlayer : public QObject {
     }
 
     void perform(const SessionStep& step) {
-        if (step.verb == "time") {
-            for (int i = 0; i < step.count && m_clock.step(); ++i) {
+        if (step.verb() == QLatin1String("time")) {
+            for (int i = 0; i < step.number(1) && m_clock.step(); ++i) {
             }
-        } else if (step.verb == "fault") {
-            m_link.arm(step.target, step.count);
+        } else if (step.verb() == QLatin1String("fault")) {
+            m_link.arm(step.target(), int(step.number(2)));
         } else {
             deliverInput(*m_window, step);
         }
