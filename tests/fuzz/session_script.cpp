@@ -12,9 +12,11 @@ const char* const kKeys[] = {
     "0",    "1",     "2",  "3",    "4",    "5",    "6",    "7",     "8",     "9",     "0",   "5",
     ".",    ",",     ".",  ",",    "-",    "a",    "x",    "Enter", "Enter", "Enter", "Tab", "Esc",
     "Left", "Right", "Up", "Down", "PgUp", "PgDn", "Home", "End",   "Bksp",  "Bksp",  "Del"};
-const char* const kButtons[] = {
-    "Command1", "Command2", "Command3", "Command4", "Command5", "Command8", "Command9", "Command10",
-    "Picture3", "Picture4", "Option1",  "Option2",  "Option3",  "Option4",  "Option5",  "Option6"};
+// Load, save, send and version come up twice as often as the other buttons.
+const char* const kButtons[] = {"Command1", "Command2",  "Command3", "Command4", "Command1",
+                                "Command2", "Command3",  "Command4", "Command5", "Command8",
+                                "Command9", "Command10", "Picture3", "Picture4", "Option1",
+                                "Option2",  "Option3",   "Option4",  "Option5",  "Option6"};
 const char* const kLinkCalls[] = {"open", "break-on", "break-off", "write"};
 // Number lines a hand edit or a damaged disk may leave in a map file.
 const char* const kDamagedLines[] = {"70.0", "999", "-5",  "abc", "",   "12,5", "1e5", "65535",
