@@ -35,6 +35,7 @@ constexpr int kWatchdogSeconds = 8;
 bool g_trace = false;
 std::atomic<int> g_progress{0};
 std::atomic<int> g_step{0};
+std::atomic<int> g_outerStep{0};
 std::atomic<const char*> g_pendingReplay{nullptr};
 
 // A link that records the frame bytes of the transfer under way and fails the call
@@ -205,6 +206,8 @@ class SessionPlayer : public QObject {
     void playOne() {
         const SessionStep step = m_script.steps.at(m_next++);
         g_step = m_next;
+        if (m_depth == 0)
+            g_outerStep = m_next;
         if (g_trace)
             std::fprintf(stderr, "%d %s\n", m_next, qPrintable(step.words.join(QLatin1Char(' '))));
         ++g_progress;
@@ -313,9 +316,10 @@ void startWatchdog() {
             last = now;
             if (still > kWatchdogSeconds * 4) {
                 std::fprintf(stderr,
-                             "window session hangs: step %d did not return within %d s; "
-                             "replay: %s\n",
-                             g_step.load(), kWatchdogSeconds, g_pendingReplay.load());
+                             "window session hangs: step %d did not return within %d s (the "
+                             "last step started was %d); replay: %s\n",
+                             g_outerStep.load(), kWatchdogSeconds, g_step.load(),
+                             g_pendingReplay.load());
                 _exit(3);
             }
         }
