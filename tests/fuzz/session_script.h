@@ -45,7 +45,6 @@ class SessionScript {
     // The answer to the next dialog of `kind`; `fallback` once recorded answers run out
     // or when the recorded one was for another kind of dialog.
     SessionAnswer answer(const QString& kind, const QString& fallback);
-    int lastHold() const { return m_given.isEmpty() ? 0 : m_given.last().hold; }
 
   private:
     SessionAnswer randomAnswer(const QString& kind);

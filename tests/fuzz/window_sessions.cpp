@@ -5,16 +5,13 @@
 #include "tests/fuzz/session_invariants.h"
 #include "tests/fuzz/session_script.h"
 
-#include "core/find_widget.h"
 #include "core/twips.h"
 #include "device/serial_link.h"
-#include "storage/map_file.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/modal_dialogs.h"
 #include "ui/main_window.h"
 
 #include <QAbstractEventDispatcher>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
