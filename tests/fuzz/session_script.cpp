@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int kSessionSteps = 150;
+constexpr int kSessionSteps = 200;
 
 const char* const kKeys[] = {
     "0",    "1",     "2",  "3",    "4",    "5",    "6",    "7",     "8",     "9",     "0",   "5",
@@ -96,7 +96,7 @@ SessionScript SessionScript::generate(quint32 seed, const QStringList& widgets,
         else if (roll < 95)
             s = {QStringLiteral("time"),
                  QString::number(std::array{1, 3, 40, 300, 3000}[random() % 5])};
-        else if (roll < 98)
+        else if (roll < 99)
             s = {QStringLiteral("fault"), pick(random, kLinkCalls),
                  QString::number(random() % 3 ? 0 : 100)};
         else
