@@ -190,6 +190,7 @@ class SessionPlayer : public QObject {
     // However the session went, it ends with the transfers done and a close request, and
     // then the window must be gone.
     QString endSession() {
+        m_ended = true;
         for (int attempt = 0; attempt < 3 && m_window->isVisible(); ++attempt) {
             m_clock.run();
             deliverInput(*m_window, {{QStringLiteral("close")}});
@@ -218,16 +219,18 @@ class SessionPlayer : public QObject {
             playOne();
     }
     // A step that waits in an event loop of its own (not a dialog's) gets the user's next
-    // steps there, as a desktop delivers them.
+    // steps there, as a desktop delivers them, and the session's end once they run out.
     void stepInsideWait() {
-        if (m_depth > m_dialogs.boxDepth && !m_posted && m_window->isVisible() &&
-            m_next < m_script.steps.size()) {
-            m_posted = true;
-            QTimer::singleShot(0, this, [this] {
-                m_posted = false;
+        if (m_depth <= m_dialogs.boxDepth || m_posted || !m_window->isVisible() || m_ended)
+            return;
+        m_posted = true;
+        QTimer::singleShot(0, this, [this] {
+            m_posted = false;
+            if (m_next < m_script.steps.size())
                 playOne();
-            });
-        }
+            else
+                endSession();
+        });
     }
 
     void perform(const SessionStep& step) {
@@ -272,6 +275,7 @@ class SessionPlayer : public QObject {
     int m_next = 0;
     int m_depth = 0;
     bool m_posted = false;
+    bool m_ended = false;
     qsizetype m_checkedFrameBytes = 0;
 };
 
