@@ -106,16 +106,10 @@ SessionScript SessionScript::generate(quint32 seed, const QStringList& widgets,
     return script;
 }
 
-SessionAnswer SessionScript::answer(const QString& kind, const QString& fallback) {
-    SessionAnswer a{kind, fallback, 0};
-    if (!m_recorded)
-        a = randomAnswer(kind);
-    else if (!m_queued.isEmpty() && m_queued.first().kind == kind)
-        a = m_queued.takeFirst();
-    else if (!m_queued.isEmpty())
-        m_queued.removeFirst();
-    m_given.append(a);
-    return a;
+SessionAnswer SessionScript::answer(const QString& kind) {
+    const SessionAnswer recorded = m_queued.isEmpty() ? SessionAnswer() : m_queued.takeFirst();
+    m_given.append(recorded.kind == kind ? recorded : randomAnswer(kind));
+    return m_given.last();
 }
 
 SessionAnswer SessionScript::randomAnswer(const QString& kind) {
@@ -168,7 +162,6 @@ SessionScript SessionScript::read(const QString& path) {
         } else if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
             script.steps.append({line.split(QLatin1Char(' '), Qt::SkipEmptyParts)});
     }
-    script.m_recorded = !script.m_queued.isEmpty();
     script.m_answerRandom.seed(script.seed ^ 0x5eedu);
     return script;
 }

@@ -42,14 +42,13 @@ class SessionScript {
     // (they follow from the seed) when `played` is negative.
     void write(const QString& path, const QString& why, int played) const;
 
-    // The answer to the next dialog of `kind`; `fallback` once recorded answers run out
-    // or when the recorded one was for another kind of dialog.
-    SessionAnswer answer(const QString& kind, const QString& fallback);
+    // The answer to the next dialog of `kind`: the recorded one, or one drawn from the seed
+    // once they run out or when the recorded one was for another kind of dialog.
+    SessionAnswer answer(const QString& kind);
 
   private:
     SessionAnswer randomAnswer(const QString& kind);
 
-    bool m_recorded = false;
     QList<SessionAnswer> m_queued;
     QList<SessionAnswer> m_given;
     std::mt19937 m_answerRandom;

@@ -86,7 +86,7 @@ class SessionDialogs : public ModalDialogs {
         ++messages;
         if (g_trace)
             std::fprintf(stderr, "    message: %s\n", qPrintable(text));
-        const QString value = next("message", buttons == Buttons::YesNo ? "no" : "ok");
+        const QString value = next("message");
         answerMessage(value == "yes" ? Answer::Yes : value == "no" ? Answer::No : Answer::Ok);
         return box<Answer>([&] {
             return m_script.modal ? ModalDialogs::message(text, title, buttons, icon, def)
@@ -96,14 +96,14 @@ class SessionDialogs : public ModalDialogs {
     QString input(const QString& prompt, const QString& title) override {
         if (g_trace)
             std::fprintf(stderr, "    input: %s\n", qPrintable(prompt));
-        answerInput(next("input", ""));
+        answerInput(next("input"));
         return box<QString>([&] {
             return m_script.modal ? ModalDialogs::input(prompt, title)
                                   : ScriptedDialogs::input(prompt, title);
         });
     }
     QString openFile(const QString& title, const QString& filter) override {
-        openedPath = m_files.openPath(next("open", "cancel"));
+        openedPath = m_files.openPath(next("open"));
         messages = 0;
         answerOpenFile(openedPath);
         return box<QString>([&] {
@@ -112,7 +112,7 @@ class SessionDialogs : public ModalDialogs {
         });
     }
     QString saveFile(const QString& title, const QString& filter) override {
-        savedPath = m_files.savePath(next("save", "cancel"));
+        savedPath = m_files.savePath(next("save"));
         QFile before(SessionFiles::withSuffix(savedPath));
         savedBefore = before.open(QIODevice::ReadOnly) ? before.readAll() : QByteArray();
         answerSaveFile(savedPath);
@@ -123,8 +123,8 @@ class SessionDialogs : public ModalDialogs {
     }
 
   private:
-    QString next(const char* kind, const char* fallback) {
-        const SessionAnswer answer = m_script.answer(QLatin1String(kind), QLatin1String(fallback));
+    QString next(const char* kind) {
+        const SessionAnswer answer = m_script.answer(QLatin1String(kind));
         if (g_trace)
             std::fprintf(stderr, "    %s answered %s\n", kind, qPrintable(answer.value));
         m_holdNext = answer.hold;
@@ -134,7 +134,11 @@ class SessionDialogs : public ModalDialogs {
         if (m_script.modal)
             whileOpen([this, hold = m_holdNext] { m_hold(hold); });
         ++boxDepth;
+        QWidget* active = QApplication::activeWindow();
         const R result = open();
+        // The window manager gives the activation back to the window the box came from.
+        if (active && active->isVisible() && QApplication::activeWindow() != active)
+            QApplication::setActiveWindow(active);
         --boxDepth;
         return result;
     }
