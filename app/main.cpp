@@ -12,11 +12,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("kelvor310"));
     Twips::setLogicalDpi(app.primaryScreen()->logicalDotsPerInch());
     QtDialogs dialogs;
-    const QString settingsPath =
-        settingsFilePath(QCoreApplication::applicationDirPath(),
-                         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    MainWindow window(dialogs, settingsPath);
+    const SettingsLocation settings = SettingsLocation::forProgram(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    MainWindow window(dialogs, settings);
     dialogs.setParent(&window);
+    QObject::connect(&window, &MainWindow::nativeWindowLost, &app,
+                     [] { QCoreApplication::exit(0); });
     window.show();
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1)

@@ -1,15 +1,16 @@
 // The user's actions on the real main window, each timed up to and including the repaint
-// it causes: start-up to the first complete picture, resolution changes, map loads and
-// an accepted cell edit.
+// it causes: start-up to the first complete picture, resolution changes, map loads (one
+// with a note of megabytes) and an accepted cell edit.
 #include "bench/bench_support.h"
 #include "core/find_widget.h"
+#include "storage/map_file.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_window.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLineEdit>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -17,7 +18,9 @@
 namespace {
 
 // Finishes the repaint the last action asked for, as the event loop would.
-void repaintNow() { QApplication::processEvents(); }
+void repaintNow() {
+    QApplication::processEvents();
+}
 
 // A started, shown and active window with its own settings file; nothing may ask.
 struct ShownWindow {
@@ -29,8 +32,8 @@ struct ShownWindow {
         repaintNow();
     }
     QLineEdit* cell(int row, int column) {
-        return findNamed<QLineEdit>(window.form(),
-                                    arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
+        return findNamed<QLineEdit>(
+            window.form(), arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
     }
     void chooseResolution(int index) {
         auto* list = findNamed<QComboBox>(window.form(), QStringLiteral("Combo6"));
@@ -95,6 +98,33 @@ void loadMap(benchmark::State& state, const char* file) {
 BENCHMARK_CAPTURE(loadMap, 60x4, "shape1_time.klv")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(loadMap, 20x12, "shape4_time.klv")->Unit(benchmark::kMillisecond);
 
+// A map whose note is one line of the arg's megabytes (the 4 MB one just within the
+// largest file the reader takes), loaded as the load button does and shown.
+void loadLongNote(benchmark::State& state) {
+    ShownWindow shown;
+    const qsizetype noteSize = state.range(0) * 1024 * 1024 - 64 * 1024;
+    MapDocument document = MapDocument::startupDefaults(".");
+    QString words;
+    while (words.size() < noteSize)
+        words += QStringLiteral("note%1 ").arg(words.size() % 7);
+    document.note = words;
+    const QString path = shown.dir.filePath("long note.klv");
+    if (!saveMapFile(path, document, ".").saved)
+        qFatal("the map with the long note could not be written");
+    const MapDocument startup = MapDocument::startupDefaults(".");
+    for (auto _ : state) {
+        state.PauseTiming();
+        shown.window.applyLoadedDocument(startup);
+        repaintNow();
+        state.ResumeTiming();
+        shown.window.openCommandLineMap(path);
+        repaintNow();
+    }
+    if (shown.window.collectDocument().note != words)
+        state.SkipWithError("the note was not loaded");
+}
+BENCHMARK(loadLongNote)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+
 // A value typed into an entered cell and Enter: the check, the one-cell graph update and
 // the move to the next row; with the repaint that follows when the arg is 1.
 void cellEdit(benchmark::State& state) {
@@ -117,6 +147,52 @@ void cellEdit(benchmark::State& state) {
         state.SkipWithError("Enter did not accept the value");
 }
 BENCHMARK(cellEdit)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A whole table selected (Shift+click from its first open cell to its last one) and set
+// to a value by Ctrl+E, with the full redraw and repaint; or, once set, that step undone
+// and redone by turns.
+void wholeTableBlock(benchmark::State& state, const char* file, bool undo) {
+    ShownWindow shown;
+    // The sample maps hold 0.0 where nothing is used; entering such a cell would ask.
+    MapDocument sample = goldenMap(file);
+    for (auto& row : sample.cells)
+        for (QString& cell : row)
+            if (cell == QLatin1String("0.0"))
+                cell = QStringLiteral("0.5");
+    shown.window.applyLoadedDocument(sample);
+    const MapDocument loaded = shown.window.collectDocument();
+    QTest::mouseClick(shown.cell(loaded.transparentIntervals, 0), Qt::LeftButton);
+    QTest::mouseClick(shown.cell(loaded.rowCount() - 1, loaded.columnCount() - 1), Qt::LeftButton,
+                      Qt::ShiftModifier);
+    QWidget* focus = QApplication::focusWidget();
+    const QString values[] = {QStringLiteral("12"), QStringLiteral("23.5")};
+    if (undo) {
+        shown.dialogs.answerInput(values[0]);
+        QTest::keyClick(focus, Qt::Key_E, Qt::ControlModifier);
+    }
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!undo)
+            shown.dialogs.answerInput(values[i % 2]);
+        repaintNow();
+        state.ResumeTiming();
+        const Qt::Key key = !undo ? Qt::Key_E : i % 2 ? Qt::Key_Y : Qt::Key_Z;
+        QTest::keyClick(focus, key, Qt::ControlModifier);
+        repaintNow();
+        ++i;
+    }
+    if ((!undo && shown.window.collectDocument() == loaded) || shown.dialogs.pendingAnswers() != 0)
+        state.SkipWithError("the block was not changed");
+}
+BENCHMARK_CAPTURE(wholeTableBlock, set20x12, "shape4_time.klv", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeTableBlock, set60x4, "shape1_time.klv", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeTableBlock, undo20x12, "shape4_time.klv", true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeTableBlock, undo60x4, "shape1_time.klv", true)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

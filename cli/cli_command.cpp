@@ -32,18 +32,21 @@ QString CliCommands::usage() {
         "\n"
         "Commands:\n");
     for (const CliCommand& command : all()) {
-        text += QStringLiteral("  %1 %2\n").arg(command.name, command.arguments);
+        const QString head = (command.name + QLatin1Char(' ') + command.arguments).trimmed();
+        text += QStringLiteral("  %1\n").arg(head);
         for (const QString& line : command.summary.split(QLatin1Char('\n')))
             text += QStringLiteral("      %1\n").arg(line);
     }
     text += QStringLiteral(
         "\n"
         "Exit status:\n"
-        "  0  done\n"
+        "  0  done; for diff: the two maps are the same\n"
         "  1  unknown command or wrong arguments (the usage goes to standard error)\n"
         "  2  the map file cannot be read: \"Wrong File!\" on standard error\n"
-        "  3  the map cannot be sent: a value that cannot be converted, or a frame byte\n"
-        "     outside 0..255 (its index and value are named on standard error)\n"
-        "  4  a serial port error\n");
+        "  3  the map cannot be sent: a value outside its range or not a number, or a\n"
+        "     frame byte outside 0..255 (named on standard error; nothing on standard\n"
+        "     output)\n"
+        "  4  a serial port error\n"
+        "  5  diff only: the two maps differ\n");
     return text;
 }

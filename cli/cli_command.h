@@ -11,6 +11,8 @@ constexpr int kExitUsage = 1;
 constexpr int kExitWrongFile = 2;
 constexpr int kExitFrameRefused = 3;
 constexpr int kExitSerialError = 4;
+// Only `diff`: the two maps differ (0 when they are the same).
+constexpr int kExitDifferent = 5;
 
 // What every command gets: the locale's decimal separator (the program reads and shows
 // numbers as the window does) and the two output streams.

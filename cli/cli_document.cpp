@@ -1,5 +1,6 @@
 #include "cli/cli_document.h"
 
+#include "core/document_ranges.h"
 #include "storage/map_file.h"
 
 std::optional<MapDocument> CliDocument::load(const QString& path, CliContext& context) {
@@ -13,10 +14,16 @@ std::optional<MapDocument> CliDocument::load(const QString& path, CliContext& co
 }
 
 std::optional<DeviceImage> CliDocument::image(const MapDocument& document, CliContext& context) {
+    if (const std::optional<CheckFailure> failure =
+            firstValueOutOfRange(document, context.decimalSeparator)) {
+        context.err
+            << QStringLiteral("The map cannot be sent: %1\n").arg(failure->text(LanguageTexts()));
+        return std::nullopt;
+    }
     const DeviceImageResult result = BuildDeviceImage(document, context.decimalSeparator);
     if (!result.ok()) {
         context.err << QStringLiteral("The map cannot be sent: %1 (error %2)\n")
-                           .arg(result.errorDescription)
+                           .arg(result.errorDescription.in(LanguageTexts()))
                            .arg(result.errorCode);
         return std::nullopt;
     }

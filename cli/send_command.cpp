@@ -45,6 +45,9 @@ int runSend(const QStringList& arguments, CliContext& context) {
                          exitCode = exitCodeOf(outcome);
                          loop.quit();
                      });
+    // A list item with no port behind it has no name; the upload reports it as missing.
+    if (!args->portName.isEmpty())
+        context.err << "Port: " << args->portName << '\n';
     upload.start(args->portName, buildFrame(*document, context.decimalSeparator));
     // A refused frame or a missing port ends the upload before the loop starts.
     if (upload.isRunning())
@@ -57,7 +60,9 @@ const CliRegistration registration({
     QStringLiteral("FILE.klv --port NAME"),
     QStringLiteral("Sends the map to the controller with a progress bar on standard error.\n"
                    "NAME is a list item (\"Com3\") or the system's name (\"COM3\",\n"
-                   "\"/dev/ttyUSB0\"). Exit 4 on a serial error."),
+                   "\"/dev/ttyUSB0\", used as given); the port written to is named on standard\n"
+                   "error. A list item with no port behind it is a missing port. Exit 4 on a\n"
+                   "serial error."),
     40,
     -1,
     &runSend,

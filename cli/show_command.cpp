@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 #include "cli/cli_document.h"
+#include "core/document_ranges.h"
 #include "core/load_header_text.h"
 #include "core/number_rules.h"
 
@@ -83,6 +84,10 @@ int runShow(const QStringList& arguments, CliContext& context) {
     const std::optional<MapDocument> document = CliDocument::load(arguments[0], context);
     if (!document)
         return kExitWrongFile;
+    const QString outOfRange =
+        outOfRangeSummary(*document, context.decimalSeparator, LanguageTexts());
+    if (!outOfRange.isEmpty())
+        context.err << outOfRange << '\n';
     showSettings(*document, context.out);
     context.out << '\n';
     showGrid(*document, context.decimalSeparator, context.out);

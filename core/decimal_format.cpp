@@ -2,12 +2,8 @@
 
 #include "core/number_rules.h"
 
-#include <cmath>
-
 QString DecimalFormat::fixed(double value, int decimals, const QString& separator) {
-    const double scale = std::pow(10.0, decimals);
-    const double nudge = value < 0 ? -1e-9 : 1e-9;
-    return formatFixed(std::round(value * scale + nudge) / scale, decimals, separator);
+    return formatFixed(value, decimals, separator);
 }
 
 double DecimalFormat::toDouble(const QString& text, const QString& separator) {

@@ -1,5 +1,6 @@
 #include "core/number_rules.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
 #include <limits>
@@ -67,10 +68,44 @@ double MinOf(double a, double b) {
 }
 
 QString formatFixed(double x, int decimals, const QString& decimalSeparator) {
-    const double scale = std::pow(10.0, decimals);
-    // A typed 1.15 is held as 1.1499999...; the nudge lets it round as it was typed.
-    const double nudge = x < 0 ? -1e-9 : 1e-9;
-    const double rounded = std::round(x * scale + nudge) / scale;
-    QString text = QString::number(rounded == 0.0 ? 0.0 : rounded, 'f', decimals);
-    return text.replace(QLatin1Char('.'), decimalSeparator);
+    if (!std::isfinite(x))
+        return QString::number(x);
+    // The shortest text that reads back as x is what the user or the file wrote. Rounding
+    // its digits instead of the binary value keeps a typed 1.15 at 1.2 although it is
+    // held as 1.1499..., and never lifts 1.2499999999 to 1.3.
+    const QString shortest = QString::number(std::fabs(x), 'f', QLocale::FloatingPointShortest);
+    const int point = shortest.indexOf(QLatin1Char('.'));
+    const QString fraction = point < 0 ? QString() : shortest.mid(point + 1);
+    QString digits = (point < 0 ? shortest : shortest.left(point)) +
+                     fraction.left(decimals).leftJustified(decimals, QLatin1Char('0'));
+    if (fraction.size() > decimals && fraction[decimals] >= QLatin1Char('5')) {
+        int i = digits.size() - 1;
+        for (; i >= 0 && digits[i] == QLatin1Char('9'); --i)
+            digits[i] = QLatin1Char('0');
+        if (i < 0)
+            digits.prepend(QLatin1Char('1'));
+        else
+            digits[i] = QChar(digits[i].unicode() + 1);
+    }
+    const bool zero = digits.count(QLatin1Char('0')) == digits.size();
+    QString text = (x < 0 && !zero) ? QStringLiteral("-") : QString();
+    text += digits.left(digits.size() - decimals);
+    if (decimals > 0)
+        text += decimalSeparator + digits.right(decimals);
+    return text;
+}
+
+double checkedDecimalValue(const QString& text, const QString& decimalSeparator) {
+    if (const std::optional<double> value = textToDouble(text, decimalSeparator))
+        return *value;
+    // Only a number beyond a double's range or below its precision fails here: digits
+    // before the separator other than zeros mean it is too large.
+    QString whole = text.trimmed();
+    const bool negative = whole.startsWith(QLatin1Char('-'));
+    whole = whole.left(whole.indexOf(decimalSeparator));
+    const bool large = whole.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    if (!large)
+        return 0.0;
+    const double infinity = std::numeric_limits<double>::infinity();
+    return negative ? -infinity : infinity;
 }

@@ -35,6 +35,12 @@ int IntDiv(int a, int b);
 double MinOf(double a, double b);
 
 // x with exactly `decimals` digits after the given separator, as the "0.0"-style
-// patterns of the window show numbers: halves of the last digit round away from zero
-// (1.25 -> "1.3"), and a result that shows only zeros carries no minus sign.
+// patterns of the window show numbers: the shortest decimal text of x is rounded, halves
+// away from zero (1.25 -> "1.3", 1.15 -> "1.2", 1.2499999999 -> "1.2"), and a result
+// that shows only zeros carries no minus sign.
 QString formatFixed(double x, int decimals, const QString& decimalSeparator);
+
+// The value of a text the checks found to be a decimal number written with the locale's
+// separator. Digits too many for a double give an infinity of the text's sign, so such a
+// number is above every maximum (below every minimum when negative).
+double checkedDecimalValue(const QString& text, const QString& decimalSeparator);

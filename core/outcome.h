@@ -5,15 +5,15 @@
 #include <utility>
 
 // A value or the reason why there is none: how readers and builders report failure
-// without exceptions or output parameters.
-template <typename T> class Outcome {
+// without exceptions or output parameters. A reason the user reads is a LocalText.
+template <typename T, typename Reason = QString> class Outcome {
   public:
     static Outcome success(T value) {
         Outcome o;
         o.m_value = std::move(value);
         return o;
     }
-    static Outcome failure(QString reason) {
+    static Outcome failure(Reason reason) {
         Outcome o;
         o.m_reason = std::move(reason);
         return o;
@@ -21,9 +21,9 @@ template <typename T> class Outcome {
 
     bool ok() const { return m_value.has_value(); }
     const T& value() const { return *m_value; }
-    const QString& reason() const { return m_reason; }
+    const Reason& reason() const { return m_reason; }
 
   private:
     std::optional<T> m_value;
-    QString m_reason;
+    Reason m_reason;
 };

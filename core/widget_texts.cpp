@@ -367,5 +367,5 @@ GraphAxisTitles graphAxisTitles(Language language) {
     const auto caption = [language](const char* widget) {
         return findWidgetText(widget, WidgetTextKind::Caption)->text(language);
     };
-    return {caption("Label19"), caption("Label20"), caption("Label21")};
+    return {caption("Label19"), caption("Label20"), caption("Label21"), language};
 }

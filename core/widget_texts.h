@@ -36,5 +36,6 @@ struct GraphAxisTitles {
     QString advance;
     QString load;
     QString rpm;
+    Language language = Language::Hungarian; // of the graphs' other texts (tool tips)
 };
 GraphAxisTitles graphAxisTitles(Language language);

@@ -21,32 +21,31 @@ class Conversions {
   public:
     explicit Conversions(const QString& decimalSeparator) : m_separator(decimalSeparator) {}
 
-    std::optional<double> number(const QString& text, const QString& what) {
+    std::optional<double> number(const QString& text, const LocalText& what) {
         if (m_code)
             return std::nullopt;
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value)
-            fail(kTypeMismatch,
-                 QStringLiteral("Type mismatch: %1 \"%2\" is not a number").arg(what, text));
+            fail(kTypeMismatch, LocalText::entry("TypeMismatchDetail", {what, text}));
         return value;
     }
 
-    std::optional<qint16> whole(double value, const QString& what) {
+    std::optional<qint16> whole(double value, const LocalText& what) {
         if (m_code)
             return std::nullopt;
         const std::optional<qint16> result = toWhole16(value);
         if (!result)
-            fail(kOverflow, QStringLiteral("Overflow: %1 gives %2, which does not fit a word")
-                                .arg(what, QString::number(value, 'g', 15)));
+            fail(kOverflow,
+                 LocalText::entry("OverflowDetail", {what, QString::number(value, 'g', 15)}));
         return result;
     }
 
-    std::optional<qint16> wholeText(const QString& text, const QString& what) {
+    std::optional<qint16> wholeText(const QString& text, const LocalText& what) {
         const std::optional<double> value = number(text, what);
         return value ? whole(*value, what) : std::nullopt;
     }
 
-    void fail(int code, const QString& description) {
+    void fail(int code, const LocalText& description) {
         if (m_code)
             return;
         m_code = code;
@@ -55,25 +54,24 @@ class Conversions {
 
     bool failed() const { return m_code != 0; }
     int code() const { return m_code; }
-    const QString& description() const { return m_description; }
+    const LocalText& description() const { return m_description; }
 
   private:
     QString m_separator;
     int m_code = 0;
-    QString m_description;
+    LocalText m_description;
 };
 
-QString cellName(const MapDocument& doc, int row, int column) {
-    return QStringLiteral("cell of row %1 (%2 RPM), column %3")
-        .arg(row + 1)
-        .arg(doc.rpmBreakpoints[row])
-        .arg(column + 1);
+LocalText cellName(const MapDocument& doc, int row, int column) {
+    return LocalText::entry("CellRpmName",
+                            {QString::number(row + 1), QString::number(doc.rpmBreakpoints[row]),
+                             QString::number(column + 1)});
 }
 
 // Twice the advance on the half-degree grid in the low seven bits, one bit of the
 // row's cut level in bit 7.
 std::optional<qint16> cellWord(Conversions& conv, double halfGridAdvance, int cutBit,
-                               const QString& what) {
+                               const LocalText& what) {
     return conv.whole(2 * halfGridAdvance + 128 * cutBit, what);
 }
 
@@ -84,7 +82,7 @@ void putCells(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
         const int evenBit = level % 2;
         const int oddBit = IntDiv(level, 2);
         for (int c = 0; c < columns; ++c) {
-            const QString what = cellName(doc, r, c);
+            const LocalText what = cellName(doc, r, c);
             const std::optional<double> advance = conv.number(doc.cells[r][c], what);
             if (!advance)
                 return;
@@ -114,12 +112,12 @@ void putDwellWord(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
     std::optional<qint16> word;
     if (doc.operationMode == 1) {
         // Dwell correction 181.5 degrees is the field's top value 127, one step per half degree.
-        const QString what = QStringLiteral("dwell correction");
+        const LocalText what = LocalText::entry("DwellCorrectionName");
         const std::optional<double> angle = conv.number(doc.dwellAngle, what);
         if (angle)
             word = conv.whole(2 * RoundToHalf(*angle) - 236, what);
     } else if (doc.inputDwellMode) {
-        const QString what = QStringLiteral("input charge dwell");
+        const LocalText what = LocalText::entry("InputChargeDwellName");
         const std::optional<double> dwell = conv.number(doc.inputChargeDwell, what);
         if (dwell)
             word = conv.whole(2 * RoundToHalf(*dwell) - 29, what);
@@ -142,7 +140,7 @@ void putLoadAxis(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
         // One step is 127/1280 V.
         const double steps = roundHalfEven(doc.loadBreakpoints[i + 1] * 1280 / 127);
         const std::optional<qint16> word =
-            conv.whole(steps, QStringLiteral("load boundary %1").arg(i + 1));
+            conv.whole(steps, LocalText::entry("LoadBoundaryName", {QString::number(i + 1)}));
         if (!word)
             return;
         w[kFirstLoadWord + i] = *word;
@@ -155,14 +153,15 @@ void putRevLimit(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
     w[254] = 255;
     if (doc.revLimit.isEmpty())
         return;
-    const QString what = QStringLiteral("rev limit");
+    const LocalText what = LocalText::entry("RevLimitName");
     const std::optional<qint16> rpm = conv.wholeText(doc.revLimit, what);
     if (!rpm)
         return;
     if (*rpm == 0)
-        return conv.fail(kDivisionByZero, QStringLiteral("Division by zero: rev limit 0"));
+        return conv.fail(kDivisionByZero, LocalText::entry("RevLimitZeroDetail"));
     if (*rpm < 0)
-        return conv.fail(kOverflow, QStringLiteral("Overflow: negative rev limit %1").arg(*rpm));
+        return conv.fail(kOverflow,
+                         LocalText::entry("RevLimitNegativeDetail", {QString::number(*rpm)}));
     const qint64 ticks = static_cast<qint64>(roundHalfEven(kRevolutionTicks / *rpm));
     qint64 high = ticks / 256;
     qint64 sixteenths = static_cast<qint64>(roundHalfEven((ticks % 256) / 16.0));
@@ -185,26 +184,25 @@ void putCoilWords(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
     if (doc.operationMode == 1)
         return;
     if (doc.coilControlMode == 0) {
-        const std::optional<double> spark =
-            conv.number(doc.sparkTime, QStringLiteral("spark time"));
+        const LocalText sparkTime = LocalText::entry("SparkTimeName");
+        const LocalText chargeTime = LocalText::entry("ChargeTimeName");
+        const std::optional<double> spark = conv.number(doc.sparkTime, sparkTime);
         if (!spark)
             return;
-        const std::optional<qint16> sparkWord =
-            conv.whole((*spark - 0.5) * 10, QStringLiteral("spark time"));
+        const std::optional<qint16> sparkWord = conv.whole((*spark - 0.5) * 10, sparkTime);
         // Only whole milliseconds of charge time reach the controller, in 0.1024 ms steps.
-        const std::optional<qint16> charge =
-            conv.wholeText(doc.chargeTime, QStringLiteral("charge time"));
+        const std::optional<qint16> charge = conv.wholeText(doc.chargeTime, chargeTime);
         if (!sparkWord || !charge)
             return;
         const std::optional<qint16> chargeWord =
-            conv.whole(roundHalfEven(*charge / 0.1024), QStringLiteral("charge time"));
+            conv.whole(roundHalfEven(*charge / 0.1024), chargeTime);
         if (!chargeWord)
             return;
         w[256] = *sparkWord;
         w[257] = *chargeWord;
     } else {
         const std::optional<qint16> dwell =
-            conv.wholeText(doc.dwellAngle, QStringLiteral("charge dwell"));
+            conv.wholeText(doc.dwellAngle, LocalText::entry("ChargeDwellName"));
         if (dwell)
             w[257] = *dwell;
     }

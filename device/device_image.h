@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/local_text.h"
 #include "core/map_document.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ struct DeviceImageResult {
     // that is no number, 6 for a value too large, 11 for a rev limit of 0) and a
     // description naming the value that failed.
     int errorCode = 0;
-    QString errorDescription;
+    LocalText errorDescription;
 
     bool ok() const { return image.has_value(); }
 };

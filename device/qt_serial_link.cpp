@@ -1,10 +1,13 @@
 #include "device/qt_serial_link.h"
 
+#include <QSocketNotifier>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <termios.h>
 #endif
 
@@ -14,6 +17,11 @@ namespace {
 constexpr int kWriteTimeoutMs = 2000;
 constexpr int kErrorBase = 8100;
 
+SerialError lineLost() {
+    return {kErrorBase + static_cast<int>(QSerialPort::ResourceError),
+            LocalText::entry("LineLostDetail")};
+}
+
 QSerialPort::Parity parityOf(char parity) {
     switch (parity) {
     case 'e': return QSerialPort::EvenParity;
@@ -22,6 +30,10 @@ QSerialPort::Parity parityOf(char parity) {
     }
 }
 } // namespace
+
+QtSerialLink::QtSerialLink() = default;
+
+QtSerialLink::~QtSerialLink() { close(); }
 
 void QtSerialLink::configure(const QString& portName, const LineSettings& settings) {
     m_settings = settings;
@@ -34,6 +46,8 @@ void QtSerialLink::configure(const QString& portName, const LineSettings& settin
 }
 
 SerialError QtSerialLink::currentError() const {
+    if (hungUp())
+        return lineLost();
     if (m_port.error() == QSerialPort::DeviceNotFoundError)
         return {kPortMissingError, m_port.errorString()};
     return {kErrorBase + static_cast<int>(m_port.error()), m_port.errorString()};
@@ -42,7 +56,11 @@ SerialError QtSerialLink::currentError() const {
 SerialResult QtSerialLink::open() {
     close();
     m_port.clearError();
-    if (!m_port.open(QIODevice::ReadWrite))
+    // A list item with no port behind it resolves to no name: the port does not exist.
+    if (m_port.portName().isEmpty())
+        return SerialError{kPortMissingError, QStringLiteral("No such port")};
+    // Nothing is ever read; write-only, the port keeps no watch on input of its own.
+    if (!m_port.open(QIODevice::WriteOnly))
         return currentError();
     SerialResult error = setLine(&QSerialPort::setDataTerminalReady,
                                  m_settings.dataTerminalReady);
@@ -50,6 +68,8 @@ SerialResult QtSerialLink::open() {
         error = setLine(&QSerialPort::setRequestToSend, m_settings.requestToSend);
     if (error)
         close();
+    else
+        watchLine();
     return error;
 }
 
@@ -72,11 +92,18 @@ SerialResult QtSerialLink::setBreak(bool on) {
 
 SerialResult QtSerialLink::write(const QByteArray& bytes) {
     if (m_port.write(bytes) != bytes.size())
-        return currentError();
+        return writeError();
     while (m_port.bytesToWrite() > 0)
         if (!m_port.waitForBytesWritten(kWriteTimeoutMs))
-            return currentError();
+            return writeError();
     return drain();
+}
+
+SerialError QtSerialLink::writeError() const {
+    if (hungUp() || m_port.error() == QSerialPort::TimeoutError)
+        return currentError();
+    return {kErrorBase + static_cast<int>(QSerialPort::WriteError),
+            LocalText::entry("WriteFailedDetail")};
 }
 
 // Qt hands the bytes to the driver; the driver's queue is waited out here so that the
@@ -85,8 +112,7 @@ SerialResult QtSerialLink::drain() {
 #ifdef Q_OS_WIN
     if (FlushFileBuffers(m_port.handle()))
         return std::nullopt;
-    return SerialError{kErrorBase + static_cast<int>(QSerialPort::WriteError),
-                       QStringLiteral("Flushing the port failed (%1)").arg(GetLastError())};
+    return writeError();
 #else
     int result;
     do
@@ -94,12 +120,52 @@ SerialResult QtSerialLink::drain() {
     while (result != 0 && errno == EINTR);
     if (result == 0)
         return std::nullopt;
+    const int cause = errno; // before the hang-up check can change it
+    if (hungUp())
+        return lineLost();
     return SerialError{kErrorBase + static_cast<int>(QSerialPort::WriteError),
-                       QString::fromLocal8Bit(std::strerror(errno))};
+                       QString::fromLocal8Bit(std::strerror(cause))};
 #endif
 }
 
 void QtSerialLink::close() {
+    // Only disabled: close() may run from the watch's own signal.
+    if (m_watch)
+        m_watch->setEnabled(false);
     if (m_port.isOpen())
         m_port.close();
+}
+
+// The far end hanging up shows as a hang-up on our side of the line.
+bool QtSerialLink::hungUp() const {
+#ifdef Q_OS_WIN
+    return false;
+#else
+    if (!m_port.isOpen())
+        return false;
+    pollfd line{static_cast<int>(m_port.handle()), 0, 0};
+    return poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#endif
+}
+
+// A hang-up while the port is open (during a break, say) is told at once. Windows tells
+// a lost device through the next call on the port instead.
+void QtSerialLink::watchLine() {
+#ifndef Q_OS_WIN
+    m_watch.reset();
+    m_watch = std::make_unique<QSocketNotifier>(m_port.handle(), QSocketNotifier::Read);
+    QObject::connect(m_watch.get(), &QSocketNotifier::activated, [this] { onLineActivity(); });
+#endif
+}
+
+void QtSerialLink::onLineActivity() {
+#ifndef Q_OS_WIN
+    if (hungUp()) {
+        close();
+        reportLineLost(lineLost());
+        return;
+    }
+    // What the device sends is of no use here; dropped, it does not wake the watch again.
+    tcflush(static_cast<int>(m_port.handle()), TCIFLUSH);
+#endif
 }

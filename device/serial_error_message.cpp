@@ -9,7 +9,7 @@ QString serialErrorMessage(const SerialError& error, const LanguageTexts& texts)
     if (error.number == kPortMissingError)
         return texts.message("PortMissingMessage");
     return texts.message("PortErrorMessage",
-                         {error.description, QString::number(error.number)});
+                         {error.description.in(texts), QString::number(error.number)});
 }
 
 void reportSerialError(const SerialError& error, Dialogs& dialogs, const LanguageTexts& texts) {

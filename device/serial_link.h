@@ -1,13 +1,17 @@
 #pragma once
 
+#include "core/local_text.h"
+
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
+#include <utility>
 
 // An error of the serial line as the user sees it: a number and a description.
 struct SerialError {
     int number = 0;
-    QString description;
+    LocalText description;
 };
 
 // The numbers the messages depend on: a port that does not exist gets its own message;
@@ -42,4 +46,20 @@ public:
     virtual SerialResult write(const QByteArray& bytes) = 0;
     // Harmless when the port is not open.
     virtual void close() = 0;
+
+    // Called from the event loop when the far end hangs up while the port is open, so a
+    // wait (the break) can end at once; the port is closed by then.
+    void setLineLostHandler(std::function<void(const SerialError&)> handler) {
+        m_lineLost = std::move(handler);
+    }
+
+protected:
+    void reportLineLost(const SerialError& error) {
+        // A copy: the handler may replace itself.
+        if (const auto handler = m_lineLost)
+            handler(error);
+    }
+
+private:
+    std::function<void(const SerialError&)> m_lineLost;
 };

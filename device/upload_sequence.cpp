@@ -21,18 +21,30 @@ bool UploadSequence::start(const QString& portName, const FrameBuild& build) {
     if (m_running)
         return false;
     m_running = true;
+    ++m_attempt;
     m_squaresShown = 0;
+    if (build.outOfRange) {
+        m_dialogs.message(m_texts.message("SendRefusedMessage", {build.outOfRange->text(m_texts)}),
+                          build.outOfRange->title(m_texts), Dialogs::Buttons::Ok,
+                          Dialogs::Icon::Critical, Dialogs::Answer::Ok);
+        finish(Outcome::Refused);
+        return true;
+    }
     if (build.conversionError) {
         fail(Outcome::Refused, *build.conversionError);
         return true;
     }
     // A byte that does not fit would reach the controller as a damaged frame, so the
     // whole frame is checked before anything is sent.
-    if (firstByteOutOfRange(build.frame)) {
-        fail(Outcome::Refused, {kOverflowError, QStringLiteral("Overflow")});
+    if (const std::optional<int> index = firstByteOutOfRange(build.frame)) {
+        fail(Outcome::Refused,
+             {kOverflowError,
+              LocalText::entry("FrameByteOverflowDetail",
+                               {QString::number(*index), QString::number(build.frame[*index])})});
         return true;
     }
     m_frame = build.frame;
+    m_link.setLineLostHandler([this](const SerialError& error) { fail(Outcome::Failed, error); });
     m_link.configure(portName, LineSettings{});
     SerialResult error = m_link.open();
     if (!error)
@@ -41,8 +53,16 @@ bool UploadSequence::start(const QString& portName, const FrameBuild& build) {
         fail(Outcome::Failed, *error);
         return true;
     }
-    m_clock.after(kBreakMs, [this] { endBreak(); });
+    after(kBreakMs, [this] { endBreak(); });
     return true;
+}
+
+// A step still waiting when the upload failed (the line was lost meanwhile) is dropped.
+void UploadSequence::after(int ms, std::function<void()> step) {
+    m_clock.after(ms, [this, attempt = m_attempt, step = std::move(step)] {
+        if (m_running && attempt == m_attempt)
+            step();
+    });
 }
 
 void UploadSequence::endBreak() {
@@ -69,23 +89,25 @@ void UploadSequence::sendPacket(int k) {
                           QLatin1Char('%'));
     if (k + 1 < kFrameSize) {
         // Between packets the event loop repaints the windows.
-        m_clock.after(0, [this, k] { sendPacket(k + 1); });
+        after(0, [this, k] { sendPacket(k + 1); });
         return;
     }
     m_link.close();
-    m_clock.after(kAfterCloseMs, [this] { showSent(); });
+    after(kAfterCloseMs, [this] { showSent(); });
 }
 
 void UploadSequence::showSent() {
     m_progress.showDone();
-    m_clock.after(kDoneShownMs, [this] {
+    after(kDoneShownMs, [this] {
         m_progress.closeWindow();
         finish(Outcome::Sent);
     });
 }
 
 void UploadSequence::fail(Outcome outcome, const SerialError& error) {
-    // The port and the progress go first, so nothing is held while the message waits.
+    // The port and the progress go first, so nothing is held while the message waits,
+    // and no step still waiting may run from the message's own event loop.
+    ++m_attempt;
     m_link.close();
     m_progress.closeWindow();
     reportSerialError(error, m_dialogs, m_texts);
@@ -93,6 +115,7 @@ void UploadSequence::fail(Outcome outcome, const SerialError& error) {
 }
 
 void UploadSequence::finish(Outcome outcome) {
+    m_link.setLineLostHandler({});
     m_running = false;
     emit finished(outcome);
 }

@@ -30,6 +30,7 @@ signals:
     void finished(UploadSequence::Outcome outcome);
 
 private:
+    void after(int ms, std::function<void()> step);
     void endBreak();
     void sendPacket(int k);
     void showSent();
@@ -43,5 +44,6 @@ private:
     const LanguageTexts& m_texts;
     DeviceFrame m_frame{};
     int m_squaresShown = 0;
+    int m_attempt = 0;
     bool m_running = false;
 };

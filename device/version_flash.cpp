@@ -15,6 +15,9 @@ bool VersionFlash::start(const QString& portName) {
     if (m_running)
         return false;
     m_running = true;
+    const int attempt = ++m_attempt;
+    // A hang-up during the break is told at once, not when the break would end.
+    m_link.setLineLostHandler([this](const SerialError& error) { fail(error); });
     m_link.configure(portName, LineSettings{});
     SerialResult error = m_link.open();
     if (!error)
@@ -23,22 +26,27 @@ bool VersionFlash::start(const QString& portName) {
         fail(*error);
         return true;
     }
-    m_clock.after(kBreakMs, [this] { endBreak(); });
+    m_clock.after(kBreakMs, [this, attempt] { endBreak(attempt); });
     return true;
 }
 
-void VersionFlash::endBreak() {
+void VersionFlash::endBreak(int attempt) {
+    if (!m_running || attempt != m_attempt)
+        return;
     if (SerialResult error = m_link.setBreak(false)) {
         fail(*error);
         return;
     }
     m_link.close();
+    m_link.setLineLostHandler({});
     m_running = false;
     emit finished(true);
 }
 
 void VersionFlash::fail(const SerialError& error) {
+    ++m_attempt;
     m_link.close();
+    m_link.setLineLostHandler({});
     reportSerialError(error, m_dialogs, m_texts);
     m_running = false;
     emit finished(false);

@@ -23,12 +23,13 @@ signals:
     void finished(bool ok);
 
 private:
-    void endBreak();
+    void endBreak(int attempt);
     void fail(const SerialError& error);
 
     SerialLink& m_link;
     Clock& m_clock;
     Dialogs& m_dialogs;
     const LanguageTexts& m_texts;
+    int m_attempt = 0;
     bool m_running = false;
 };

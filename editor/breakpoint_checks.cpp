@@ -1,7 +1,7 @@
 #include "editor/breakpoint_checks.h"
 
-#include "core/numeric_text.h"
 #include "core/decimal_format.h"
+#include "core/numeric_text.h"
 
 #include <limits>
 
@@ -21,9 +21,18 @@ std::optional<qint16> rpmValue(const QString& text) {
     return static_cast<qint16>(value);
 }
 
-double storedVolts(const QString& text, const QString& separator) {
-    return DecimalFormat::toDouble(
-        DecimalFormat::fixed(DecimalFormat::toDouble(text, separator), 2, separator), separator);
+// The text a boundary is kept as: two decimals.
+QString storedText(const QString& text, const QString& separator) {
+    return DecimalFormat::fixed(DecimalFormat::toDouble(text, separator), 2, separator);
+}
+
+std::optional<CheckFailure> firstNotAscending(const QList<double>& values,
+                                              const QStringList& texts) {
+    for (int i = 0; i + 1 < values.size(); ++i)
+        if (values[i + 1] <= values[i])
+            return CheckFailure{"VoltNotAscendingMessage",
+                                {position(i + 1), texts[i + 1], position(i), texts[i]}};
+    return std::nullopt;
 }
 } // namespace
 
@@ -50,7 +59,9 @@ BreakpointChecks::RpmAxis BreakpointChecks::checkRpm(const QStringList& texts) {
 BreakpointChecks::VoltAxis BreakpointChecks::checkVolts(const QStringList& texts,
                                                         const FormState& form) {
     const int editable = int(texts.size()) - 1;
-    QList<double> volts;
+    if (editable < 0)
+        return {};
+    QList<double> typed;
     for (int i = 0; i < editable; ++i) {
         const QString& t = texts[i];
         const QStringList named{position(i), t};
@@ -61,7 +72,7 @@ BreakpointChecks::VoltAxis BreakpointChecks::checkVolts(const QStringList& texts
                                                                            : "VoltPointOnlyMessage",
                                  named},
                     {}};
-        const double value = storedVolts(t, form.decimalSeparator);
+        const double value = DecimalFormat::toDouble(t, form.decimalSeparator);
         if (value <= 0)
             return {CheckFailure{"VoltNotPositiveMessage", named}, {}};
         if (value > kTopVolts)
@@ -71,16 +82,24 @@ BreakpointChecks::VoltAxis BreakpointChecks::checkVolts(const QStringList& texts
                 CheckFailure{"VoltFirstTooHighMessage",
                              {DecimalFormat::fixed(kFirstVoltMaximum, 1, form.decimalSeparator)}},
                 {}};
-        volts.append(value);
+        typed.append(value);
     }
-    if (editable < 0)
-        return {std::nullopt, volts};
-    volts.append(storedVolts(texts[editable], form.decimalSeparator));
+    typed.append(DecimalFormat::toDouble(texts[editable], form.decimalSeparator));
+    if (auto failure = firstNotAscending(typed, texts))
+        return {failure, {}};
+    // The same rules once more on the values as they are kept, two decimals, so that no
+    // boundary is stored as 0.00 or equal to its neighbour; the message quotes those.
+    QStringList stored;
+    QList<double> volts;
+    for (const QString& t : texts) {
+        stored.append(storedText(t, form.decimalSeparator));
+        volts.append(DecimalFormat::toDouble(stored.last(), form.decimalSeparator));
+    }
     for (int i = 0; i < editable; ++i)
-        if (volts[i + 1] <= volts[i])
-            return {CheckFailure{"VoltNotAscendingMessage",
-                                 {position(i + 1), texts[i + 1], position(i), texts[i]}},
-                    {}};
+        if (volts[i] <= 0)
+            return {CheckFailure{"VoltNotPositiveMessage", {position(i), stored[i]}}, {}};
+    if (auto failure = firstNotAscending(volts, stored))
+        return {failure, {}};
     volts.removeLast();
     return {std::nullopt, volts};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/form_state.h"
 #include "core/check_failure.h"
+#include "core/form_state.h"
 
 #include <QList>
 #include <QStringList>
@@ -29,7 +29,8 @@ class BreakpointChecks {
     static RpmAxis checkRpm(const QStringList& texts);
 
     // The texts of every column header in volts; the last one is the locked top boundary,
-    // which is compared against but not checked itself. Values count at the two decimals
-    // they are kept with, so two boundaries can never end up equal once stored.
+    // which is compared against but not checked itself. The rules run on the texts as
+    // typed, then again on the two-decimal values they are kept with, so two boundaries
+    // can never end up equal, or one at zero, once stored.
     static VoltAxis checkVolts(const QStringList& texts, const FormState& form);
 };

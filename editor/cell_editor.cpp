@@ -41,6 +41,10 @@ QString CellEditor::checkCell(int row, int column, const QString& text) {
     const bool wasChecking = m_checking;
     m_checking = true;
     const QString accepted = checkOne(row, column, text);
+    if (!accepted.isNull()) {
+        m_state.checkedCell = {row, column};
+        m_state.checkedText = accepted;
+    }
     const int last = m_state.columnCount - 1;
     if (!accepted.isNull() && !m_state.loadInputUsed && last >= 1 && column == last)
         for (int c = 0; c < last; ++c)
@@ -68,7 +72,10 @@ QString CellEditor::checkOne(int row, int column, QString text) {
 }
 
 void CellEditor::countedCheck(int row, int column, const QString& text) {
-    if (m_state.currentCell == m_state.clickedCell && m_state.checkCount >= kChecksPerEntry)
+    const bool unchanged =
+        m_state.checkedCell == GridCell{row, column} && m_state.checkedText == text;
+    if (unchanged && m_state.currentCell == m_state.clickedCell &&
+        m_state.checkCount >= kChecksPerEntry)
         return;
     checkCell(row, column, text);
     ++m_state.checkCount;

@@ -11,8 +11,9 @@
 // left, re-asked through an input box until it passes, rewritten with one decimal and,
 // while the load input is not used, copied along the row from the last column.
 //
-// At most four checks started by keys or focus losses run for the cell last entered;
-// entering another cell always checks the previous one.
+// At most four checks started by keys or focus losses run for the same text of the cell
+// last entered; a changed text is always checked, and entering another cell always
+// checks the previous one.
 class CellEditor {
 public:
     CellEditor(GridWidgets& widgets, GridState& state, FormState& form,

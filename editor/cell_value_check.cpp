@@ -1,19 +1,20 @@
 #include "editor/cell_value_check.h"
 
-#include "core/numeric_text.h"
 #include "core/decimal_format.h"
+#include "core/number_rules.h"
+#include "core/numeric_text.h"
 
 std::optional<CheckFailure> CellValueCheck::firstFailure(const QString& text,
-                                                          const FormState& form) {
+                                                         const FormState& form) {
     if (text.isEmpty())
         return CheckFailure{"CellEmptyMessage", {}};
     if (!IsDecimalText(text))
         return CheckFailure{"CellNumberOnlyMessage", {}};
     if (text.contains(form.otherSeparator))
         return CheckFailure{form.otherSeparator == QLatin1String(",") ? "CellPointOnlyMessage"
-                                                                       : "CellCommaOnlyMessage",
+                                                                      : "CellCommaOnlyMessage",
                             {}};
-    const double value = DecimalFormat::toDouble(text, form.decimalSeparator);
+    const double value = checkedDecimalValue(text, form.decimalSeparator);
     if (value > kMaximum)
         return CheckFailure{"CellMaxMessage",
                             {DecimalFormat::fixed(kMaximum, 1, form.decimalSeparator)}};

@@ -55,11 +55,16 @@ void ColumnTool::press(ColumnCheck::Step step) {
 }
 
 bool ColumnTool::allRowsCanStep(int column, ColumnCheck::Step step) {
+    const int table = m_state.tableNumber;
     for (int r = 0; r < m_state.rowCount; ++r) {
         const QLineEdit* cell = m_widgets.cell(r, column);
-        // A cell check still asking for its value fills the cell once answered.
-        while (cell->text().isEmpty())
+        // A cell check still asking for its value fills the cell once answered. A new
+        // table or a closed window ends the wait: the press then belongs to nothing.
+        while (cell->text().isEmpty()) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            if (m_state.tableNumber != table)
+                return false;
+        }
         if (const auto refusal =
                 ColumnCheck::refusal(cell->text(), step, m_form.decimalSeparator)) {
             m_dialogs.inform(refusal->text(m_texts), refusal->title(m_texts));

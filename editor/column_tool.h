@@ -27,8 +27,8 @@ class ColumnTool : public QObject {
 
   private:
     void watch(QPushButton* button, ColumnCheck::Step step);
-    // The range test over every row; false when the press is refused (or the grid went
-    // away while a cell was still empty).
+    // The range test over every row; false when the press is refused (or the table was
+    // replaced or the window closed while a cell was still empty).
     bool allRowsCanStep(int column, ColumnCheck::Step step);
     void stepAllRows(int column, ColumnCheck::Step step);
 

@@ -14,6 +14,11 @@ struct EditorHooks {
     std::function<void()> applyLoadedSettingsModes;
     // The settings panel's input-dwell handler for the mode just loaded.
     std::function<void()> applyLoadedInputDwellMode;
+    // The check of the field that has the focus, run as if the focus had left it, before
+    // a change that replaces the table.
+    std::function<void()> checkFocusedField;
+    // Runs a change of the table as one step of the window's history.
+    std::function<void(const std::function<void()>& change)> recordChange;
 };
 
 // Calls a hook if it was wired.

@@ -48,13 +48,18 @@ int FieldEvents::virtualKeyCode(int qtKey, bool keypad) {
     }
 }
 
+bool FieldEvents::movesBetweenFields(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (!field)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        // A disabled field takes no click, whatever Qt hands its filters.
+        if (field->isEnabled() && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
             field->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()) &&
             m_handlers.clicked) {
             // Let the field finish its own release handling first, so the selection
@@ -72,21 +77,20 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
             field, virtualKeyCode(key->key(), key->modifiers() & Qt::KeypadModifier));
     }
     case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (movesBetweenFields(reason) && m_handlers.focusGained)
+            m_handlers.focusGained(field);
         // Reaching a field with Tab enters it as a click does, so its value is checked
         // when it is left like that of any other entered field.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
             m_handlers.clicked)
             m_handlers.clicked(field);
         return false;
     }
-    case QEvent::FocusOut: {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            m_handlers.focusLost)
+    case QEvent::FocusOut:
+        if (movesBetweenFields(static_cast<QFocusEvent*>(event)->reason()) && m_handlers.focusLost)
             m_handlers.focusLost(field);
         return false;
-    }
     default: return false;
     }
 }

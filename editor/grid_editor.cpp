@@ -76,6 +76,11 @@ void GridEditor::scrollPageDown() {
     bar->setValue(GridScroll::pageDown({bar->value(), bar->maximum()}).value);
 }
 
+void GridEditor::scrollRows(int rows) {
+    QScrollBar* bar = m_widgets.scrollBar;
+    bar->setValue(GridScroll::byRows({bar->value(), bar->maximum()}, rows).value);
+}
+
 void GridEditor::buildGrid() {
     m_visibleGridHeight = GridGeometry::visibleGridHeight(Twips::fromPixels(m_widgets.picture->height()));
     m_gridTop = Twips::fromPixels(m_widgets.picture->y());
@@ -128,6 +133,7 @@ void GridEditor::layOutShape() {
 }
 
 void GridEditor::applyResolution() {
+    ++m_state.tableNumber;
     setScrollRange();
     DefaultLoadBreakpoints(m_state.loadBreakpoints, m_state.columnCount);
     m_units.fillColumnChooser();
@@ -150,6 +156,7 @@ void GridEditor::onResolutionChosen(int index) {
     if (!m_form.documentReady || index == m_state.resolution || index < 0 ||
         index >= kResolutionCount)
         return;
+    callHook(m_hooks.checkFocusedField);
     m_state.setResolution(index);
     m_widgets.chargeCorrectionCount->setCurrentIndex(0);
     m_widgets.transparentCount->setCurrentIndex(0);
@@ -262,6 +269,7 @@ void GridEditor::collectInto(MapDocument& doc) const {
 }
 
 void GridEditor::applyDocument(const MapDocument& doc) {
+    ++m_state.tableNumber;
     m_state.setResolution(qBound(0, doc.resolution, kResolutionCount - 1));
     m_widgets.resolution->setCurrentIndex(m_state.resolution);
     for (int r = 0; r < m_state.rowCount; ++r) {

@@ -38,6 +38,7 @@ public:
     void scrollAfterRowUp(int sourceRow);
     void scrollPageUp();
     void scrollPageDown();
+    void scrollRows(int rows);
 
     void collectInto(MapDocument& doc) const;
     void applyDocument(const MapDocument& doc);

@@ -30,6 +30,10 @@ GridScroll::State GridScroll::rowUp(State s, int top, int sourceRowTop) {
     return shifted(s, targetTop);
 }
 
+GridScroll::State GridScroll::byRows(State s, int rows) {
+    return shifted(s, rows * kPitch);
+}
+
 GridScroll::State GridScroll::pageUp(State s) { return shifted(s, -kPage); }
 
 GridScroll::State GridScroll::pageDown(State s) { return shifted(s, kPage); }

@@ -15,6 +15,8 @@ public:
     // current top relative to the viewport.
     static State rowDown(State s, int top, int sourceRowTop, int viewportHeight);
     static State rowUp(State s, int top, int sourceRowTop);
+    // Whole rows down (negative: up), clamped to the scroll range.
+    static State byRows(State s, int rows);
     static State pageUp(State s);
     static State pageDown(State s);
 };

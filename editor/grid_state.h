@@ -33,10 +33,17 @@ struct GridState {
     GridCell currentCell{rowCount + 1, kMaxColumns};
     GridCell clickedCell{rowCount, kMaxColumns};
     int checkCount = 0;
+    // The cell and text of the last check that passed: a repeated check of that very
+    // text may be skipped, a changed text never.
+    GridCell checkedCell{rowCount + 1, kMaxColumns};
+    QString checkedText;
     QString headerEntryText;
     QString rowLabelEntryText;
 
     bool columnToolBusy = false;
+    // Counts the tables put in place (a shape chosen, a map loaded) and the window's
+    // close: a wait begun on one table ends, changing nothing, once this moves on.
+    int tableNumber = 0;
 
     void setResolution(int index) {
         resolution = index;

@@ -14,7 +14,8 @@ LoadUnitEditor::LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState
     : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs) {
     m_events = new FieldEvents({[this](QLineEdit*) { onMapFieldClicked(); },
                                 [this](QLineEdit*, int key) { return onMapFieldKey(key); },
-                                [this](QLineEdit*) { checkMapMaximum(); }},
+                                [this](QLineEdit*) { checkMapMaximum(); },
+                                [this](QLineEdit*) { onMapFieldEntered(); }},
                                m_widgets.mapMaximum);
     m_events->watch(m_widgets.mapMaximum);
 }
@@ -85,8 +86,12 @@ void LoadUnitEditor::onColumnChosen(int index) {
         m_state.selectedColumn = index;
 }
 
-void LoadUnitEditor::onMapFieldClicked() {
+void LoadUnitEditor::onMapFieldEntered() {
     m_form.entryText = m_widgets.mapMaximum->text();
+}
+
+void LoadUnitEditor::onMapFieldClicked() {
+    onMapFieldEntered();
     FieldEvents::selectWholeText(m_widgets.mapMaximum);
 }
 

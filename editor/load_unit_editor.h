@@ -34,6 +34,8 @@ private:
     double mapMaximumValue() const;
     void showHeaders(int unit);
     void relabel();
+    // Escape gives back the text the field had when the focus came to it.
+    void onMapFieldEntered();
     void onMapFieldClicked();
     bool onMapFieldKey(int keyCode);
 

@@ -1,19 +1,19 @@
 #include "editor/map_max_check.h"
 
-#include "core/numeric_text.h"
 #include "core/decimal_format.h"
+#include "core/number_rules.h"
+#include "core/numeric_text.h"
 
-std::optional<CheckFailure> MapMaxCheck::firstFailure(const QString& text,
-                                                       const FormState& form) {
+std::optional<CheckFailure> MapMaxCheck::firstFailure(const QString& text, const FormState& form) {
     if (text.isEmpty())
         return CheckFailure{"MapRangeEmptyMessage", {}};
     if (!IsDecimalText(text))
         return CheckFailure{"MapRangeNumberMessage", {}};
     if (text.contains(form.otherSeparator))
         return CheckFailure{form.otherSeparator == QLatin1String(".") ? "MapCommaOnlyMessage"
-                                                                       : "MapPointOnlyMessage",
+                                                                      : "MapPointOnlyMessage",
                             {}};
-    const double value = DecimalFormat::toDouble(text, form.decimalSeparator);
+    const double value = checkedDecimalValue(text, form.decimalSeparator);
     if (value > kMaximum)
         return CheckFailure{"MapRangeHighMessage", {}};
     if (value < kMinimum)

@@ -1,6 +1,7 @@
 #include "editor/table_editor.h"
 
 #include "editor/field_events.h"
+#include "editor/grid_wheel.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -9,14 +10,15 @@
 
 TableEditor::TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts,
                          Dialogs& dialogs, EditorHooks hooks)
-    : QObject(root), m_hooks(std::move(hooks)), m_widgets(root),
+    : QObject(root), m_form(form), m_hooks(std::move(hooks)), m_widgets(root),
       m_units(m_widgets, m_state, form, texts, dialogs),
       m_grid(m_widgets, m_state, form, m_units, m_hooks),
       m_cells(m_widgets, m_state, form, texts, dialogs, m_hooks),
       m_keyboard(m_widgets, m_state, form, m_cells, m_grid),
       m_headers(m_widgets, m_state, m_grid),
       m_axes(m_widgets, m_state, form, texts, dialogs, m_units, m_hooks),
-      m_columnTool(m_widgets, m_state, form, texts, dialogs, m_hooks) {
+      m_columnTool(m_widgets, m_state, form, texts, dialogs, m_hooks),
+      m_blocks(m_widgets, m_state, form, texts, dialogs, m_cells, m_grid, m_hooks) {
     wireChoices();
 }
 
@@ -39,6 +41,17 @@ void TableEditor::wireChoices() {
             [this](int index) { m_units.onColumnChosen(index); });
 }
 
+bool TableEditor::checkField(const QWidget* field) {
+    if (field == m_widgets.mapMaximum) {
+        m_units.checkMapMaximum();
+        return true;
+    }
+    const std::optional<GridCell> cell = m_widgets.cellOf(field);
+    if (cell)
+        m_cells.onFocusLost(cell->row, cell->column);
+    return cell.has_value();
+}
+
 void TableEditor::buildGrid() {
     m_grid.buildGrid();
     wireRows();
@@ -58,13 +71,15 @@ void TableEditor::wireRows() {
          [this](QLineEdit* f) {
              const GridCell c = *m_widgets.cellOf(f);
              m_cells.onFocusLost(c.row, c.column);
-         }},
+         },
+         [this](QLineEdit* f) { m_form.entryText = f->text(); }},
         this);
     auto* headerEvents = new FieldEvents(
         {[this](QLineEdit* f) { m_headers.onHeaderClicked(GridWidgets::indexOf(m_widgets.headers, f)); },
          [this](QLineEdit* f, int key) {
              return m_headers.onHeaderKey(GridWidgets::indexOf(m_widgets.headers, f), key);
          },
+         {},
          {}},
         this);
     auto* rowLabelEvents = new FieldEvents(
@@ -74,14 +89,18 @@ void TableEditor::wireRows() {
          [this](QLineEdit* f, int key) {
              return m_headers.onRowLabelKey(GridWidgets::indexOf(m_widgets.rowLabels, f), key);
          },
+         {},
          {}},
         this);
+    new GridWheel(w.picture, [this](int rows) { m_grid.scrollRows(rows); });
     for (int i = 0; i < kMaxColumns; ++i)
         headerEvents->watch(w.headers[i]);
     for (int r = 0; r < kMaxRows; ++r) {
         rowLabelEvents->watch(w.rowLabels[r]);
-        for (int c = 0; c < kMaxColumns; ++c)
+        for (int c = 0; c < kMaxColumns; ++c) {
             cellEvents->watch(w.cell(r, c));
+            m_blocks.watch(w.cell(r, c));
+        }
         connect(w.cutCombos[r], &QComboBox::activated, this,
                 [this, r] { m_grid.onCutLevelChosen(r); });
     }

@@ -4,6 +4,7 @@
 #include "core/form_state.h"
 #include "core/language_texts.h"
 #include "core/map_document.h"
+#include "editor/block_editor.h"
 #include "editor/breakpoint_editor.h"
 #include "editor/cell_editor.h"
 #include "editor/column_tool.h"
@@ -35,11 +36,20 @@ public:
     void applyDocument(const MapDocument& doc) { m_grid.applyDocument(doc); }
 
     const GridState& state() const { return m_state; }
+    // The window closes: a press of "+" or "-" waiting for a cell ends without a change.
+    void endWaits() { ++m_state.tableNumber; }
+    // The grid's context menu with the block actions.
+    QMenu& gridMenu() { return m_blocks.menu(); }
+
+    // Runs the check of `field` as its focus loss does, when it is a checked field of the
+    // table editor (an advance cell or the MAP maximum); returns whether it was one.
+    bool checkField(const QWidget* field);
 
 private:
     void wireChoices();
     void wireRows();
 
+    FormState& m_form;
     EditorHooks m_hooks;
     GridWidgets m_widgets;
     GridState m_state;
@@ -50,4 +60,5 @@ private:
     HeaderFields m_headers;
     BreakpointEditor m_axes;
     ColumnTool m_columnTool;
+    BlockEditor m_blocks;
 };

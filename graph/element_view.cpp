@@ -3,6 +3,8 @@
 #include "core/twips.h"
 
 #include <QEvent>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QGroupBox>
 #include <QPainter>
 #include <QPen>
@@ -53,6 +55,19 @@ ElementView::ElementView(QWidget* panel, Lines lines, Labels labels)
     raise();
     // A child made after its window was shown stays hidden unless told otherwise.
     show();
+}
+
+bool ElementView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || !m_toolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint at = help->pos();
+    const QString text = m_toolTip(QPointF(Twips::fromPixels(at.x()), Twips::fromPixels(at.y())));
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
 }
 
 bool ElementView::eventFilter(QObject* watched, QEvent* event) {

@@ -15,9 +15,14 @@ class ElementView : public QWidget {
     using Lines = std::function<QList<const GraphLine*>()>;
     using Labels = std::function<QList<const GraphLabel*>()>;
 
+    // The tool tip for a place of the panel in twips; empty for none.
+    using ToolTip = std::function<QString(QPointF twips)>;
+
     ElementView(QWidget* panel, Lines lines, Labels labels);
+    void setToolTipSource(ToolTip source) { m_toolTip = std::move(source); }
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -26,4 +31,5 @@ class ElementView : public QWidget {
 
     Lines m_lines;
     Labels m_labels;
+    ToolTip m_toolTip;
 };

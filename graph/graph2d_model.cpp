@@ -189,6 +189,22 @@ void Graph2DModel::UpdateGraph2DPoint(int row, int column, double degrees) {
         curve[row].p1.setY(y);
 }
 
+std::optional<std::pair<int, int>> Graph2DModel::cellNear(QPointF at, double radius) const {
+    std::optional<std::pair<int, int>> nearest;
+    double best = radius * radius;
+    for (int c = 0; c < m_columnCount; ++c)
+        for (int r = 0; r < m_rowCount && m_rowCount > 1; ++r) {
+            const auto& curve = m_curves[c];
+            const QPointF d = (r < m_rowCount - 1 ? curve[r].p1 : curve[r - 1].p2) - at;
+            const double distance = QPointF::dotProduct(d, d);
+            if (distance <= best) {
+                best = distance;
+                nearest = std::make_pair(r, c);
+            }
+        }
+    return nearest;
+}
+
 double Graph2DModel::xOfRpm(double rpm) const {
     const double left = m_rpmAxis.p1.x();
     const double span = m_lastRpm - m_firstRpm;

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <array>
+#include <optional>
 
 struct MapDocument;
 
@@ -39,6 +40,9 @@ class Graph2DModel {
     const GraphLabel& advanceLabel(int i) const { return m_advanceLabels[i]; }
     // `curve` is 0-based (0 = load column 1).
     const GraphLine& curveSegment(int curve, int segment) const { return m_curves[curve][segment]; }
+
+    // The cell (row, 0-based column) whose curve point is within `radius` twips of `at`.
+    std::optional<std::pair<int, int>> cellNear(QPointF at, double radius) const;
 
     QList<const GraphLine*> lines() const;
     QList<const GraphLabel*> labels() const;

@@ -16,9 +16,16 @@ QColor colourOf(double degrees) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-GraphLine axis(QPointF to) {
+// The design's axes: origin and ends in twips, and where their titles stand.
+const AxisFrame kAxes{{2400, 2160}, {5040, 1680}, {-2280, 1320}, {0, -2040}};
+const QPointF kTitlePlaces[] = {{2520, 0}, {120, 3720}, {7200, 4080}};
+// In a turned view a title stands just beyond its axis end.
+const QPointF kTurnedTitleOffset(60, 60);
+const char* const kLoadUnits[] = {" (V)", " (%)", " (Bar)"};
+
+GraphLine axis(QPointF from, QPointF to) {
     GraphLine made;
-    made.p1 = QPointF(2400, 2160);
+    made.p1 = from;
     made.p2 = to;
     made.colour = QColor(64, 64, 64);
     made.width = 2;
@@ -34,14 +41,8 @@ Graph3DModel::Graph3DModel(LabelMeasure measure) : m_measure(std::move(measure))
 }
 
 void Graph3DModel::CreateGraph3DElements() {
-    m_rpmAxis = axis({7440, 3840});
-    m_loadAxis = axis({120, 3480});
-    m_advanceAxis = axis({2400, 120});
-
     const QFont font = chartLabelFont();
-    const QPointF places[] = {{2520, 0}, {120, 3720}, {7200, 4080}};
     for (int i = 0; i < 3; ++i) {
-        m_titles[i].topLeft = places[i];
         m_titles[i].colour = QColor(128, 128, 128);
         m_titles[i].font = font;
         m_titles[i].visible = true;
@@ -59,10 +60,38 @@ void Graph3DModel::CreateGraph3DElements() {
 }
 
 void Graph3DModel::setAxisTitles(const GraphAxisTitles& titles) {
-    const QString texts[] = {titles.advance, titles.load, titles.rpm};
+    m_titleTexts = titles;
+    placeAxes();
+}
+
+void Graph3DModel::setTurn(const ViewTurn& turn) {
+    m_turn = turn;
+    placeAxes();
+    drawFrame();
+}
+
+// The axes and titles of the view: the design's in the standard view; in a turned one
+// the turned unit axes, with each title beyond its axis end and its unit added (the RPM
+// title is its unit already).
+void Graph3DModel::placeAxes() {
+    const bool standard = m_turn.isStandard();
+    const auto end = [this](double x, double y, double z) {
+        return projectTurned(kAxes, m_turn, x, y, z);
+    };
+    const QPointF origin = end(0, 0, 0);
+    m_rpmAxis = axis(origin, standard ? QPointF(7440, 3840) : end(1, 0, 0));
+    m_loadAxis = axis(origin, standard ? QPointF(120, 3480) : end(0, 1, 0));
+    m_advanceAxis = axis(origin, standard ? QPointF(2400, 120) : end(0, 0, 1));
+
+    const QString units[] = {QStringLiteral(" (°)"),
+                             QLatin1String(kLoadUnits[qBound(0, m_loadUnit, 2)]), QString()};
+    const QString texts[] = {m_titleTexts.advance, m_titleTexts.load, m_titleTexts.rpm};
+    const GraphLine* axes[] = {&m_advanceAxis, &m_loadAxis, &m_rpmAxis};
     for (int i = 0; i < 3; ++i) {
-        m_titles[i].text = texts[i];
-        m_titles[i].size = m_measure ? m_measure(m_titles[i].font, texts[i]) : QSizeF();
+        m_titles[i].text = standard ? texts[i] : texts[i] + units[i];
+        m_titles[i].topLeft = standard ? kTitlePlaces[i] : axes[i]->p2 + kTurnedTitleOffset;
+        m_titles[i].size =
+            m_measure ? m_measure(m_titles[i].font, m_titles[i].text) : QSizeF();
     }
 }
 
@@ -83,21 +112,33 @@ void Graph3DModel::DrawGraph3D(const MapDocument& document, const QString& decim
         m_rpm[r] = document.rpmBreakpoints[r];
     for (int k = 0; k <= kColumns; ++k)
         m_load[k] = document.loadBreakpoints[k];
+    for (int r = 0; r < m_rowCount; ++r)
+        for (int c = 0; c < m_columnCount; ++c)
+            m_degrees[r][c] = CellDegrees(document.cells[r][c], decimalSeparator);
+    if (m_loadUnit != document.loadUnit) {
+        m_loadUnit = document.loadUnit;
+        placeAxes();
+    }
+    drawFrame();
+}
 
+void Graph3DModel::drawFrame() {
     HideGraph3D();
+    if (m_rowCount < 2)
+        return;
     for (int c = 0; c < m_columnCount; ++c)
-        drawColumn(c, document, decimalSeparator);
+        drawColumn(c);
     DrawGraph23D();
 }
 
-void Graph3DModel::drawColumn(int c, const MapDocument& document, const QString& decimalSeparator) {
+void Graph3DModel::drawColumn(int c) {
     Wire& front = m_front[c];
     Wire& back = m_back[c];
     Wire& cross = m_cross[c];
     const int last = m_rowCount - 1;
     for (int i = 0; i < last; ++i) {
-        const double from = CellDegrees(document.cells[i][c], decimalSeparator);
-        const double to = CellDegrees(document.cells[i + 1][c], decimalSeparator);
+        const double from = m_degrees[i][c];
+        const double to = m_degrees[i + 1][c];
         const QColor colour = colourOf(from);
         front[i].p1 = project(i, m_load[c], from);
         front[i].p2 = project(i + 1, m_load[c], to);
@@ -140,6 +181,7 @@ void Graph3DModel::UpdateGraph3DPoint(int row, int column, double degrees) {
     if (row < 0 || row >= m_rowCount || column < 0 || column >= m_columnCount)
         return;
     const int last = m_rowCount - 1;
+    m_degrees[row][column] = degrees;
     const QPointF atFront = project(row, m_load[column], degrees);
     const QPointF atBack = project(row, m_load[column + 1], degrees);
     Wire& front = m_front[column];
@@ -171,16 +213,27 @@ void Graph3DModel::UpdateGraph3DPoint(int row, int column, double degrees) {
 }
 
 QPointF Graph3DModel::project(int row, double load, double degrees) const {
-    const QPointF origin = m_rpmAxis.p1;
-    const QPointF rpmVector = m_rpmAxis.p2 - origin;
-    const QPointF loadVector = m_loadAxis.p2 - origin;
-    const QPointF advanceVector = m_advanceAxis.p2 - origin;
     const double span = m_rpm[m_rowCount - 1] - m_rpm[0];
     // Equal first and last breakpoints leave the RPM scale undefined: every point
     // stays at the start of the RPM axis rather than at a division by zero.
     const double along = span == 0 ? 0.0 : (m_rpm[row] - m_rpm[0]) / span;
-    return origin + rpmVector * along + loadVector * (load / kLoadAxisRange) +
-           advanceVector * (degrees / kAdvanceAxisRange);
+    return projectTurned(kAxes, m_turn, along, load / kLoadAxisRange, degrees / kAdvanceAxisRange);
+}
+
+std::optional<std::pair<int, int>> Graph3DModel::cellNear(QPointF at, double radius) const {
+    std::optional<std::pair<int, int>> nearest;
+    double best = radius * radius;
+    for (int c = 0; c < m_columnCount; ++c)
+        for (int r = 0; r < m_rowCount; ++r)
+            for (const Wire* edge : {&m_front[c], &m_back[c]}) {
+                const QPointF d = pointAt(*edge, r) - at;
+                const double distance = QPointF::dotProduct(d, d);
+                if (distance <= best) {
+                    best = distance;
+                    nearest = std::make_pair(r, c);
+                }
+            }
+    return nearest;
 }
 
 QList<const GraphLine*> Graph3DModel::lines() const {

@@ -3,9 +3,11 @@
 #include "core/widget_texts.h"
 #include "graph/graph_element.h"
 #include "graph/label_measure.h"
+#include "graph/view_turn.h"
 
 #include <QList>
 #include <array>
+#include <optional>
 
 struct MapDocument;
 
@@ -31,6 +33,15 @@ class Graph3DModel {
     // The axis titles follow the window's language; Hungarian at first, as designed.
     void setAxisTitles(const GraphAxisTitles& titles);
 
+    // Turns the whole view, axes and titles included; the wire frame drawn last is drawn
+    // again from its values. The turn stays through every later draw and edit. In a
+    // turned view the titles carry their units; the standard view is the fixed one.
+    void setTurn(const ViewTurn& turn);
+    const ViewTurn& turn() const { return m_turn; }
+
+    // The cell (row, 0-based column) with an edge point within `radius` twips of `at`.
+    std::optional<std::pair<int, int>> cellNear(QPointF at, double radius) const;
+
     const GraphLine& rpmAxis() const { return m_rpmAxis; }
     const GraphLine& loadAxis() const { return m_loadAxis; }
     const GraphLine& advanceAxis() const { return m_advanceAxis; }
@@ -51,7 +62,9 @@ class Graph3DModel {
 
     void CreateGraph3DElements();
     void DrawGraph23D();
-    void drawColumn(int column, const MapDocument& document, const QString& decimalSeparator);
+    void drawFrame();
+    void drawColumn(int column);
+    void placeAxes();
     QPointF project(int row, double load, double degrees) const;
     // Where the edge of a column meets row r: the start of segment r, or in the last
     // row the end of the segment before.
@@ -72,4 +85,8 @@ class Graph3DModel {
     int m_columnCount = 0;
     std::array<double, kSegments> m_rpm{};
     std::array<double, kColumns + 1> m_load{};
+    std::array<std::array<double, kColumns>, kSegments> m_degrees{};
+    int m_loadUnit = 0;
+    GraphAxisTitles m_titleTexts;
+    ViewTurn m_turn;
 };

@@ -2,11 +2,17 @@
 
 #include "core/find_widget.h"
 #include "core/form_state.h"
+#include "core/map_comparison.h"
 #include "core/map_document.h"
 #include "graph/graph_numbers.h"
 #include "graph/header_colours.h"
 
 #include <QWidget>
+
+namespace {
+// How near the mouse must come to a point for its values to show, about six pixels.
+constexpr double kHoverRadius = 90;
+} // namespace
 
 GraphPanel::GraphPanel(QWidget* formRoot, const FormState& state)
     : m_formRoot(formRoot), m_state(state),
@@ -15,6 +21,10 @@ GraphPanel::GraphPanel(QWidget* formRoot, const FormState& state)
       m_view2D(new Graph2DView(m_panel2D, m_model2D)),
       m_view3D(new Graph3DView(m_panel3D, m_model3D)) {
     showPanels();
+    m_view2D->setToolTipSource(
+        [this](QPointF at) { return pointText(m_model2D.cellNear(at, kHoverRadius)); });
+    m_view3D->setToolTipSource(
+        [this](QPointF at) { return pointText(m_model3D.cellNear(at, kHoverRadius)); });
 }
 
 // The views paint the models held here, so they go first; a form deleted earlier has
@@ -38,6 +48,7 @@ void GraphPanel::select3D(const MapDocument& document) {
 }
 
 void GraphPanel::redraw(const MapDocument& document) {
+    m_document = document;
     if (m_shows3D) {
         m_model3D.DrawGraph3D(document, m_state.decimalSeparator);
         m_view3D->update();
@@ -51,6 +62,7 @@ void GraphPanel::redraw(const MapDocument& document) {
 void GraphPanel::updateCell(int row, int column, const MapDocument& document) {
     if (row < 0 || row >= kMaxRows || column < 0 || column >= kMaxColumns)
         return;
+    m_document = document;
     const double degrees = CellDegrees(document.cells[row][column], m_state.decimalSeparator);
     if (m_shows3D) {
         m_model3D.UpdateGraph3DPoint(row, column, degrees);
@@ -62,8 +74,21 @@ void GraphPanel::updateCell(int row, int column, const MapDocument& document) {
 }
 
 void GraphPanel::setAxisTitles(const GraphAxisTitles& titles) {
+    m_language = titles.language;
     m_model3D.setAxisTitles(titles);
     m_view3D->update();
+}
+
+QString GraphPanel::pointText(std::optional<std::pair<int, int>> cell) const {
+    if (!cell)
+        return QString();
+    const auto [row, column] = *cell;
+    LanguageTexts texts;
+    texts.setLanguage(m_language);
+    return texts.message("GraphPointToolTip",
+                         {QString::number(m_document.rpmBreakpoints[row]),
+                          columnLoadText(m_document, column, m_state.decimalSeparator),
+                          m_document.cells[row][column]});
 }
 
 void GraphPanel::showPanels() {

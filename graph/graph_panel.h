@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/map_document.h"
 #include "graph/graph2d_model.h"
 #include "graph/graph2d_view.h"
 #include "graph/graph3d_model.h"
@@ -8,7 +9,6 @@
 #include <QPointer>
 
 struct FormState;
-struct MapDocument;
 
 // The 2D chart and the 3D wire frame of the main window: what the other panels call.
 // The main window wires "2 D" (Option5) and "3 D" (Option6) to select2D/select3D, the
@@ -44,6 +44,8 @@ class GraphPanel {
 
   private:
     void showPanels();
+    // "RPM: 1500", "Load: 2.40 V", "Advance: 12.5°" of a cell of the map drawn last.
+    QString pointText(std::optional<std::pair<int, int>> cell) const;
 
     QWidget* m_formRoot;
     const FormState& m_state;
@@ -54,4 +56,6 @@ class GraphPanel {
     QPointer<Graph2DView> m_view2D;
     QPointer<Graph3DView> m_view3D;
     bool m_shows3D = false;
+    MapDocument m_document;
+    Language m_language = Language::Hungarian;
 };

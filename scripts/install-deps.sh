@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build ccache pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
-  socat xvfb xauth x11-utils fonts-dejavu-core fonts-liberation
+  qt6-translations-l10n socat xvfb xauth x11-utils fonts-dejavu-core fonts-liberation
   libbenchmark-dev dpkg-dev desktop-file-utils clang libclang-rt-14-dev
 )
 missing=()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the window and saves docs/main-window-en.png and docs/main-window-hu.png.
+# Builds the window and saves docs/main-window-en.png, docs/main-window-hu.png and
+# docs/block-editing.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,3 +13,4 @@ export QT_QPA_PLATFORM=offscreen
 tool=$(find "$BUILD_DIR/tests/tools" -name kelvor_screenshot -type f | head -n 1)
 "$tool" eng docs/main-window-en.png
 "$tool" hun docs/main-window-hu.png
+"$tool" block docs/block-editing.png

@@ -3,8 +3,6 @@
 #include "core/number_rules.h"
 #include "core/numeric_text.h"
 
-#include <algorithm>
-
 namespace {
 
 // Whole-number fields are compared exactly in 64 bits, saturating far above every
@@ -23,7 +21,7 @@ qint64 digitsValue(const QString& digits) {
 
 // Callers have ruled out the other separator and anything but a decimal text.
 double decimalValue(const QString& text, const FieldContext& context) {
-    return textToDouble(text, context.decimalSeparator).value_or(0.0);
+    return checkedDecimalValue(text, context.decimalSeparator);
 }
 
 FieldVerdict fail(const char* entry, const QStringList& values = {}) {
@@ -170,18 +168,6 @@ FieldVerdict checkSettingsField(SettingsField field, const QString& text,
         return checkRevLimit(text);
     }
     return pass(text);
-}
-
-double maxChargeDwell(int cylinders) {
-    return 360.0 / cylinders - 1;
-}
-
-double maxInputChargeDwell(int cylinders) {
-    return std::min(maxChargeDwell(cylinders), 60.0);
-}
-
-double defaultChargeDwell(int cylinders) {
-    return std::min(55.0, maxChargeDwell(cylinders));
 }
 
 QString formatSettingNumber(double value, const QString& decimalSeparator) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/check_failure.h"
+#include "core/dwell_limits.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,7 +18,6 @@ struct FieldContext {
     QString otherSeparator = QStringLiteral(",");
 };
 
-
 // Either the first failure, or the text the field keeps (some fields rewrite it).
 struct FieldVerdict {
     std::optional<CheckFailure> failure;
@@ -28,12 +28,6 @@ struct FieldVerdict {
 // Runs the field's tests in their fixed order; the first failing one wins.
 FieldVerdict checkSettingsField(SettingsField field, const QString& text,
                                 const FieldContext& context);
-
-// Limits the choosers share with the checks, in camshaft degrees.
-double maxChargeDwell(int cylinders);
-double maxInputChargeDwell(int cylinders);
-// The charge dwell the panel proposes when it switches into a dwell-based mode.
-double defaultChargeDwell(int cylinders);
 
 // A number as the user sees it: shortest form, the locale's decimal separator.
 QString formatSettingNumber(double value, const QString& decimalSeparator);

@@ -38,6 +38,14 @@ void FieldEditor::check(QLineEdit* edit) {
     emit accepted(field);
 }
 
+bool FieldEditor::checkIfAttached(QWidget* widget) {
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    if (!edit || !m_fields.contains(edit))
+        return false;
+    check(edit);
+    return true;
+}
+
 // Focus that goes to another window (an input box among them) or to the field's own
 // context menu, and comes back from there, neither leaves nor enters the field.
 bool FieldEditor::movesBetweenFields(const QEvent* focusEvent) {
@@ -61,7 +69,8 @@ bool FieldEditor::eventFilter(QObject* watched, QEvent* event) {
             check(edit);
         return false;
     case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+        // A disabled field takes no click, whatever Qt hands its filters.
+        if (!edit->isEnabled() || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
             return false;
         // On release, after the press has placed the cursor.
         m_state.entryText = edit->text();

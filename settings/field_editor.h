@@ -28,6 +28,8 @@ class FieldEditor : public QObject {
     // Checks the field and re-asks until it passes. Does nothing while the document is
     // not ready or while another check is waiting for the user.
     void check(QLineEdit* edit);
+    // Checks `widget` when it is one of the attached fields; returns whether it was.
+    bool checkIfAttached(QWidget* widget);
 
   signals:
     void accepted(SettingsField field);

@@ -78,6 +78,10 @@ SettingsPanel::SettingsPanel(QWidget* root, FormState& state, const LanguageText
         connect(typed, &QLineEdit::editingFinished, this, &SettingsPanel::restoreCylinderText);
 }
 
+bool SettingsPanel::checkField(QWidget* field) {
+    return m_fields->checkIfAttached(field);
+}
+
 void SettingsPanel::collectInto(MapDocument& document) const {
     document.operationMode = m_operationMode->currentIndex();
     document.coilControlMode = m_coilControl->currentIndex();

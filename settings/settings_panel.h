@@ -37,6 +37,10 @@ class SettingsPanel : public QObject {
     // keeps its loaded value.
     void applyLoadedInputDwellMode();
 
+    // Runs the check of `field` as leaving it does, when it is one of the panel's checked
+    // fields; returns whether it was one.
+    bool checkField(QWidget* field);
+
     // Recomputes the spark power / coil discharge limit line, e.g. after a language switch.
     void setCriticalRpm();
 

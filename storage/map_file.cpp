@@ -12,7 +12,7 @@ constexpr qint64 kLargestMapFile = 4 * 1024 * 1024;
 
 SaveResult saveMapFile(const QString& path, const MapDocument& document,
                        const QString& decimalSeparator) {
-    const Outcome<QByteArray> bytes = writeMapFile(document, decimalSeparator);
+    const Outcome<QByteArray, LocalText> bytes = writeMapFile(document, decimalSeparator);
     if (!bytes.ok())
         return {false, bytes.reason()};
     QSaveFile file(path);
@@ -25,7 +25,7 @@ SaveResult saveMapFile(const QString& path, const MapDocument& document,
     }
     if (!file.commit())
         return {false, file.errorString()};
-    return {true, QString()};
+    return {true, {}};
 }
 
 Outcome<MapDocument> loadMapFile(const QString& path, const MapDocument& base,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/local_text.h"
 #include "core/map_document.h"
 #include "core/outcome.h"
 
@@ -7,7 +8,7 @@
 
 struct SaveResult {
     bool saved = false;
-    QString reason; // why not, when not saved
+    LocalText reason; // why not, when not saved
 };
 
 // Writes the whole file or nothing: the old file at `path` stays intact when the

@@ -1,5 +1,6 @@
 #include "storage/map_file_format.h"
 
+#include "core/default_axes.h"
 #include "core/number_rules.h"
 #include "core/numeric_text.h"
 #include "storage/central_european_code_page.h"
@@ -29,37 +30,38 @@ class Writer {
     void line(const QString& text) { m_lines << text; }
     void line(int value) { m_lines << QString::number(value); }
 
+    // `what` names the field: an entry of the language table.
     void text(const QString& text, const char* what) {
         if (hasLineBreak(text))
-            fail(QStringLiteral("%1 holds a line break").arg(QLatin1String(what)));
+            fail(LocalText::entry("LineBreakDetail", {LocalText::entry(what)}));
         line(text);
     }
 
     // A decimal text of the document, scaled so that the file needs no separator.
-    void scaled(const QString& text, double factor, const QString& what) {
+    void scaled(const QString& text, double factor, const LocalText& what) {
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value)
-            fail(QStringLiteral("%1 \"%2\" is not a number").arg(what, text));
+            fail(LocalText::entry("NotNumberDetail", {what, text}));
         line(fileNumberText(value.value_or(0) * factor, m_separator));
     }
     void scaled(double value, double factor) { line(fileNumberText(value * factor, m_separator)); }
 
-    void fail(const QString& reason) {
+    void fail(const LocalText& reason) {
         if (m_reason.isEmpty())
             m_reason = reason;
     }
 
-    Outcome<QByteArray> result() const {
+    Outcome<QByteArray, LocalText> result() const {
         if (!m_reason.isEmpty())
-            return Outcome<QByteArray>::failure(m_reason);
-        return Outcome<QByteArray>::success(
+            return Outcome<QByteArray, LocalText>::failure(m_reason);
+        return Outcome<QByteArray, LocalText>::success(
             CentralEuropeanCodePage::encode(m_lines.join(kLineEnd) + kLineEnd));
     }
 
   private:
     QString m_separator;
     QStringList m_lines;
-    QString m_reason;
+    LocalText m_reason;
 };
 
 QStringList splitLines(const QString& text) {
@@ -152,9 +154,28 @@ class Reader {
     QString m_reason;
 };
 
+// The two lines stored as typed carry the separator of the PC that saved them; either
+// one is read, so a map travels between locales.
+QString withSeparator(QString text, const QString& decimalSeparator) {
+    if (!IsDecimalText(text))
+        return text;
+    return text.replace(QLatin1Char('.'), decimalSeparator)
+        .replace(QLatin1Char(','), decimalSeparator);
+}
+
+// A file of another shape may end before its last row: the rows it does not reach take
+// the defaults of its shape, not the rows of the shape the window held.
+void resetTable(MapDocument& doc, const QString& decimalSeparator) {
+    const MapDocument defaults = MapDocument::startupDefaults(decimalSeparator);
+    doc.cells = defaults.cells;
+    doc.revCutLevel = defaults.revCutLevel;
+    DefaultRpmBreakpoints(doc.rpmBreakpoints, doc.rowCount());
+}
+
 } // namespace
 
-Outcome<QByteArray> writeMapFile(const MapDocument& doc, const QString& decimalSeparator) {
+Outcome<QByteArray, LocalText> writeMapFile(const MapDocument& doc,
+                                            const QString& decimalSeparator) {
     Writer out(decimalSeparator);
     out.line(QString::fromLatin1(kMapFileMagic));
     out.line(doc.cylinders);
@@ -166,30 +187,31 @@ Outcome<QByteArray> writeMapFile(const MapDocument& doc, const QString& decimalS
     out.line(doc.loadInputUsed ? 1 : 0);
     out.line(doc.loadUnit);
     if (doc.loadUnit == 2)
-        out.text(doc.mapMaxPressure, "MAP maximum");
-    out.text(doc.revLimit, "rev limit");
+        out.text(doc.mapMaxPressure, "MapMaximumName");
+    out.text(doc.revLimit, "RevLimitName");
     const int columns = doc.columnCount();
     for (int i = 1; i < columns; ++i)
         out.scaled(doc.loadBreakpoints[i], 100);
     out.line(doc.operationMode);
     out.line(doc.coilControlMode);
     if (doc.coilControlMode == 0) {
-        out.scaled(doc.sparkTime, 10, QStringLiteral("spark time"));
-        out.scaled(doc.chargeTime, 10, QStringLiteral("charge time"));
+        out.scaled(doc.sparkTime, 10, LocalText::entry("SparkTimeName"));
+        out.scaled(doc.chargeTime, 10, LocalText::entry("ChargeTimeName"));
     } else {
-        out.text(doc.dwellAngle, "dwell angle");
+        out.text(doc.dwellAngle, "ChargeDwellName");
     }
     if (doc.inputDwellMode) {
         out.line(1);
-        out.text(doc.inputChargeDwell, "input charge dwell");
+        out.text(doc.inputChargeDwell, "InputChargeDwellName");
     } else {
         out.line(0);
     }
     for (int r = 0; r < doc.rowCount(); ++r) {
         out.line(doc.rpmBreakpoints[r]);
         for (int c = 0; c < columns; ++c)
-            out.scaled(doc.cells[r][c], 10,
-                       QStringLiteral("cell of row %1, column %2").arg(r + 1).arg(c + 1));
+            out.scaled(
+                doc.cells[r][c], 10,
+                LocalText::entry("CellName", {QString::number(r + 1), QString::number(c + 1)}));
         out.line(doc.revCutLevel[r]);
     }
     out.line(withCrLf(doc.note));
@@ -219,7 +241,8 @@ Outcome<MapDocument> readMapFile(const QByteArray& bytes, const MapDocument& bas
     doc.loadInputUsed = in.text("load input choice") == QStringLiteral("1");
     doc.loadUnit = in.listIndex("load unit", 2).value_or(0);
     if (doc.loadUnit == 2)
-        doc.mapMaxPressure = in.text("MAP maximum").value_or(QString());
+        doc.mapMaxPressure =
+            withSeparator(in.text("MAP maximum").value_or(QString()), decimalSeparator);
     doc.revLimit = in.text("rev limit").value_or(QString());
     const int columns = in.failed() ? 0 : doc.columnCount();
     for (int i = 1; i < columns; ++i)
@@ -235,11 +258,15 @@ Outcome<MapDocument> readMapFile(const QByteArray& bytes, const MapDocument& bas
     } else {
         doc.dwellAngle = in.text("dwell angle").value_or(QString());
     }
+    if (doc.operationMode == 1)
+        doc.dwellAngle = withSeparator(doc.dwellAngle, decimalSeparator);
     doc.inputDwellMode = in.text("input dwell choice") == QStringLiteral("1");
     if (doc.inputDwellMode)
         doc.inputChargeDwell = in.text("input charge dwell").value_or(QString());
 
     const int rows = in.failed() ? 0 : doc.rowCount();
+    if (doc.resolution != base.resolution)
+        resetTable(doc, decimalSeparator);
     for (int r = 0; r < rows && !in.atEnd(); ++r) {
         doc.rpmBreakpoints[r] = in.whole("row RPM").value_or(0);
         for (int c = 0; c < columns; ++c)

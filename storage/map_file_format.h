@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/local_text.h"
 #include "core/map_document.h"
 #include "core/outcome.h"
 
@@ -12,7 +13,8 @@
 
 // Fails, naming the field, when a value that is stored scaled (cells, spark and charge
 // time) is no number in the locale's notation, or a one-line text holds a line break.
-Outcome<QByteArray> writeMapFile(const MapDocument& document, const QString& decimalSeparator);
+Outcome<QByteArray, LocalText> writeMapFile(const MapDocument& document,
+                                            const QString& decimalSeparator);
 
 // Reads a file into a copy of `base`, all or nothing: any line that is missing or not
 // what its place requires fails the whole read and `base` stays as it was. A file that

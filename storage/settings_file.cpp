@@ -24,6 +24,8 @@ std::optional<int> parsePortLine(const QByteArray& line) {
 
 std::optional<AppSettings> parseSettingsFile(const QByteArray& bytes) {
     QList<QByteArray> lines = bytes.split('\n');
+    if (bytes.endsWith('\n'))
+        lines.removeLast();
     if (lines.size() < 2)
         return std::nullopt;
     for (QByteArray& line : lines)
@@ -43,14 +45,9 @@ QByteArray formatSettingsFile(const AppSettings& settings) {
            "\r\n";
 }
 
-std::optional<AppSettings> readSettingsFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return parseSettingsFile(file.read(4096));
-}
+namespace {
 
-bool writeSettingsFile(const QString& path, const AppSettings& settings) {
+bool writeFile(const QString& path, const AppSettings& settings) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -58,10 +55,28 @@ bool writeSettingsFile(const QString& path, const AppSettings& settings) {
     return file.commit();
 }
 
-QString settingsFilePath(const QString& executableDir, const QString& userConfigDir) {
-    const QFileInfo dir(executableDir);
-    if (dir.isDir() && dir.isWritable())
-        return QDir(executableDir).filePath(QLatin1String(kSettingsFileName));
-    QDir().mkpath(userConfigDir);
-    return QDir(userConfigDir).filePath(QLatin1String(kSettingsFileName));
+} // namespace
+
+SettingsLocation SettingsLocation::forProgram(const QString& executableDir,
+                                              const QString& userConfigDir) {
+    const QLatin1String name(kSettingsFileName);
+    return {QDir(executableDir).filePath(name), QDir(userConfigDir).filePath(name)};
+}
+
+std::optional<AppSettings> readSettingsFile(const SettingsLocation& location) {
+    const QFileInfo beside(location.besideProgram);
+    const QFileInfo user(location.userConfig);
+    const bool userIsNewer =
+        user.exists() && (!beside.exists() || user.lastModified() > beside.lastModified());
+    QFile file(userIsNewer ? location.userConfig : location.besideProgram);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parseSettingsFile(file.read(4096));
+}
+
+bool writeSettingsFile(const SettingsLocation& location, const AppSettings& settings) {
+    if (writeFile(location.besideProgram, settings))
+        return true;
+    QDir().mkpath(QFileInfo(location.userConfig).path());
+    return writeFile(location.userConfig, settings);
 }

@@ -13,7 +13,7 @@ struct Fallback {
 // still fit.
 const Fallback kFallbacks[] = {
     {"Lucida Sans Unicode", "Liberation Sans"},
-    {"MS Sans Serif", "DejaVu Sans"},
+    {"MS Sans Serif", "Liberation Sans"},
     {"Arial", "Liberation Sans"},
 };
 

@@ -4,9 +4,12 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QTranslator>
 
 namespace {
 
@@ -27,9 +30,27 @@ void setListItem(QWidget* widget, int item, const QString& text) {
         list->setItemText(item, text);
 }
 
+// Qt's own texts (standard buttons, input boxes, the file dialog) from Qt's Hungarian
+// catalogue, loaded once and kept by the application; without it they stay English.
+void applyQtTexts(Language language) {
+    QCoreApplication* app = QCoreApplication::instance();
+    const QString name = QStringLiteral("qtbase_hu");
+    auto* hungarian = app->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+    if (!hungarian) {
+        hungarian = new QTranslator(app);
+        hungarian->setObjectName(name);
+        if (!hungarian->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            qWarning("Qt's Hungarian texts (%s) were not found", qPrintable(name));
+    }
+    QCoreApplication::removeTranslator(hungarian);
+    if (language == Language::Hungarian)
+        QCoreApplication::installTranslator(hungarian);
+}
+
 void applyTexts(QWidget* root, LanguageTexts& texts, Language language) {
     texts.setLanguage(language);
     applyWidgetTexts(root, language);
+    applyQtTexts(language);
 }
 
 } // namespace

@@ -10,13 +10,24 @@
 #include "settings/settings_panel.h"
 #include "storage/settings_file.h"
 #include "ui/clickable_picture.h"
+#include "ui/desktop_conventions.h"
+#include "ui/document_history.h"
+#include "ui/interrupted_click.h"
 #include "ui/language_switch.h"
+#include "ui/list_wheel_guard.h"
 #include "ui/main_form.h"
+#include "ui/map_comparison_view.h"
 #include "ui/map_file_actions.h"
+#include "ui/native_window_watch.h"
+#include "ui/note_field.h"
+#include "ui/port_list_tips.h"
 #include "ui/serial_actions.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,16 +44,16 @@ QString languageCode(Language language) {
 
 } // namespace
 
-MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* parent)
-    : MainWindow(dialogs, settingsPath, nullptr, nullptr, parent) {}
+MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, QWidget* parent)
+    : MainWindow(dialogs, settingsLocation, nullptr, nullptr, parent) {}
 
-MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, SerialLink& link,
-                       Clock& clock)
-    : MainWindow(dialogs, settingsPath, &link, &clock, nullptr) {}
+MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation,
+                       SerialLink& link, Clock& clock)
+    : MainWindow(dialogs, settingsLocation, &link, &clock, nullptr) {}
 
-MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, SerialLink* link,
-                       Clock* clock, QWidget* parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_settingsPath(settingsPath),
+MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation,
+                       SerialLink* link, Clock* clock, QWidget* parent)
+    : QMainWindow(parent), m_dialogs(dialogs), m_settingsLocation(settingsLocation),
       m_form(new QWidget(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kBaseTitle));
@@ -52,6 +63,25 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, SerialLink
     createPanels(link, clock);
     wireButtons();
     startUp();
+    new ListWheelGuard(m_form);
+    m_nativeWatch = std::make_unique<NativeWindowWatch>(this, [this] {
+        m_table->endWaits();
+        writeSettingsFile();
+        emit nativeWindowLost();
+    });
+    new InterruptedClick(this);
+    new MapComparisonView(
+        m_form, m_table->gridMenu(), m_dialogs, m_texts, m_state,
+        [this] { return collectDocument(); }, this);
+    new PortListTips(findNamed<QComboBox>(m_form, QStringLiteral("Combo1")), m_texts);
+    auto* desktop = new DesktopConventions(this,
+                                           {[this](const QString& path) {
+                                                checkFocusedField();
+                                                m_files->loadPath(path);
+                                            },
+                                            [this] { return m_serial->isBusy(); }},
+                                           RecentMapFiles());
+    connect(this, &MainWindow::mapFileUsed, desktop, &DesktopConventions::remember);
 }
 
 MainWindow::~MainWindow() = default;
@@ -61,54 +91,89 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
     m_graphs = std::make_unique<GraphPanel>(m_form, m_state);
     m_settings = new SettingsPanel(m_form, m_state, m_texts, m_dialogs, this);
 
+    // Every committed change of the table is a step of the history: a checked cell, a
+    // redraw after a shape, axis or column change, a block operation, a load.
+    m_history = new DocumentHistory(
+        this, {[this] { return collectDocument(); },
+               [this](const MapDocument& doc) {
+                   applyLoadedDocument(doc);
+                   // Escape in the focused field must not bring back what the step undid.
+                   auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                   if (field && m_form->isAncestorOf(field))
+                       m_state.entryText = field->text();
+               },
+               [this] { return m_state.documentReady && !m_table->state().columnToolBusy; }});
     EditorHooks hooks;
-    hooks.redrawGraph = [this] { redrawGraph(); };
+    hooks.redrawGraph = [this] {
+        redrawGraph();
+        m_history->commitSoon();
+    };
     hooks.updateGraphCell = [this](int row, int column, double) {
         m_graphs->updateCell(row, column, collectDocument());
+        m_history->commitSoon();
     };
+    hooks.recordChange = [this](const std::function<void()>& change) { m_history->record(change); };
     hooks.setCriticalRpm = [this] { m_settings->setCriticalRpm(); };
     hooks.applyLoadedSettingsModes = [this] { m_settings->applyLoadedModes(); };
     hooks.applyLoadedInputDwellMode = [this] { m_settings->applyLoadedInputDwellMode(); };
+    hooks.checkFocusedField = [this] { checkFocusedField(); };
     m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs, hooks);
 
     m_serial = link ? new SerialActions(this, m_dialogs, m_texts, *link, *clock)
                     : new SerialActions(this, m_dialogs, m_texts);
-    m_files = std::make_unique<MapFileActions>(
-        m_dialogs, m_texts, m_state,
-        MapFileActions::Hooks{[this] { return collectDocument(); },
-                              [this](const MapDocument& doc) { applyLoadedDocument(doc); },
-                              [this](const QString& path) { showFilePath(path); }});
+    m_files =
+        std::make_unique<MapFileActions>(m_dialogs, m_texts, m_state,
+                                         MapFileActions::Hooks{[this] { return collectDocument(); },
+                                                               [this](const MapDocument& doc) {
+                                                                   applyLoadedDocument(doc);
+                                                                   m_history->commit();
+                                                               },
+                                                               [this](const QString& path) {
+                                                                   showFilePath(path);
+                                                                   emit mapFileUsed(path);
+                                                               }});
 }
 
 void MainWindow::wireButtons() {
-    auto button = [this](const char* name) { return findNamed<QPushButton>(m_form, QLatin1String(name)); };
+    auto button = [this](const char* name) {
+        return findNamed<QPushButton>(m_form, QLatin1String(name));
+    };
     connect(button("Command1"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
         m_serial->send(collectDocument(), m_state.decimalSeparator, m_settings->portNumber());
     });
-    connect(button("Command2"), &QPushButton::clicked, this, [this] { m_files->save(); });
-    connect(button("Command3"), &QPushButton::clicked, this, [this] { m_files->load(); });
-    connect(button("Command4"), &QPushButton::clicked, this,
-            [this] { m_serial->flashVersion(m_settings->portNumber()); });
+    connect(button("Command2"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
+        m_files->save();
+    });
+    connect(button("Command3"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
+        m_files->load();
+    });
+    connect(button("Command4"), &QPushButton::clicked, this, [this] {
+        checkFocusedField();
+        m_serial->flashVersion(m_settings->portNumber());
+    });
+    m_serial->setVersionButton(button("Command4"));
 
     auto picture = [this](const char* name) {
         return findNamed<ClickablePicture>(m_form, QLatin1String(name));
     };
-    connect(picture("Picture3"), &ClickablePicture::clicked, this,
-            [this] { chooseLanguage(Language::Hungarian); });
-    connect(picture("Picture4"), &ClickablePicture::clicked, this,
-            [this] { chooseLanguage(Language::English); });
+    connect(picture("Picture3"), &ClickablePicture::clicked, this, [this] {
+        checkFocusedField();
+        chooseLanguage(Language::Hungarian);
+    });
+    connect(picture("Picture4"), &ClickablePicture::clicked, this, [this] {
+        checkFocusedField();
+        chooseLanguage(Language::English);
+    });
     connect(picture("Picture2"), &ClickablePicture::clicked, this, &MainWindow::openHomePage);
 
-    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option5")), &QRadioButton::toggled,
-            this, [this](bool on) {
-                if (on)
-                    m_graphs->select2D(collectDocument());
-            });
-    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option6")), &QRadioButton::toggled,
-            this, [this](bool on) {
-                if (on)
-                    m_graphs->select3D(collectDocument());
-            });
+    // A click draws the view, also the one already shown.
+    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option5")), &QRadioButton::clicked,
+            this, [this] { m_graphs->select2D(collectDocument()); });
+    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option6")), &QRadioButton::clicked,
+            this, [this] { m_graphs->select3D(collectDocument()); });
 }
 
 // In this order: settings file, separators, settings defaults, grid, graphs, ready, 2D.
@@ -127,15 +192,13 @@ void MainWindow::startUp() {
     m_table->applyResolution();
 
     m_state.documentReady = true;
-    auto* twoD = findNamed<QRadioButton>(m_form, QStringLiteral("Option5"));
-    if (twoD->isChecked())
-        m_graphs->select2D(collectDocument());
-    else
-        twoD->setChecked(true);
+    m_history->restart();
+    findNamed<QRadioButton>(m_form, QStringLiteral("Option5"))->setChecked(true);
+    m_graphs->select2D(collectDocument());
 }
 
 void MainWindow::readSettingsFile() {
-    const std::optional<AppSettings> settings = ::readSettingsFile(m_settingsPath);
+    const std::optional<AppSettings> settings = ::readSettingsFile(m_settingsLocation);
     m_settings->setPortNumber(settings ? settings->portNumber : 1);
     const bool hungarian = settings && settings->uiLanguage == QLatin1String("hun");
     chooseLanguage(hungarian ? Language::Hungarian : Language::English);
@@ -144,7 +207,7 @@ void MainWindow::readSettingsFile() {
 // A settings file that cannot be written is not worth a message at shutdown: the next
 // start simply uses the defaults.
 void MainWindow::writeSettingsFile() const {
-    ::writeSettingsFile(m_settingsPath, {m_settings->portNumber(), m_uiLanguage});
+    ::writeSettingsFile(m_settingsLocation, {m_settings->portNumber(), m_uiLanguage});
 }
 
 void MainWindow::openCommandLineMap(const QString& argument) {
@@ -173,8 +236,7 @@ MapDocument MainWindow::collectDocument() const {
     m_table->collectInto(document);
     m_settings->collectInto(document);
     // Documents and map files hold the note's line breaks as CR LF.
-    document.note = findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13"))
-                        ->toPlainText()
+    document.note = noteText(findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13")))
                         .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return document;
 }
@@ -186,25 +248,35 @@ void MainWindow::applyLoadedDocument(const MapDocument& document) {
     m_table->applyDocument(document);
     m_settings->applyDocument(document);
     QString note = document.note;
-    findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13"))
-        ->setPlainText(note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    showNote(findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13")),
+             note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     m_table->applyLoadedLayout();
     m_table->applyLoadedLayout();
     m_state.documentReady = true;
     redrawGraph();
 }
 
-void MainWindow::redrawGraph() { m_graphs->redraw(collectDocument()); }
+void MainWindow::redrawGraph() {
+    m_graphs->redraw(collectDocument());
+}
 
 void MainWindow::showFilePath(const QString& path) {
     setWindowTitle(path.isEmpty() ? QLatin1String(kBaseTitle)
                                   : QLatin1String(kBaseTitle) + QLatin1String("  ") + path);
 }
 
+void MainWindow::checkFocusedField() {
+    // The window's own focus child: it stays set while another program is active.
+    QWidget* field = focusWidget();
+    if (field && !m_table->checkField(field))
+        m_settings->checkField(field);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const Dialogs::Answer answer = m_dialogs.message(
-        m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"), Dialogs::Buttons::YesNo,
-        Dialogs::Icon::Question, Dialogs::Answer::Yes);
+    checkFocusedField();
+    const Dialogs::Answer answer =
+        m_dialogs.message(m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"),
+                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question, Dialogs::Answer::Yes);
     if (answer == Dialogs::Answer::Yes) {
         // A save that failed (full disk, protected folder) offers the choice again, so
         // the map is not lost by closing; cancelling the dialog ends the attempt.
@@ -212,8 +284,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
     }
     writeSettingsFile();
+    m_table->endWaits();
     event->accept();
 }
 
 // A browser that cannot be started is not worth a message: the user can type the address.
-void MainWindow::openHomePage() { QDesktopServices::openUrl(QUrl(QLatin1String(kHomePage))); }
+void MainWindow::openHomePage() {
+    QDesktopServices::openUrl(QUrl(QLatin1String(kHomePage)));
+}

@@ -3,14 +3,17 @@
 #include "core/form_state.h"
 #include "core/language_texts.h"
 #include "core/map_document.h"
+#include "storage/settings_file.h"
 
 #include <QMainWindow>
 #include <memory>
 
 class Clock;
 class Dialogs;
+class DocumentHistory;
 class GraphPanel;
 class MapFileActions;
+class NativeWindowWatch;
 class SerialActions;
 class SerialLink;
 class SettingsPanel;
@@ -20,12 +23,14 @@ class TableEditor;
 // panels' controllers and wires them together. The panels' own logic lives in them.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Starts up completely: settings file, separators, defaults, grid, graphs.
-    MainWindow(Dialogs& dialogs, const QString& settingsPath, QWidget* parent = nullptr);
+    MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation,
+               QWidget* parent = nullptr);
     // The same window talking to the given link over the given clock instead of the
     // machine's serial port and the event loop's clock.
-    MainWindow(Dialogs& dialogs, const QString& settingsPath, SerialLink& link, Clock& clock);
+    MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, SerialLink& link,
+               Clock& clock);
     ~MainWindow() override;
 
     // The map file named on the command line, loaded after start-up.
@@ -36,6 +41,7 @@ public:
     LanguageTexts& texts() { return m_texts; }
     SerialActions& serialActions() { return *m_serial; }
     const GraphPanel& graphs() const { return *m_graphs; }
+    DocumentHistory& history() { return *m_history; }
 
     // "hun" or "eng"; empty only until the first language has been chosen.
     const QString& uiLanguage() const { return m_uiLanguage; }
@@ -51,13 +57,20 @@ public:
     // "KELVOR-310", followed by two spaces and the map file's path once there is one.
     void showFilePath(const QString& path);
 
+signals:
+    // Another program destroyed the window in the window system; the settings file has
+    // been written, and nothing is left for the program to do.
+    void nativeWindowLost();
+    // A map file was loaded or saved (the title shows it).
+    void mapFileUsed(const QString& path);
+
 protected:
     // Every close asks whether to save the map, then writes the settings file.
     void closeEvent(QCloseEvent* event) override;
 
-private:
-    MainWindow(Dialogs& dialogs, const QString& settingsPath, SerialLink* link, Clock* clock,
-               QWidget* parent);
+  private:
+    MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, SerialLink* link,
+               Clock* clock, QWidget* parent);
     void createPanels(SerialLink* link, Clock* clock);
     void wireButtons();
     void startUp();
@@ -65,9 +78,12 @@ private:
     void writeSettingsFile() const;
     void redrawGraph();
     void openHomePage();
+    // Before an action that writes, sends, replaces or leaves the document: the focused
+    // field's check, run as if the focus had left it, so nothing unchecked goes on.
+    void checkFocusedField();
 
     Dialogs& m_dialogs;
-    QString m_settingsPath;
+    SettingsLocation m_settingsLocation;
     FormState m_state;
     LanguageTexts m_texts;
     QWidget* m_form;
@@ -77,4 +93,6 @@ private:
     TableEditor* m_table = nullptr;
     SerialActions* m_serial = nullptr;
     std::unique_ptr<MapFileActions> m_files;
+    std::unique_ptr<NativeWindowWatch> m_nativeWatch;
+    DocumentHistory* m_history = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ui/map_file_actions.h"
 
 #include "core/dialogs.h"
+#include "core/document_ranges.h"
 #include "core/form_state.h"
 #include "core/language_texts.h"
 #include "storage/map_file.h"
@@ -18,13 +19,14 @@ MapFileActions::MapFileActions(Dialogs& dialogs, const LanguageTexts& texts, For
 // Answering No to the overwrite question starts the choice again; an empty path is Cancel.
 QString MapFileActions::askSavePath() {
     for (;;) {
-        QString path = m_dialogs.saveFile(m_texts.message("SaveDialogTitle"),
-                                          QLatin1String(kMapFileFilter));
+        QString path =
+            m_dialogs.saveFile(m_texts.message("SaveDialogTitle"), QLatin1String(kMapFileFilter));
         if (path.isEmpty())
             return path;
-        // A name typed without an extension still gets the map file's own.
+        // A name typed without an extension still gets the map file's own; a typed
+        // final dot stands for that extension.
         if (QFileInfo(path).suffix().isEmpty())
-            path += QLatin1String(".klv");
+            path += QLatin1String(path.endsWith(QLatin1Char('.')) ? "klv" : ".klv");
         if (!QFileInfo::exists(path))
             return path;
         const Dialogs::Answer answer = m_dialogs.message(
@@ -43,7 +45,7 @@ MapFileActions::SaveResult MapFileActions::save() {
     const ::SaveResult result =
         saveMapFile(path, m_hooks.collectDocument(), m_form.decimalSeparator);
     if (!result.saved) {
-        m_dialogs.message(m_texts.message("SaveFailedMessage", {result.reason}),
+        m_dialogs.message(m_texts.message("SaveFailedMessage", {result.reason.in(m_texts)}),
                           m_texts.title("SaveFailedMessage"), Dialogs::Buttons::Ok,
                           Dialogs::Icon::Critical, Dialogs::Answer::Ok);
         return SaveResult::Failed;
@@ -77,6 +79,11 @@ bool MapFileActions::loadPath(const QString& path) {
     m_currentFilePath = path;
     m_hooks.applyDocument(loaded.value());
     m_hooks.showFilePath(path);
+    // The map stays loaded so the user can mend it; sending refuses until then.
+    const QString outOfRange = outOfRangeSummary(loaded.value(), m_form.decimalSeparator, m_texts);
+    if (!outOfRange.isEmpty())
+        m_dialogs.message(outOfRange, m_texts.title("LoadOutOfRangeMessage"), Dialogs::Buttons::Ok,
+                          Dialogs::Icon::Warning, Dialogs::Answer::Ok);
     return true;
 }
 

@@ -32,6 +32,9 @@ public:
     // The one optional argument of the program; a wrong or missing file is reported and
     // the window keeps its defaults.
     void loadFromCommandLine(const QString& argument);
+    // A file chosen without the dialog (dropped, or from the recent files): loaded as
+    // Load loads the dialog's choice; false when it is no map file.
+    bool loadPath(const QString& path);
 
     const QString& currentFilePath() const { return m_currentFilePath; }
 
@@ -40,7 +43,6 @@ public:
 
 private:
     QString askSavePath();
-    bool loadPath(const QString& path);
 
     Dialogs& m_dialogs;
     const LanguageTexts& m_texts;

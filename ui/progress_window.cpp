@@ -5,6 +5,7 @@
 #include "core/twips.h"
 #include "ui/design_font.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 
 namespace {
@@ -86,3 +87,5 @@ void ProgressWindow::closeWindow() {
     hide();
     deleteLater();
 }
+
+void ProgressWindow::closeEvent(QCloseEvent* event) { event->ignore(); }

@@ -21,6 +21,10 @@ public:
     void showDone() override;
     void closeWindow() override;
 
+protected:
+    // Only the upload closes this window; a user's close request is refused.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QWidget* m_mainWindow;
     QWidget* m_picture;

@@ -8,6 +8,8 @@
 #include "ui/progress_window.h"
 #include "ui/user_input_blocker.h"
 
+#include <QAbstractButton>
+
 SerialActions::SerialActions(QWidget* mainWindow, Dialogs& dialogs, const LanguageTexts& texts)
     : SerialActions(mainWindow, dialogs, texts, std::make_unique<QtSerialLink>(),
                     std::make_unique<RealClock>()) {}
@@ -48,7 +50,11 @@ void SerialActions::send(const MapDocument& document, const QString& decimalSepa
                 end();
                 emit sendFinished(outcome);
             });
-    upload->start(m_resolvePort(portNumber), buildFrame(document, decimalSeparator));
+    // The title names the system port written to, so the user sees which device "ComN" is.
+    const QString port = m_resolvePort(portNumber);
+    if (!port.isEmpty())
+        progress->setWindowTitle(QStringLiteral("%1 — %2").arg(progress->windowTitle(), port));
+    upload->start(port, buildFrame(document, decimalSeparator));
 }
 
 void SerialActions::flashVersion(int portNumber) {
@@ -58,6 +64,24 @@ void SerialActions::flashVersion(int portNumber) {
     m_flash->start(m_resolvePort(portNumber));
 }
 
-void SerialActions::begin() { m_blocker = std::make_unique<UserInputBlocker>(m_mainWindow); }
+void SerialActions::begin() {
+    m_blocker = std::make_unique<UserInputBlocker>(m_mainWindow, m_versionButton);
+}
 
-void SerialActions::end() { m_blocker.reset(); }
+void SerialActions::end() {
+    m_closeHeld = m_closeHeld || m_blocker->closeRequested();
+    const bool versionPressed = m_blocker->heldButtonPressed();
+    m_blocker.reset();
+    // Once the finished sequence has returned to the event loop.
+    m_clock.after(0, [this, versionPressed] { runHeldInput(versionPressed); });
+}
+
+// The held press first: its flash is a transfer of its own, so a held close waits for it.
+void SerialActions::runHeldInput(bool versionPressed) {
+    if (versionPressed && m_versionButton)
+        m_versionButton->click();
+    if (m_closeHeld && !isBusy()) {
+        m_closeHeld = false;
+        m_mainWindow->close();
+    }
+}

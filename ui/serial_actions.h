@@ -7,6 +7,7 @@
 #include <memory>
 
 class Clock;
+class QAbstractButton;
 class Dialogs;
 class LanguageTexts;
 class SerialLink;
@@ -16,7 +17,8 @@ struct MapDocument;
 
 // The send (Command1) and version (Command4) buttons of the main window, which owns
 // this object. While either runs, the main window takes no input but keeps painting;
-// errors end with one message.
+// errors end with one message. Only two things done meanwhile are carried out when the
+// transfer ends: a close request of the main window and one press of the version button.
 class SerialActions : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +32,8 @@ public:
 
     // Port numbers 1..16 become system names through this; systemPortName by default.
     void setPortResolver(PortResolver resolver) { m_resolvePort = std::move(resolver); }
+    // The version button, whose press during a transfer is clicked again afterwards.
+    void setVersionButton(QAbstractButton* button) { m_versionButton = button; }
 
     void send(const MapDocument& document, const QString& decimalSeparator, int portNumber);
     void flashVersion(int portNumber);
@@ -44,6 +48,7 @@ private:
                   std::unique_ptr<SerialLink> ownLink, std::unique_ptr<Clock> ownClock);
     void begin();
     void end();
+    void runHeldInput(bool versionPressed);
 
     QWidget* m_mainWindow;
     Dialogs& m_dialogs;
@@ -55,4 +60,6 @@ private:
     PortResolver m_resolvePort;
     std::unique_ptr<UserInputBlocker> m_blocker;
     VersionFlash* m_flash;
+    QAbstractButton* m_versionButton = nullptr;
+    bool m_closeHeld = false;
 };

@@ -1,7 +1,7 @@
 #include "ui/user_input_blocker.h"
 
 #include <QCoreApplication>
-#include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace {
@@ -20,16 +20,16 @@ bool isUserInput(const QEvent* event) {
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
-        return true;
     case QEvent::Close:
-        return event->spontaneous();
+        return true;
     default:
         return false;
     }
 }
 } // namespace
 
-UserInputBlocker::UserInputBlocker(QWidget* window) : m_window(window) {
+UserInputBlocker::UserInputBlocker(QWidget* window, const QWidget* heldButton)
+    : m_window(window), m_heldButton(heldButton) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -42,7 +42,16 @@ bool UserInputBlocker::eventFilter(QObject* watched, QEvent* event) {
         return false;
     if (static_cast<QWidget*>(watched)->window() != m_window)
         return false;
+    note(watched, event);
     // An ignored close event keeps the window open.
     event->ignore();
     return true;
+}
+
+void UserInputBlocker::note(const QObject* watched, const QEvent* event) {
+    if (event->type() == QEvent::Close && watched == m_window)
+        m_closeRequested = true;
+    else if (event->type() == QEvent::MouseButtonPress && watched == m_heldButton &&
+             static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton)
+        m_heldButtonPressed = true;
 }

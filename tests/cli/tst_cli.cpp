@@ -70,81 +70,110 @@ class CliTest : public QObject {
         QCOMPARE(run.out, QString::fromLatin1(readAll(source("cli/golden/" + name + ".frame"))));
     }
 
-    void imageListsTheWords() {
-        const Run run = runCli({"image", source("storage/golden/shape2_time.klv")});
-        QCOMPARE(run.exitCode, 0);
-        const QStringList words = run.out.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(words.size(), 259);
-        QCOMPARE(words.mid(240),
-                 (QStringList{"91", "15", "23", "31", "35", "48", "63", "63", "63", "63", "63",
-                              "63", "244", "47", "255", "0", "15", "78", "19"}));
-        QCOMPARE(words[6], QStringLiteral("129")); // 0.3 degrees -> 0.5, row 1 level 1 on column 0
-    }
-
-    void showUsesTheLoadUnitAndTheLocale_data() {
+    // One run per row on a golden map with some lines replaced: the exit code, and a
+    // text that standard output (exit 0) or standard error (else) must hold; a refused
+    // run writes nothing on standard output.
+    void commands_data() {
+        QTest::addColumn<QStringList>("arguments"); // FILE stands for the changed map
         QTest::addColumn<QString>("name");
+        QTest::addColumn<LineChanges>("changes");
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("header");
-        QTest::addColumn<QString>("firstRow");
-        QTest::addColumn<QString>("setting");
-        QTest::newRow("percent") << "shape2_time" << "C" << "RPM 30% 45% 61% 70% 95% 100% REV Limit"
-                                 << "700 0.0 2.9 5.8 8.7 11.6 14.5 0%" << "Rev limit: 600 RPM";
-        QTest::newRow("bar, comma") << "shape1_time" << "hu_HU.UTF-8"
-                                    << "RPM 1,32 1,74 2,28 3,00 REV Limit"
-                                    << "650 0,0 1,3 2,6 3,9 0%" << "Spark time: 1,2 ms";
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("expected"); // compared with blanks simplified
+        const QString hu = "hu_HU.UTF-8";
+        const QStringList frame = {"frame", "FILE"}, show = {"show", "FILE"};
+        const auto row = [](const char* name, const QStringList& arguments, const char* file,
+                            const LineChanges& changes, const QString& locale, int exitCode,
+                            const QString& expected) {
+            QTest::newRow(name) << arguments << QString(file) << changes << locale << exitCode
+                                << expected;
+        };
+        row("image settings", {"image", "FILE"}, "shape2_time", {}, "C", 0,
+            "91 15 23 31 35 48 63 63 63 63 63 63 244 47 255 0 15 78 19");
+        row("show percent", show, "shape2_time", {}, "C", 0,
+            "RPM 30% 45% 61% 70% 95% 100% REV Limit 700 0.0 2.9 5.8 8.7 11.6 14.5 0%");
+        row("show bar, comma", show, "shape1_time", {}, hu, 0,
+            "RPM 1,32 1,74 2,28 3,00 REV Limit 650 0,0 1,3 2,6 3,9 0%");
+        row("show settings", show, "shape1_time", {}, hu, 0, "Spark time: 1,2 ms");
+        // The MAP maximum and the dwell correction are stored as typed; either separator
+        // is read, so a map saved on a Hungarian PC works on an English one and back.
+        row("MAP maximum , in C", show, "shape1_time", {{10, "2,5"}}, "C", 0, "2.50 REV Limit");
+        row("MAP maximum . in hu", show, "shape1_time", {{10, "2.5"}}, hu, 0, "2,50 REV Limit");
+        row("dwell correction , in C", frame, "shape3_dwell", {{20, "180,5"}}, "C", 0,
+            "FB 35 99 76");
+        row("dwell correction . in hu", frame, "shape3_dwell", {{20, "180.5"}}, hu, 0,
+            "FB 35 99 76");
+        row("rev limit rounding carries into the high byte", frame, "shape2_time", {{10, "6111"}},
+            "C", 0, "18 0F FF");
+        row("no command", {}, "", {}, "C", 1, "Usage:");
+        row("two files", {"show", "a", "b"}, "", {}, "C", 1, "Usage:");
+        row("missing file", {"frame", "/nonexistent/map.klv"}, "", {}, "C", 2, "Wrong File!");
+        row("wrong magic", frame, "shape2_time", {{1, "kelvor300"}}, "C", 2, "Wrong File!");
+        // Values out of range are named and never become a frame.
+        const QString cell = "The advance in row 2, column 1 (64.0) is outside 0.0 .. 63.5";
+        for (const char* command : {"frame", "image"})
+            row(command, {command, "FILE"}, "shape2_time", {{31, "640"}}, "C", 3, cell);
+        // A first load boundary above 3.1 V with the top dwell correction overflows byte 240.
+        row("send names the overflowing byte", {"send", "FILE", "--port", "/nonexistent/tty"},
+            "shape3_dwell",
+            {{11, "400"},
+             {12, "410"},
+             {13, "420"},
+             {14, "430"},
+             {15, "440"},
+             {16, "450"},
+             {17, "460"},
+             {20, "181.5"}},
+            "C", 3, "frame byte 240 is 256");
+        row("send", {"send", "FILE", "--port", "/nonexistent/tty"}, "shape2_time", {{18, "99"}},
+            "C", 3, "The Spark Time (9.9)");
     }
-    void showUsesTheLoadUnitAndTheLocale() {
+    void commands() {
+        QFETCH(QStringList, arguments);
         QFETCH(QString, name);
+        QFETCH(LineChanges, changes);
         QFETCH(QString, locale);
-        QFETCH(QString, header);
-        QFETCH(QString, firstRow);
-        QFETCH(QString, setting);
-        const Run run = runCli({"show", source("storage/golden/" + name + ".klv")}, locale);
-        QCOMPARE(run.exitCode, 0);
-        QStringList lines;
-        for (const QString& line : run.out.split('\n'))
-            lines << line.simplified();
-        const int headerAt = lines.indexOf(header);
-        QVERIFY2(headerAt > 0 && lines[headerAt + 1] == firstRow, qPrintable(run.out));
-        QVERIFY2(lines.contains(setting), qPrintable(run.out));
+        QFETCH(int, exitCode);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        if (arguments.contains("FILE"))
+            arguments.replace(1, variant(dir, name, changes));
+        const Run run = runCli(arguments, locale);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2((exitCode == 0 ? run.out : run.err).simplified().contains(expected),
+                 qPrintable(run.out + run.err));
+        QCOMPARE(exitCode == 0 ? run.err : run.out, QString());
     }
 
-    void refusals_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<LineChanges>("changes"); // applied to shape2_time
+    void diffListsEachDifference_data() {
+        QTest::addColumn<QString>("other"); // shape2_time with these changes, or another file
+        QTest::addColumn<LineChanges>("changes");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message");
-        const LineChanges none;
-        QTest::newRow("no command") << QStringList{} << none << 1 << "Usage:";
-        QTest::newRow("two files") << QStringList{"show", "a", "b"} << none << 1 << "Usage:";
-        QTest::newRow("missing file") << QStringList{"frame", "/nonexistent/map.klv"} << none << 2
-                                      << "Wrong File!";
-        QTest::newRow("wrong magic") << QStringList{"frame", "FILE"}
-                                     << LineChanges{{1, "kelvor300"}} << 2 << "Wrong File!";
-        QTest::newRow("cell beyond a byte") << QStringList{"frame", "FILE"}
-                                            << LineChanges{{31, "640"}} << 3
-                                            << "frame byte 6 is 256";
+        QTest::addColumn<QString>("out");
+        QTest::newRow("same") << "" << LineChanges{} << 0 << "";
+        QTest::newRow("one cell") << "" << LineChanges{{31, "125"}} << 5
+                                  << "cell RPM 900, load 30%: 0.3 -> 12.5 (+12.2)\n";
+        QTest::newRow("setting and row rpm")
+            << "" << LineChanges{{10, "700"}, {30, "950"}} << 5
+            << "setting REV Limit (RPM): 600 -> 700\nsetting Row 2 RPM: 900 -> 950\n";
+        QTest::newRow("other shape") << "shape4_time" << LineChanges{} << 5
+                                     << "setting Resolution (RPM x Load): 40 x 6 -> 20 x 12";
+        QTest::newRow("wrong file") << "" << LineChanges{{1, "kelvor300"}} << 2 << "";
     }
-    void refusals() {
-        QFETCH(QStringList, arguments);
+    void diffListsEachDifference() {
+        QFETCH(QString, other);
         QFETCH(LineChanges, changes);
         QFETCH(int, exitCode);
-        QFETCH(QString, message);
+        QFETCH(QString, out);
         QTemporaryDir dir;
-        if (arguments.size() == 2 && arguments[1] == "FILE")
-            arguments[1] = variant(dir, "shape2_time", changes);
-        const Run run = runCli(arguments);
+        const QString otherPath = other.isEmpty() ? variant(dir, "shape2_time", changes)
+                                                  : source("storage/golden/" + other + ".klv");
+        const Run run = runCli({"diff", source("storage/golden/shape2_time.klv"), otherPath});
         QCOMPARE(run.exitCode, exitCode);
-        QCOMPARE(run.out, QString());
-        QVERIFY2(run.err.contains(message), qPrintable(run.err));
-    }
-
-    void revLimitRoundingCarriesIntoTheHighByte() {
-        QTemporaryDir dir;
-        const Run run = runCli({"frame", variant(dir, "shape2_time", {{10, "6111"}})});
-        QCOMPARE(run.exitCode, 0);
-        const QStringList last = run.out.split('\n')[15].split(' ');
-        QCOMPARE(last.mid(9, 3), (QStringList{"18", "0F", "FF"}));
+        if (other.isEmpty()) // cells of another shape are not compared
+            QCOMPARE(run.out, out);
+        else
+            QVERIFY2(run.out.startsWith(out) && !run.out.contains("cell"), qPrintable(run.out));
     }
 };
 

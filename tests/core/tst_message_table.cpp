@@ -44,7 +44,8 @@ private slots:
     }
 
     // Both languages must take the same values in the same places, or one of them would
-    // show a value glued to the wrong word.
+    // show a value glued to the wrong word. Only a text that opens with a value (a detail
+    // opening with the name of a field) has an empty first piece.
     void everyEntryIsWellFormed() {
         QSet<QByteArray> names;
         for (const MessageEntry& e : LanguageTexts::table()) {
@@ -52,16 +53,15 @@ private slots:
             names.insert(e.name);
             QVERIFY2(!e.english.isEmpty() && e.english.size() == e.hungarian.size(), e.name);
             for (const QStringList* pieces : {&e.english, &e.hungarian})
-                QVERIFY2(!pieces->contains(QString()), e.name);
+                QVERIFY2(!pieces->mid(1).contains(QString()), e.name);
             QCOMPARE(e.englishTitle.isEmpty(), e.hungarianTitle.isEmpty());
         }
-        QCOMPARE(names.size(), 73);
     }
 
     // A name missing from the table is only found when its message would be shown, so
     // look up every literal entry name the code asks for.
     void everyNameUsedInTheSourcesExists() {
-        const QRegularExpression call(R"(\b(?:message|title)\(\s*"(\w+)\")");
+        const QRegularExpression call(R"(\b(?:message|title|entry)\(\s*"(\w+)\")");
         int found = 0;
         for (const char* folder : {"core", "device", "storage", "editor", "settings", "graph",
                                    "ui", "app", "cli", "tests"}) {

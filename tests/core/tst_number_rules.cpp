@@ -3,93 +3,94 @@
 
 #include <QtTest>
 #include <cmath>
-#include <limits>
+
+namespace {
+
+QString shown(std::optional<double> value) {
+    return value ? QString::number(*value, 'g', 17) : QStringLiteral("none");
+}
+
+// What a rule makes of an input, as text. Inputs with a separator use "," for it.
+QString outcome(const QString& rule, const QString& input) {
+    const double x = input == "nan" ? std::nan("") : input.toDouble();
+    if (rule == "text") // "decimal integer" flags
+        return QStringLiteral("%1 %2").arg(IsDecimalText(input)).arg(IsIntegerText(input));
+    if (rule == "half")
+        return shown(RoundToHalf(x));
+    if (rule == "whole") {
+        const std::optional<qint16> whole = toWhole16(x);
+        return whole ? QString::number(*whole) : QStringLiteral("none");
+    }
+    if (rule == "point" || rule == "comma")
+        return shown(textToDouble(input, rule == "point" ? "." : ","));
+    if (rule == "checked")
+        return shown(checkedDecimalValue(input, ","));
+    return formatFixed(x, rule.right(1).toInt(), rule.startsWith("comma") ? "," : ".");
+}
+
+} // namespace
 
 class NumberRulesTest : public QObject {
     Q_OBJECT
   private slots:
-    void decimalText_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("decimal");
-        QTest::addColumn<bool>("integer");
-        QTest::newRow("empty") << "" << false << true;
-        QTest::newRow("lone minus") << "-" << false << false;
-        QTest::newRow("leading zeros") << "007" << true << true;
-        QTest::newRow("negative comma") << "-0,5" << true << false;
-        QTest::newRow("trailing point") << "5." << true << false;
-        QTest::newRow("two points") << "1.2.3" << false << false;
-        QTest::newRow("mixed separators") << "1,2.3" << false << false;
-        QTest::newRow("exponent") << "1e3" << false << false;
-        QTest::newRow("plus sign") << "+5" << false << false;
-        QTest::newRow("negative integer") << "-5" << true << false;
-        QTest::newRow("non-ascii digit") << QString::fromUtf8("\u0663") << false << false;
+    void rules_data() {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* rule, const QString& input, const char* expected) {
+            QTest::addRow("%s %s", rule, qPrintable(input.left(20)))
+                << QString(rule) << input << QString(expected);
+        };
+        row("text", "", "0 1");
+        row("text", "-", "0 0");
+        row("text", "007", "1 1");
+        row("text", "-0,5", "1 0");
+        row("text", "5.", "1 0");
+        row("text", "1.2.3", "0 0");
+        row("text", "1,2.3", "0 0");
+        row("text", "1e3", "0 0");
+        row("text", "+5", "0 0");
+        row("text", QString::fromUtf8("\u0663"), "0 0");
+        row("half", "10.25", "10");
+        row("half", "10.26", "10.5");
+        row("half", "10.75", "11");
+        row("half", "-1.3", "-1.5");
+        row("whole", "2.5", "2");
+        row("whole", "2.5000001", "3");
+        row("whole", "32767.4", "32767");
+        row("whole", "32767.5", "none");
+        row("whole", "-32769", "none");
+        row("whole", "nan", "none");
+        row("comma", "1,25", "1.25");
+        row("comma", "1.25", "none");
+        row("comma", "-0,5", "-0.5");
+        row("point", " 7 ", "7");
+        row("point", "1e3", "none");
+        row("point", "inf", "none");
+        // A number too long for a double is above every maximum, a tiny one below.
+        row("checked", "1,5", "1.5");
+        row("checked", QString(320, '9'), "inf");
+        row("checked", "-" + QString(400, '1') + ",5", "-inf");
+        row("checked", "0," + QString(400, '0') + "1", "0");
+        row("comma fixed 1", "0.5", "0,5");
+        row("fixed 2", "2.4", "2.40");
+        row("fixed 0", "57.99999999999999", "58");
+        row("fixed 1", "-0.01", "0.0");
+        // The shortest text of the number is rounded, halves away from zero.
+        row("fixed 1", "1.15", "1.2");
+        row("fixed 1", "2.15", "2.2");
+        row("fixed 1", "4.35", "4.4");
+        row("fixed 1", "-1.25", "-1.3");
+        row("fixed 1", "1.2499999999", "1.2");
+        row("fixed 1", "9.96", "10.0");
+        row("comma fixed 2", "2.005", "2,01");
+        row("fixed 2", "2.0049999999", "2.00");
     }
-    void decimalText() {
-        QFETCH(QString, text);
-        QFETCH(bool, decimal);
-        QFETCH(bool, integer);
-        QCOMPARE(IsDecimalText(text), decimal);
-        QCOMPARE(IsIntegerText(text), integer);
-    }
-
-    void roundToHalf_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("10.25") << 10.25 << 10.0;
-        QTest::newRow("10.26") << 10.26 << 10.5;
-        QTest::newRow("10.74") << 10.74 << 10.5;
-        QTest::newRow("10.75") << 10.75 << 11.0;
-        QTest::newRow("negative") << -1.3 << -1.5;
-    }
-    void roundToHalf() {
-        QFETCH(double, x);
-        QFETCH(double, expected);
-        QCOMPARE(RoundToHalf(x), expected);
-    }
-
-    void wholeNumbers_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<int>("expected"); // -99999 means no value
-        QTest::newRow("2.5 to even") << 2.5 << 2;
-        QTest::newRow("3.5 to even") << 3.5 << 4;
-        QTest::newRow("just above half") << 2.5000001 << 3;
-        QTest::newRow("largest") << 32767.4 << 32767;
-        QTest::newRow("rounds past the top") << 32767.5 << -99999;
-        QTest::newRow("below the bottom") << -32769.0 << -99999;
-        QTest::newRow("not a number") << std::nan("") << -99999;
-    }
-    void wholeNumbers() {
-        QFETCH(double, x);
-        QFETCH(int, expected);
-        const std::optional<qint16> whole = toWhole16(x);
-        if (expected == -99999)
-            QVERIFY(!whole);
-        else
-            QCOMPARE(int(whole.value_or(12345)), expected);
-    }
-
-    // Rows without a value must be refused.
-    void textConversion_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("separator");
-        QTest::addColumn<double>("value");
-        const double none = std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("comma locale") << "1,25" << "," << 1.25;
-        QTest::newRow("point in comma locale") << "1.25" << "," << none;
-        QTest::newRow("comma in point locale") << "1,25" << "." << none;
-        QTest::newRow("negative") << "-0,5" << "," << -0.5;
-        QTest::newRow("blanks around") << " 7 " << "." << 7.0;
-        QTest::newRow("exponent") << "1e3" << "." << none;
-        QTest::newRow("infinity word") << "inf" << "." << none;
-    }
-    void textConversion() {
-        QFETCH(QString, text);
-        QFETCH(QString, separator);
-        QFETCH(double, value);
-        const std::optional<double> parsed = textToDouble(text, separator);
-        QCOMPARE(parsed.has_value(), !std::isnan(value));
-        if (parsed)
-            QCOMPARE(*parsed, value);
+    void rules() {
+        QFETCH(QString, rule);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        QCOMPARE(outcome(rule, input), expected);
     }
 
     void divisionTruncatesAndMinPrefersTheSecondOnTies() {
@@ -98,24 +99,6 @@ class NumberRulesTest : public QObject {
         QCOMPARE(IntDiv(63, 16), 3);
         QVERIFY(std::signbit(MinOf(0.0, -0.0)));
         QVERIFY(!std::signbit(MinOf(-0.0, 0.0)));
-    }
-
-    void fixedFormat_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<int>("decimals");
-        QTest::addColumn<QString>("separator");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("comma") << 0.5 << 1 << "," << "0,5";
-        QTest::newRow("pads") << 2.4 << 2 << "." << "2.40";
-        QTest::newRow("no decimals") << 57.99999999999999 << 0 << "." << "58";
-        QTest::newRow("no negative zero") << -0.01 << 1 << "." << "0.0";
-    }
-    void fixedFormat() {
-        QFETCH(double, x);
-        QFETCH(int, decimals);
-        QFETCH(QString, separator);
-        QFETCH(QString, text);
-        QCOMPARE(formatFixed(x, decimals, separator), text);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "core/default_axes.h"
 #include "device/device_image.h"
+#include "device/frame_build.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -22,7 +23,7 @@ MapDocument documentWith(const QString& edits) {
                                             {"charge", &doc.chargeTime},
                                             {"dwell", &doc.dwellAngle},
                                             {"idwell", &doc.inputChargeDwell}};
-    static const QRegularExpression indexed(QStringLiteral("^(r|cut)(\\d+)(?:c(\\d+))?$"));
+    static const QRegularExpression indexed(QStringLiteral("^(r|cut|lb)(\\d+)(?:c(\\d+))?$"));
     for (const QString& edit : edits.split(' ', Qt::SkipEmptyParts)) {
         const QString key = edit.section('=', 0, 0);
         const QString value = edit.section('=', 1);
@@ -39,6 +40,8 @@ MapDocument documentWith(const QString& edits) {
             *texts[key] = value;
         } else if (at.captured(1) == "r") {
             doc.cells[at.captured(2).toInt()][at.captured(3).toInt()] = value;
+        } else if (at.captured(1) == "lb") {
+            doc.loadBreakpoints[at.captured(2).toInt()] = value.toDouble();
         } else if (at.captured(1) == "cut") {
             doc.revCutLevel[at.captured(2).toInt()] = value.toInt();
         } else {
@@ -118,29 +121,72 @@ class DeviceImageTest : public QObject {
         QFETCH(QList<int>, indexes);
         QFETCH(QList<int>, expected);
         const DeviceImageResult result = BuildDeviceImage(documentWith(edits), QStringLiteral("."));
-        QVERIFY2(result.ok(), qPrintable(result.errorDescription));
+        QVERIFY(result.ok());
         QList<int> actual;
         for (int k : indexes)
             actual << (*result.image)[k];
         QCOMPARE(actual, expected);
     }
 
-    void unconvertibleTextsFailWithTheirName_data() {
+    // Before any frame is built the whole document is checked against the ranges the
+    // controller takes; the first value outside them is named and nothing is built. A
+    // text that is no number fails the conversion, named with its error number.
+    void valuesOutOfRangeAreNamed_data() {
         QTest::addColumn<QString>("edits");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("empty cell") << "r2c4=" << 13 << "row 3 (900 RPM), column 5";
-        QTest::newRow("huge cell") << "r2c4=20000" << 6 << "column 5";
-        QTest::newRow("rev limit zero") << "rev=0" << 11 << "rev limit";
+        QTest::addColumn<QString>("message"); // empty: the frame is built
+        const QString cell =
+            "The advance in row %1, column %2 (%3) is outside 0.0 .. 63.5 degrees!";
+        QTest::newRow("60 x 1 cell") << "shape=0 r59c0=70.0" << cell.arg(60).arg(1).arg("70.0");
+        QTest::newRow("60 x 4 cell") << "shape=1 r0c3=-0.5" << cell.arg(1).arg(4).arg("-0.5");
+        QTest::newRow("40 x 6 cell") << "r39c5=63.6" << cell.arg(40).arg(6).arg("63.6");
+        QTest::newRow("30 x 8 cell") << "shape=3 r12c7=64" << cell.arg(13).arg(8).arg("64");
+        QTest::newRow("20 x 12 cell, first of two")
+            << "shape=4 r3c11=99 r4c0=100" << cell.arg(4).arg(12).arg("99");
+        QTest::newRow("cell limits pass") << "r0c0=0.0 r0c1=63.5"
+                                          << "";
+        QTest::newRow("cut level") << "cut7=4"
+                                   << "The REV Limit cut level of row 8 (4) is outside 0 .. 3!";
+        QTest::newRow("load axis not increasing")
+            << "lb3=2.4"
+            << "The 3. load boundary (2.40 V) must be higher than 2.40 V and lower than 5.00 V!";
+        QTest::newRow("load axis at 5 V")
+            << "lb5=5"
+            << "The 5. load boundary (5.00 V) must be higher than 3.50 V and lower than 5.00 V!";
+        QTest::newRow("spark time") << "spark=9.9"
+                                    << "The Spark Time (9.9) is outside 0.5 .. 2.0 ms!";
+        QTest::newRow("charge time") << "charge=20"
+                                     << "The Charge Time (20) is outside 2 .. 8 ms!";
+        QTest::newRow("charge dwell")
+            << "coil=1 dwell=90"
+            << "The Charge Dwell (90) is outside 30 .. 89 camshaft degrees!";
+        QTest::newRow("dwell correction") << "op=1 coil=1 dwell=182"
+                                          << "The Input Charge Dwell Correction (182) is outside "
+                                             "178.5 .. 181.5 crankshaft degrees!";
+        QTest::newRow("input charge dwell")
+            << "imode=1 idwell=14"
+            << "The Input Charge Dwell (14) is outside 15 .. 60 camshaft degrees!";
+        QTest::newRow("rev limit") << "rev=599"
+                                   << "The REV Limit (599) is outside 600 .. 30000 RPM!";
+        QTest::newRow("empty cell") << "r2c4="
+                                    << "13: Type mismatch: cell (row 3, 900 RPM, column 5)";
+        QTest::newRow("RPM axis and unused fields do not count")
+            << "coil=1 dwell=50 spark=9.9 charge=20 idwell=1"
+            << "";
     }
-    void unconvertibleTextsFailWithTheirName() {
+    void valuesOutOfRangeAreNamed() {
         QFETCH(QString, edits);
-        QFETCH(int, code);
-        QFETCH(QString, named);
-        const DeviceImageResult result = BuildDeviceImage(documentWith(edits), QStringLiteral("."));
-        QVERIFY(!result.ok());
-        QCOMPARE(result.errorCode, code);
-        QVERIFY2(result.errorDescription.contains(named), qPrintable(result.errorDescription));
+        QFETCH(QString, message);
+        MapDocument doc = documentWith(edits);
+        doc.rpmBreakpoints[3] = -5;
+        const FrameBuild build = buildFrame(doc, QStringLiteral("."));
+        QString refusal;
+        if (build.outOfRange)
+            refusal = build.outOfRange->text(LanguageTexts());
+        else if (build.conversionError)
+            refusal = QString::number(build.conversionError->number) + ": " +
+                      build.conversionError->description.in(LanguageTexts());
+        QVERIFY2(message.isEmpty() ? refusal.isEmpty() : refusal.startsWith(message),
+                 qPrintable(refusal));
     }
 };
 

@@ -2,30 +2,51 @@
 
 #include <QtTest>
 
+namespace {
+QList<ListedPort> ports(const QStringList& names) {
+    QList<ListedPort> listed;
+    for (const QString& name : names)
+        listed.append(
+            {name, name.contains("USB") ? QStringLiteral("USB serial adapter") : QString()});
+    return listed;
+}
+} // namespace
+
 class TestPortNames : public QObject {
     Q_OBJECT
   private slots:
-    void numberToName_data() {
+    void numberToPort_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<bool>("windows");
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("name"); // empty: no port behind the item
         const QStringList mixed = {"/dev/ttyS1", "/dev/ttyUSB1", "/dev/ttyS0", "/dev/ttyACM0",
                                    "/dev/ttyUSB0"};
-        QTest::newRow("windows ignores the list") << 3 << mixed << true << "COM3";
+        QTest::newRow("windows: the listed COMn")
+            << 3 << QStringList{"COM1", "COM3"} << true << "COM3";
+        QTest::newRow("windows: COMn not listed") << 2 << QStringList{"COM1", "COM3"} << true << "";
         QTest::newRow("adapters first, ACM before USB") << 1 << mixed << false << "/dev/ttyACM0";
         QTest::newRow("then the other ports") << 4 << mixed << false << "/dev/ttyS0";
-        QTest::newRow("past the list") << 16 << mixed << false << "/dev/ttyS15";
+        QTest::newRow("past the list") << 6 << mixed << false << "";
         QTest::newRow("numbers in number order")
             << 2 << QStringList{"/dev/ttyUSB10", "/dev/ttyUSB2", "/dev/ttyUSB1"} << false
             << "/dev/ttyUSB2";
     }
-    void numberToName() {
+    void numberToPort() {
         QFETCH(int, number);
         QFETCH(QStringList, listed);
         QFETCH(bool, windows);
         QFETCH(QString, name);
-        QCOMPARE(portNameForNumber(number, listed, windows), name);
+        const std::optional<ListedPort> port = portForNumber(number, ports(listed), windows);
+        QCOMPARE(port ? port->systemName : QString(), name);
+    }
+
+    void listingAndToolTipsNameTheDescription() {
+        const QList<ListedPort> listed = ports({"/dev/ttyS0", "/dev/ttyUSB0"});
+        QCOMPARE(portListing(listed, false),
+                 QStringList({"Com1 -> /dev/ttyUSB0, USB serial adapter", "Com2 -> /dev/ttyS0"}));
+        QCOMPARE(portText(listed[1]), QStringLiteral("/dev/ttyUSB0 — USB serial adapter"));
+        QCOMPARE(portText(listed[0]), QStringLiteral("/dev/ttyS0"));
     }
 
     // Only the list items "Com1".."Com16" are numbers; anything else is the system's name.

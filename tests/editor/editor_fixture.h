@@ -5,7 +5,7 @@
 #include "core/language_texts.h"
 #include "core/twips.h"
 #include "editor/table_editor.h"
-#include "tests/support/scripted_dialogs.h"
+#include "tests/support/modal_dialogs.h"
 #include "ui/main_form.h"
 
 #include <QApplication>
@@ -22,32 +22,6 @@
 
 // Texts with "#" for the locale's separator, so one row covers both locales.
 using Typed = QMap<int, QString>;
-
-// Scripted answers that can also behave like a real modal input box towards the focus:
-// while the box is open another window is active, so the main window's focus widget
-// loses the focus for a moment and gets it back when the box closes.
-class ModalDialogs : public ScriptedDialogs {
-public:
-    explicit ModalDialogs(QWidget* main) : m_main(main) {}
-    bool takesFocus = false;
-
-    QString input(const QString& prompt, const QString& title) override {
-        if (!takesFocus)
-            return ScriptedDialogs::input(prompt, title);
-        QWidget box;
-        QLineEdit answer(&box);
-        box.show();
-        QApplication::setActiveWindow(&box);
-        answer.setFocus();
-        const QString text = ScriptedDialogs::input(prompt, title);
-        box.hide();
-        QApplication::setActiveWindow(m_main);
-        return text;
-    }
-
-private:
-    QWidget* m_main;
-};
 
 // The real form with the table editor attached as the window does at start-up: the
 // default 40 x 6 document, the load input used, the document ready.
@@ -112,7 +86,7 @@ struct EditorFixture {
     QWidget window;
     FormState form;
     LanguageTexts texts;
-    ModalDialogs dialogs{&window};
+    ModalDialogs dialogs;
     std::unique_ptr<TableEditor> editor;
     int redraws = 0;
     QList<CellUpdate> updates;

@@ -18,6 +18,13 @@ void toggleAxis(EditorFixture& f, bool rpm, bool starting) {
     f.click(rpm ? "Command5" : "Command10");
 }
 
+QStringList itemsOf(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
 // Whether each named control of the window is enabled.
 QMap<QString, bool> enabledStates(EditorFixture& f) {
     QMap<QString, bool> states;
@@ -31,122 +38,88 @@ QMap<QString, bool> enabledStates(EditorFixture& f) {
 class AxisEditingTest : public QObject {
     Q_OBJECT
 private slots:
-    void rpmAxisEditedAfterTheNotice_data() {
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QString>("editingCaption");
-        QTest::newRow("English") << Language::English << "RPM OK";
-        QTest::newRow("Hungarian") << Language::Hungarian << "RPM kész";
-    }
-    void rpmAxisEditedAfterTheNotice() {
-        QFETCH(Language, language);
-        QFETCH(QString, editingCaption);
-        EditorFixture f;
-        f.texts.setLanguage(language);
-        const QColor cellBackground = background(f.cell(0, 0));
-        toggleAxis(f, true, true);
-
-        const LanguageTexts& t = f.texts;
-        QCOMPARE(f.dialogs.lastCall().text,
-                 t.message("RpmEditInfoMessage") + "\r\n\r\n" + t.message("RpmLockedMessage"));
-        QCOMPARE(f.dialogs.lastCall().title, t.message("BreakpointEditTitle"));
-        QCOMPARE(f.caption("Command5"), editingCaption);
-        QVERIFY(!f.rowLabel(39)->isReadOnly() && f.rowLabel(40)->isReadOnly());
-        QCOMPARE(textColour(f.rowLabel(39)), kDarkRed);
-        QCOMPARE(background(f.rowLabel(39)), cellBackground);
-        f.rowLabel(0)->setText("600");
-        f.rowLabel(1)->setText("0790");
-        f.rowLabel(39)->setText("32767");
-        const int redraws = f.redraws;
-
-        toggleAxis(f, true, false);
-
-        QCOMPARE(f.dialogs.calls().size(), 1); // the notice only
-        const auto& rpm = f.editor->state().rpmBreakpoints;
-        QCOMPARE(QList<int>({rpm[0], rpm[1], rpm[2], rpm[39]}), QList<int>({600, 790, 900, 32767}));
-        QCOMPARE(f.rowLabel(1)->text(), QStringLiteral("0790")); // the text stays as typed
-        QCOMPARE(f.redraws, redraws + 1);
-        QVERIFY(f.rowLabel(39)->isReadOnly());
-        QCOMPARE(background(f.rowLabel(39)), lockedBackground(f));
-        QCOMPARE(textColour(f.rowLabel(39)), textColour(f.header(12)));
-        QVERIFY(f.caption("Command5") != editingCaption);
-    }
-
-    // A refused axis stays in editing with every text as typed; nothing is taken over.
-    void axisRefused_data() {
+    // An axis opens for editing (the RPM axis after a notice; the MAP axis in volts
+    // whatever the unit) with its editable fields in dark red. Finishing either takes it
+    // over (fields locked again, one redraw) or refuses it with one message, every text
+    // kept as typed and nothing taken over.
+    void axisEdited_data() {
         QTest::addColumn<bool>("rpm");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<Typed>("typed");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("outcome"); // the refusal, or the axis as taken over
+        QTest::newRow("RPM taken over")
+            << true << "." << Typed{{0, "600"}, {1, "0790"}, {39, "32767"}} << "600 790 900 32767";
         QTest::newRow("RPM repeated") << true << "." << Typed{{1, "800"}, {2, "800"}}
                                       << "The 3. RPM value (800) is not higher than the 2. (800)!";
         QTest::newRow("RPM last row") << true << "." << Typed{{39, "40000"}}
                                       << "The 40. RPM value (40000) is not number!";
+        QTest::newRow("MAP taken over in volts")
+            << false << "," << Typed{{0, "3#1"}, {1, "3#2"}, {2, "3#255"}, {4, "4"}}
+            << "3#10 3#20 3#26 3#50 4#00 5#00";
         QTest::newRow("MAP last editable at 5 V")
             << false << "," << Typed{{4, "5"}} << "The 6. Voltage value (5#00) is not higher than the 5. (5)!";
         QTest::newRow("MAP point where commas are written")
             << false << "," << Typed{{0, "2.5"}}
             << "The 1. Voltage value (2.5) must have decimal comma, not decimal point!";
     }
-    void axisRefused() {
+    void axisEdited() {
         QFETCH(bool, rpm);
         QFETCH(QString, separator);
         QFETCH(Typed, typed);
-        QFETCH(QString, expected);
+        QFETCH(QString, outcome);
         EditorFixture f(separator);
+        f.choose("Combo5", 2);
         const GridState before = f.editor->state();
-        toggleAxis(f, rpm, true);
         const auto field = [&](int i) { return rpm ? f.rowLabel(i) : f.header(i); };
-        for (auto it = typed.cbegin(); it != typed.cend(); ++it)
-            field(it.key())->setText(it.value());
-        const int redraws = f.redraws;
+        const char* button = rpm ? "Command5" : "Command10";
+        toggleAxis(f, rpm, true);
 
-        f.dialogs.answerMessage(Dialogs::Answer::Ok);
+        QCOMPARE(f.caption(button), QLatin1String(rpm ? "RPM OK" : "MAP OK"));
+        const int lastEditable = rpm ? 39 : 4;
+        QVERIFY(!field(lastEditable)->isReadOnly() && field(lastEditable + 1)->isReadOnly());
+        QCOMPARE(textColour(field(0)), kDarkRed);
+        if (rpm) {
+            const LanguageTexts& t = f.texts;
+            QCOMPARE(f.dialogs.lastCall().text,
+                     t.message("RpmEditInfoMessage") + "\r\n\r\n" + t.message("RpmLockedMessage"));
+            QCOMPARE(f.dialogs.lastCall().title, t.message("BreakpointEditTitle"));
+        } else {
+            QCOMPARE(f.named<QComboBox>("Combo5")->currentIndex(), 0);
+            QVERIFY(!f.enabled("Combo5") && !f.enabled("Text18") && !f.enabled("Command5"));
+            QCOMPARE(f.named<QLineEdit>("Text18")->text(), QString());
+        }
+        for (auto it = typed.cbegin(); it != typed.cend(); ++it)
+            field(it.key())->setText(f.number(it.value()));
+        const int redraws = f.redraws;
+        const int notices = f.dialogs.calls().size();
+        const bool refused = outcome.startsWith("The ");
+        if (refused)
+            f.dialogs.answerMessage(Dialogs::Answer::Ok);
+
         toggleAxis(f, rpm, false);
 
-        QCOMPARE(f.dialogs.lastCall().text, f.number(expected));
-        QCOMPARE(f.dialogs.lastCall().title, QStringLiteral("Error!"));
-        QCOMPARE(f.caption(rpm ? "Command5" : "Command10"), QLatin1String(rpm ? "RPM OK" : "MAP OK"));
-        for (auto it = typed.cbegin(); it != typed.cend(); ++it)
-            QVERIFY(field(it.key())->text() == it.value() && !field(it.key())->isReadOnly());
-        QVERIFY(!f.enabled("Combo6"));
-        QVERIFY(f.editor->state().rpmBreakpoints == before.rpmBreakpoints);
-        QVERIFY(f.editor->state().loadBreakpoints == before.loadBreakpoints);
-        QCOMPARE(f.redraws, redraws);
-    }
-
-    // Editing the MAP axis shows volts whatever the unit; the accepted axis stays in volts.
-    void loadAxisEditedInVolts() {
-        EditorFixture f(",");
-        f.choose("Combo5", 2);
-        f.click("Command10");
-
-        QCOMPARE(f.named<QComboBox>("Combo5")->currentIndex(), 0);
-        QVERIFY(!f.enabled("Combo5") && !f.enabled("Text18") && !f.enabled("Command5"));
-        QCOMPARE(f.named<QLineEdit>("Text18")->text(), QString());
-        QCOMPARE(f.header(0)->text() + f.header(5)->text(), f.number("2#005#00"));
-        QCOMPARE(textColour(f.header(0)), kDarkRed);
-        QVERIFY(!f.header(4)->isReadOnly() && f.header(5)->isReadOnly());
-        QCOMPARE(f.caption("Command10"), QStringLiteral("MAP OK"));
-
-        f.header(0)->setText(f.number("3#1"));
-        f.header(1)->setText(f.number("3#2"));
-        f.header(2)->setText(f.number("3#255"));
-        f.header(4)->setText("4");
-        const int redraws = f.redraws;
-        f.click("Command10");
-
-        QVERIFY(f.dialogs.calls().isEmpty());
-        const QStringList shown{"3#10", "3#20", "3#26", "3#50", "4#00", "5#00"};
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(f.header(i)->text(), f.number(shown[i]));
-            QCOMPARE(f.named<QComboBox>("Combo8")->itemText(i), f.number(shown[i]));
+        if (refused) {
+            QCOMPARE(f.dialogs.lastCall().text, f.number(outcome));
+            QCOMPARE(f.dialogs.lastCall().title, QStringLiteral("Error!"));
+            QCOMPARE(f.caption(button), QLatin1String(rpm ? "RPM OK" : "MAP OK"));
+            for (auto it = typed.cbegin(); it != typed.cend(); ++it)
+                QVERIFY(field(it.key())->text() == f.number(it.value()) && !field(it.key())->isReadOnly());
+            QVERIFY(!f.enabled("Combo6"));
+            QVERIFY(f.editor->state().rpmBreakpoints == before.rpmBreakpoints);
+            QVERIFY(f.editor->state().loadBreakpoints == before.loadBreakpoints);
+            QCOMPARE(f.redraws, redraws);
+            return;
         }
-        QCOMPARE(f.editor->state().loadBreakpoints[3], 3.26);
-        QVERIFY(f.header(0)->isReadOnly() && background(f.header(0)) == lockedBackground(f));
-        QCOMPARE(textColour(f.header(0)), textColour(f.rowLabel(0)));
+        QCOMPARE(f.dialogs.calls().size(), notices);
+        QStringList values;
+        for (int i : rpm ? QList<int>{0, 1, 2, 39} : QList<int>{0, 1, 2, 3, 4, 5})
+            values << (rpm ? QString::number(f.editor->state().rpmBreakpoints[i]) : f.header(i)->text());
+        QVERIFY(rpm || values == itemsOf(f.named<QComboBox>("Combo8")));
+        QCOMPARE(values.join(' '), f.number(outcome));
+        QVERIFY(!rpm || f.rowLabel(1)->text() == "0790"); // the text stays as typed
         QCOMPARE(f.redraws, redraws + 1);
-        QCOMPARE(f.caption("Command10"), QStringLiteral("MAP"));
-        QVERIFY(f.enabled("Combo5") && f.enabled("Command5"));
+        QVERIFY(field(0)->isReadOnly() && background(field(0)) == lockedBackground(f));
+        QCOMPARE(f.caption(button), QLatin1String(rpm ? "RPM" : "MAP"));
     }
 
     // While an axis is edited the other editing controls are off; finishing restores

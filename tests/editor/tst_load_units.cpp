@@ -3,23 +3,6 @@
 class LoadUnitsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Going back to bar resets the MAP maximum; the chooser lists the headers.
-    void headersFollowTheUnit() {
-        EditorFixture f(",");
-        auto* field = f.named<QLineEdit>("Text18");
-        f.choose("Combo5", 2);
-        field->setText("2,5");
-        f.choose("Combo5", 1);
-        QCOMPARE(f.header(0)->text(), QStringLiteral("40%"));
-        QVERIFY(!field->isEnabled());
-        f.choose("Combo5", 2);
-        QCOMPARE(field->text(), QStringLiteral("1,0"));
-        QVERIFY(field->isEnabled());
-        for (int i = 0; i < 6; ++i)
-            QCOMPARE(f.named<QComboBox>("Combo8")->itemText(i), f.header(i)->text());
-        QCOMPARE(f.header(5)->text(), QStringLiteral("1,00"));
-    }
-
     void mapMaximumIsCheckedAndRelabels_data() {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("typed");
@@ -69,14 +52,24 @@ private slots:
         QCOMPARE(f.header(5)->text(), f.number(lastHeader));
     }
 
-    void chooserStaysOnTheLastColumnWithoutLoadInput() {
-        EditorFixture f;
-        f.click("Option2");
+    // Each unit rebuilds the chooser from the headers; bar starts again from 1.0, the
+    // other units empty and disable the MAP field. Without the load input the chooser
+    // stays on the last column.
+    void unitRebuildsHeadersAndChooser() {
+        EditorFixture f(",");
+        auto* field = f.named<QLineEdit>("Text18");
         auto* chooser = f.named<QComboBox>("Combo8");
+        f.choose("Combo5", 2);
+        field->setText("2,5");
+        f.click("Option2");
         for (int unit : {1, 2, 0}) {
             f.choose("Combo5", unit);
+            QCOMPARE(field->isEnabled(), unit == 2);
+            QCOMPARE(field->text(), QLatin1String(unit == 2 ? "1,0" : ""));
             QCOMPARE(chooser->currentIndex(), 5);
             QCOMPARE(f.editor->state().selectedColumn, 5);
+            for (int i = 0; i < 6; ++i)
+                QCOMPARE(chooser->itemText(i), f.header(i)->text());
         }
         f.click("Option1");
         f.choose("Combo8", 2);

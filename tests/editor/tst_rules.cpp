@@ -4,8 +4,6 @@
 #include "editor/cell_value_check.h"
 #include "editor/column_check.h"
 #include "editor/cut_level_walk.h"
-#include "editor/grid_geometry.h"
-#include "editor/grid_scroll.h"
 #include "editor/map_max_check.h"
 
 #include <QtTest>
@@ -79,6 +77,10 @@ private slots:
         row("cell", "63#51") << "Maximal value is 63#5 degree! Type again:";
         row("cell", "#5") << "ok";
         row("cell", "0#4") << "Minimal value is 0#5 degree! Type again:";
+        // Numbers too long for a double are above the maximum.
+        const QByteArray huge = QByteArray(320, '9') + "#5";
+        row("cell", huge.constData()) << "Maximal value is 63#5 degree! Type again:";
+        row("map", huge.constData()) << "Effective range upper limit of MAP sensor is 10 Bar! Type again!";
         // One decimal, halves away from zero as typed.
         row("format", "12#34") << "12#3";
         row("format", "1#25") << "1#3";
@@ -106,11 +108,13 @@ private slots:
         row("volts", "3#2 5#00") << "The first Voltage value can not be higher than 3#1V!";
         row("volts", "2 5#5 5#00") << "The 2. Voltage value (5#5) higher than 5V!";
         row("volts", "2 5 5#00") << "The 3. Voltage value (5#00) is not higher than the 2. (5)!";
-        // Compared as kept, with two decimals.
-        row("volts", "2#001 2#004 5#00")
-            << "The 2. Voltage value (2#004) is not higher than the 1. (2#001)!";
+        row("volts", "3#104 5#00") << "The first Voltage value can not be higher than 3#1V!";
+        row("volts", "2#004 2#001 5") << "The 2. Voltage value (2#001) is not higher than the 1. (2#004)!";
+        // Then once more as kept, with two decimals, quoting the kept values.
+        row("volts", "2#001 2#004 5#00") << "The 2. Voltage value (2#00) is not higher than the 1. (2#00)!";
+        row("volts", "2 4#996 5#00") << "The 3. Voltage value (5#00) is not higher than the 2. (5#00)!";
+        row("volts", "0#004 5#00") << "The 1. Voltage value (0#00) is not higher than zero!";
         row("volts", "2@5 5#00") << "The 1. Voltage value (2@5) must have decimal <own>, not decimal <other>!";
-        row("volts", "0#004 5#00") << "The 1. Voltage value (0#004) is not higher than zero!";
         // Each boundary passes all its own rules before the next one is read.
         row("volts", "3#2 abc 5#00") << "The first Voltage value can not be higher than 3#1V!";
         row("volts", "3 2 6 5#00") << "The 3. Voltage value (6) higher than 5V!";
@@ -174,32 +178,6 @@ private slots:
         QFETCH(QList<int>, after);
         before[row] = level;
         QCOMPARE(CutLevelWalk::apply(before, row), after);
-    }
-
-    void keyboardScroll_data() {
-        QTest::addColumn<QString>("move");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("sourceRow");
-        QTest::addColumn<int>("expected");
-        // 60 rows: maximum 12240, 26 rows in view.
-        QTest::newRow("down to the last visible row") << "down" << 0 << 24 << 0;
-        QTest::newRow("down past the viewport") << "down" << 360 << 26 << 720;
-        QTest::newRow("up from a dragged position") << "up" << 200 << 1 << 0;
-        QTest::newRow("page down clamps") << "pagedown" << 9360 << 30 << 12240;
-        QTest::newRow("page up clamps") << "pageup" << 2880 << 30 << 0;
-    }
-    void keyboardScroll() {
-        QFETCH(QString, move);
-        QFETCH(int, value);
-        QFETCH(int, sourceRow);
-        QFETCH(int, expected);
-        const GridScroll::State state{value, 12240};
-        const int y = GridGeometry::rowTop(sourceRow);
-        const GridScroll::State result = move == "down" ? GridScroll::rowDown(state, -value, y, 9360)
-                                         : move == "up" ? GridScroll::rowUp(state, -value, y)
-                                         : move == "pagedown" ? GridScroll::pageDown(state)
-                                                              : GridScroll::pageUp(state);
-        QCOMPARE(result, (GridScroll::State{expected, 12240}));
     }
 };
 

@@ -14,9 +14,9 @@ namespace {
 }
 
 QByteArray written(const MapDocument& document, const QString& separator) {
-    const Outcome<QByteArray> bytes = writeMapFile(document, separator);
+    const Outcome<QByteArray, LocalText> bytes = writeMapFile(document, separator);
     if (!bytes.ok())
-        fail(qPrintable("a read document cannot be written: " + bytes.reason()), separator);
+        fail(qPrintable("a read document cannot be written: " + bytes.reason().in(LanguageTexts())), separator);
     return bytes.value();
 }
 

@@ -8,6 +8,7 @@
 #include "ui/main_form.h"
 
 #include <QLineEdit>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -31,15 +32,20 @@ bool paintedInItsColour(const QImage& image, const GraphLine& line) {
     return false;
 }
 
-QImage paintedPanel(QWidget& panel) {
-    panel.resize(Twips::toPixels(7575), Twips::toPixels(5295));
-    return panel.grab().toImage();
-}
-
 QColor headerColour(QWidget* form, int index) {
     return findNamed<QLineEdit>(form, arrayName("TextLabel1", index))
         ->palette()
         .color(QPalette::Text);
+}
+
+// Every coordinate of the frame and its titles, compared exactly.
+std::vector<double> geometry(const Graph3DModel& model) {
+    std::vector<double> all;
+    for (const GraphLine* line : model.lines())
+        all.insert(all.end(), {line->p1.x(), line->p1.y(), line->p2.x(), line->p2.y()});
+    for (const GraphLabel* label : model.labels())
+        all.insert(all.end(), {label->topLeft.x(), label->topLeft.y()});
+    return all;
 }
 
 } // namespace
@@ -49,37 +55,38 @@ class GraphViewsTest : public QObject {
   private slots:
     void cleanup() { Twips::setLogicalDpi(96); }
 
-    void chartPaintsCurvesWhereTheModelPutsThem() {
-        QWidget panel;
-        Graph2DModel model;
-        Graph2DView view(&panel, model);
-        model.DrawGraph2D(chartDocument(1, ".", slopedDegrees), ".");
-        const QImage image = paintedPanel(panel);
-        QCOMPARE(view.size(), panel.size());
-        for (int c = 0; c < 4; ++c) {
-            for (int s : {3, 30, 57})
-                QVERIFY2(paintedInItsColour(image, model.curveSegment(c, s)),
-                         qPrintable(QStringLiteral("curve %1 segment %2").arg(c).arg(s)));
-        }
-        QCOMPARE(image.pixelColor(pixelOf({7000, 300})), QColor(Qt::black));
+    // At twice the usual density the thin lines are two pixels wide, so their colour
+    // shows unblended.
+    void viewsPaintTheLinesInTheirColours_data() {
+        QTest::addColumn<bool>("threeD");
+        QTest::newRow("2D chart") << false;
+        QTest::newRow("3D wire frame") << true;
     }
-
-    void wireFramePaintsRibbonsInTheirAdvanceColours() {
-        // At twice the usual density the thin wire-frame lines are two pixels wide, so
-        // their colour shows unblended.
+    void viewsPaintTheLinesInTheirColours() {
+        QFETCH(bool, threeD);
         Twips::setLogicalDpi(192);
         QWidget panel;
-        Graph3DModel model;
-        Graph3DView view(&panel, model);
-        model.DrawGraph3D(chartDocument(2, ".", slopedDegrees), ".");
-        const QImage image = paintedPanel(panel);
-        for (int c : {0, 5})
-            for (int i : {2, 20, 37})
-                QVERIFY2(paintedInItsColour(image, model.frontEdge(c, i)) &&
-                             paintedInItsColour(image, model.crossLine(c, i)),
-                         qPrintable(QStringLiteral("column %1 row %2").arg(c).arg(i)));
-        // Beyond the last load boundary nothing is drawn.
-        QCOMPARE(image.pixelColor(pixelOf({500, 4800})), QColor(Qt::black));
+        Graph2DModel chart;
+        Graph3DModel frame;
+        const MapDocument doc = chartDocument(threeD ? 2 : 1, ".", slopedDegrees);
+        std::unique_ptr<ElementView> view;
+        if (threeD) {
+            view = std::make_unique<Graph3DView>(&panel, frame);
+            frame.DrawGraph3D(doc, ".");
+        } else {
+            view = std::make_unique<Graph2DView>(&panel, chart);
+            chart.DrawGraph2D(doc, ".");
+        }
+        panel.resize(Twips::toPixels(7575), Twips::toPixels(5295));
+        const QImage image = panel.grab().toImage();
+        QCOMPARE(view->size(), panel.size());
+        const QList<const GraphLine*> lines = threeD ? frame.lines() : chart.lines();
+        for (int k = 0; k < lines.size(); k += 17)
+            if (lines[k]->visible && lines[k]->layer > 0)
+                QVERIFY2(paintedInItsColour(image, *lines[k]), qPrintable(QString::number(k)));
+        // Beyond the last load boundary (3D) and above the curves (2D) nothing is drawn.
+        QCOMPARE(image.pixelColor(pixelOf(threeD ? QPointF(500, 4800) : QPointF(7000, 300))),
+                 QColor(Qt::black));
     }
 
     // A cell update goes to the view shown only; the hidden one is redrawn when chosen.
@@ -104,7 +111,6 @@ class GraphViewsTest : public QObject {
         QVERIFY(view && view->isVisible());
         QCOMPARE(view->geometry(), panel2D->rect());
         QCOMPARE(headerColour(&form, 0), QColor(0, 0, 192));
-        QCOMPARE(headerColour(&form, 3), QColor(192, 0, 0));
         const QPointF frameBefore = graphs.model3D().frontEdge(2, 10).p1;
         graphs.updateCell(10, 2, edited);
         QCOMPARE(graphs.model2D().curveSegment(2, 10).p1.y(), 120.0);
@@ -114,17 +120,75 @@ class GraphViewsTest : public QObject {
         QVERIFY(!panel2D->isVisible() && panel3D->isVisible());
         for (int i = 0; i < 12; ++i)
             QCOMPARE(headerColour(&form, i), plain);
-        const QPointF frameShown = graphs.model3D().frontEdge(1, 20).p1;
-        const QPointF chartHidden = graphs.model2D().curveSegment(1, 20).p1;
-        edited.cells[20][1] = QStringLiteral("63,5");
-        graphs.updateCell(20, 1, edited);
-        QCOMPARE(graphs.model3D().frontEdge(1, 20).p1.y(),
-                 frameShown.y() - 2040 * (63.5 - slopedDegrees(20, 1)) / 63.5);
-        QCOMPARE(graphs.model2D().curveSegment(1, 20).p1, chartHidden);
 
         graphs.select2D(doc);
         QCOMPARE(headerColour(&form, 1), QColor(0, 192, 0));
         QVERIFY(graphs.model2D().curveSegment(2, 10).p1.y() > 120.0);
+    }
+
+    // The turn stays through redraws and edits; a double-click gives back the standard
+    // view exactly, titles and their places included.
+    void dragTurnsWheelZoomsDoubleClickRestores() {
+        QWidget panel;
+        panel.resize(Twips::toPixels(7575), Twips::toPixels(5295));
+        Graph3DModel model(fixedMeasure);
+        Graph3DView view(&panel, model);
+        model.setAxisTitles(graphAxisTitles(Language::English));
+        MapDocument doc = chartDocument(2, ".", slopedDegrees);
+        doc.loadUnit = 1;
+        model.DrawGraph3D(doc, ".");
+        const std::vector<double> standard = geometry(model);
+        QCOMPARE(model.loadTitle().text, QStringLiteral("LOAD"));
+
+        QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(200, 150));
+        QTest::mouseMove(&view, QPoint(260, 170));
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(260, 170));
+        const std::vector<double> turned = geometry(model);
+        QVERIFY(turned != standard);
+        QCOMPARE(model.loadTitle().text, QStringLiteral("LOAD (%)"));
+        QCOMPARE(model.advanceTitle().text, QStringLiteral("IGNITION (°)"));
+        model.DrawGraph3D(doc, ".");
+        QVERIFY(geometry(model) == turned);
+
+        const double spanBefore = QLineF(model.rpmAxis().p1, model.rpmAxis().p2).length();
+        QWheelEvent wheel(QPointF(200, 150), view.mapToGlobal(QPointF(200, 150)), {}, {0, 240},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+        QCOMPARE(QLineF(model.rpmAxis().p1, model.rpmAxis().p2).length(), spanBefore * 1.15 * 1.15);
+
+        doc.cells[5][2] = QStringLiteral("40.0");
+        model.UpdateGraph3DPoint(5, 2, 40.0);
+        QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(200, 150));
+        Graph3DModel fresh(fixedMeasure);
+        fresh.setAxisTitles(graphAxisTitles(Language::English));
+        fresh.DrawGraph3D(doc, ".");
+        QVERIFY(geometry(model) == geometry(fresh));
+        QCOMPARE(model.loadTitle().text, QStringLiteral("LOAD"));
+    }
+
+    void hoverShowsTheValuesOfAPoint_data() {
+        QTest::addColumn<bool>("threeD");
+        QTest::newRow("2D") << false;
+        QTest::newRow("3D") << true;
+    }
+    void hoverShowsTheValuesOfAPoint() {
+        QFETCH(bool, threeD);
+        QWidget form;
+        buildMainForm(&form);
+        form.show();
+        FormState state;
+        GraphPanel graphs(&form, state);
+        graphs.setAxisTitles(graphAxisTitles(Language::English));
+        const MapDocument doc = chartDocument(2, ".", slopedDegrees);
+        threeD ? graphs.select3D(doc) : graphs.select2D(doc);
+        QWidget* view =
+            findNamed<QWidget>(&form, threeD ? "Frame7" : "Frame18")->findChild<ElementView*>();
+        const QPointF point =
+            threeD ? graphs.model3D().backEdge(1, 3).p1 : graphs.model2D().curveSegment(1, 3).p1;
+        const QPoint at = pixelOf(point) + QPoint(2, 1);
+        QHelpEvent help(QEvent::ToolTip, at, view->mapToGlobal(at));
+        QApplication::sendEvent(view, &help);
+        QCOMPARE(QToolTip::text(), QStringLiteral("RPM: 1000\nLoad: 2.40 V\nAdvance: 5.9°"));
     }
 };
 

@@ -11,6 +11,7 @@ deb=$(ls "$work"/out/*.deb)
 # would fail the check at random.
 info=$(dpkg-deb -I "$deb")
 grep -q 'Depends:.*libqt6' <<<"$info" || { echo "no Qt dependency recorded"; exit 1; }
+grep -q 'Depends:.*qt6-translations-l10n' <<<"$info" || { echo "no Qt translations dependency"; exit 1; }
 dpkg-deb -x "$deb" "$work/root"
 
 for f in usr/bin/kelvor310 usr/bin/kelvor310-cli usr/share/applications/kelvor310.desktop \

@@ -29,6 +29,11 @@ public:
     QString portName() const { return m_portName; }
     LineSettings settings() const { return m_settings; }
     bool isOpen() const { return m_open; }
+    // The far end hangs up now, while the port is open.
+    void loseLine(const SerialError& error) {
+        m_open = false;
+        reportLineLost(error);
+    }
     void clear();
 
     void configure(const QString& portName, const LineSettings& settings) override;

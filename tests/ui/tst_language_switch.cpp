@@ -1,7 +1,7 @@
 #include "core/widget_texts.h"
+#include "tests/ui/form_probe.h"
 #include "ui/language_switch.h"
 #include "ui/main_form.h"
-#include "tests/ui/form_probe.h"
 
 #include <QSet>
 #include <QtTest>
@@ -15,9 +15,12 @@ bool drawnByGraph(const char* widget) {
 
 QString shownText(const QWidget* widget, WidgetTextKind kind, int item) {
     switch (kind) {
-    case WidgetTextKind::ToolTip: return widget->toolTip();
-    case WidgetTextKind::ListItem: return qobject_cast<const QComboBox*>(widget)->itemText(item);
-    case WidgetTextKind::Caption: break;
+    case WidgetTextKind::ToolTip:
+        return widget->toolTip();
+    case WidgetTextKind::ListItem:
+        return qobject_cast<const QComboBox*>(widget)->itemText(item);
+    case WidgetTextKind::Caption:
+        break;
     }
     return ::shownText(widget);
 }
@@ -45,7 +48,7 @@ QStringList snapshot(const QWidget* root) {
 
 class LanguageSwitchTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() {
         m_root = std::make_unique<QWidget>();
         buildMainForm(m_root.get());
@@ -76,53 +79,30 @@ private slots:
         QCOMPARE(snapshot(m_root.get()), english);
     }
 
-    void widgetsWithoutRowsKeepTheirDesignText_data() {
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("2D option") << "Option5" << "2 D";
-        // Fields with only a tool tip row hold values, which a switch must not touch.
-        QTest::newRow("spark value") << "Text15" << "15,5";
-        QTest::newRow("rev limit value") << "Text17" << "";
-    }
-    void widgetsWithoutRowsKeepTheirDesignText() {
-        QFETCH(QString, widget);
-        QFETCH(QString, text);
-        for (Language language : {Language::English, Language::Hungarian}) {
-            applyWidgetTexts(m_root.get(), language);
-            QCOMPARE(findNamedText(widget), text);
-        }
-    }
-
-    void listsKeepCountAndSelection() {
+    // Values and selections are the user's: a switch changes captions and items only.
+    // A list holding fewer items than the table names gets no new ones.
+    void switchKeepsValuesAndSelections() {
         auto* coil = m_root->findChild<QComboBox*>("Combo4");
         auto* mode = m_root->findChild<QComboBox*>("Combo12");
+        auto* edge = m_root->findChild<QComboBox*>("Combo2");
         coil->setCurrentIndex(1);
         mode->setCurrentIndex(-1);
+        edge->removeItem(1);
         QSignalSpy changes(coil, &QComboBox::currentIndexChanged);
-        for (Language language : {Language::English, Language::Hungarian}) {
+        for (Language language : {Language::Hungarian, Language::English}) {
             applyWidgetTexts(m_root.get(), language);
-            QCOMPARE(coil->count(), 2);
-            QCOMPARE(coil->currentIndex(), 1);
-            QCOMPARE(mode->currentIndex(), -1);
+            QCOMPARE((QList<int>{coil->count(), coil->currentIndex(), mode->currentIndex(),
+                                 edge->count()}),
+                     (QList<int>{2, 1, -1, 1}));
+            // Fields with only a tool tip row hold values; the 2D option has no row.
+            QCOMPARE(::shownText(m_root->findChild<QWidget*>("Text15")), QString("15,5"));
+            QCOMPARE(::shownText(m_root->findChild<QWidget*>("Option5")), QString("2 D"));
         }
+        QCOMPARE(edge->itemText(0), QString("Falling"));
         QCOMPARE(changes.count(), 0);
     }
 
-    // A list that holds fewer items than the table names gets no new ones.
-    void shortListDoesNotGrow() {
-        auto* combo = m_root->findChild<QComboBox*>("Combo2");
-        combo->removeItem(1);
-        applyWidgetTexts(m_root.get(), Language::English);
-        QCOMPARE(combo->count(), 1);
-        QCOMPARE(combo->itemText(0), QString("Falling"));
-    }
-
-private:
-    QString findNamedText(const QString& name) const {
-        const QWidget* widget = m_root->findChild<QWidget*>(name);
-        return widget ? shownText(widget, WidgetTextKind::Caption, 0) : "<missing " + name + ">";
-    }
-
+  private:
     std::unique_ptr<QWidget> m_root;
 };
 

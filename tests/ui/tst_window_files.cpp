@@ -4,8 +4,10 @@
 #include "ui/main_window.h"
 #include "ui/map_file_actions.h"
 
+#include <QAbstractEventDispatcher>
 #include <QComboBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,7 +37,7 @@ class WindowFilesTest : public QObject {
         findNamed<QPushButton>(window.form(), QLatin1String(button))->click();
     }
 
-private slots:
+  private slots:
     void initTestCase() { Twips::setLogicalDpi(96); }
     void init() {
         m_dialogs.clear();
@@ -44,52 +46,52 @@ private slots:
     }
     void cleanup() { QCOMPARE(m_dialogs.pendingAnswers(), 0); }
 
-    void startsWithTheStoredPortAndLanguage_data() {
-        QTest::addColumn<QByteArray>("file");
+    // The window starts with the stored port and language (all defaults when the port is
+    // out of range) and asks in that language on every close whether to save. A failed
+    // save is reported and offers the dialog again, so closing loses no map; the
+    // settings are written either way.
+    void startAndClose_data() {
+        QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<int>("portIndex");
-        QTest::addColumn<QString>("language");
-        QTest::newRow("stored") << QByteArray("3\r\nhun\r\n") << 2 << "hun";
-        QTest::newRow("port 17 falls back entirely") << QByteArray("17\r\nhun\r\n") << 0 << "eng";
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("question"); // text, title
+        QTest::newRow("stored, yes, the first save fails")
+            << QByteArray("3\r\nhun\r\n") << 2 << true
+            << QStringList{"Menti az adatállományt?", "Kilépés"};
+        QTest::newRow("port 17 falls back entirely, no")
+            << QByteArray("17\r\nhun\r\n") << 0 << false
+            << QStringList{"Do you want to save data?", "Exit"};
     }
-    void startsWithTheStoredPortAndLanguage() {
-        QFETCH(QByteArray, file);
+    void startAndClose() {
+        QFETCH(QByteArray, stored);
         QFETCH(int, portIndex);
-        QFETCH(QString, language);
-        QVERIFY(writeFile(m_settings, file));
-        MainWindow window(m_dialogs, m_settings);
-        QCOMPARE(findNamed<QComboBox>(window.form(), "Combo1")->currentIndex(), portIndex);
-        QCOMPARE(window.uiLanguage(), language);
-    }
-
-    void closingWithNoWritesOnlyTheSettings() {
-        QVERIFY(writeFile(m_settings, "5\r\nhun\r\n"));
-        {
-            MainWindow window(m_dialogs, m_settings);
-            window.chooseLanguage(Language::English);
-            m_dialogs.answerMessage(Answer::No);
-            QVERIFY(window.close());
-            const ScriptedDialogs::Call& question = m_dialogs.lastCall();
-            QCOMPARE(question.text, QStringLiteral("Do you want to save data?"));
-            QCOMPARE(question.title, QStringLiteral("Exit"));
-            QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
-            QCOMPARE(question.icon, Dialogs::Icon::Question);
-        }
-        QCOMPARE(contents(m_settings), QByteArray("5\r\neng\r\n"));
-        QCOMPARE(m_dialogs.calls().size(), 1);
-    }
-
-    void closingWithYesOffersTheDialogAgainAfterAFailedSave() {
+        QFETCH(bool, yes);
+        QFETCH(QStringList, question);
         const QString map = m_dir.filePath(QStringLiteral("second try.klv"));
+        QFile::remove(map);
+        QVERIFY(writeFile(m_settings, stored));
         {
             MainWindow window(m_dialogs, m_settings);
-            m_dialogs.answerMessage(Answer::Yes);
-            m_dialogs.answerSaveFile(m_dir.filePath(QStringLiteral("missing/folder/map.klv")));
-            m_dialogs.answerMessage(Answer::Ok);
-            m_dialogs.answerSaveFile(map);
+            QCOMPARE(findNamed<QComboBox>(window.form(), "Combo1")->currentIndex(), portIndex);
+            m_dialogs.answerMessage(yes ? Answer::Yes : Answer::No);
+            if (yes) {
+                m_dialogs.answerSaveFile(m_dir.filePath(QStringLiteral("missing/folder/map.klv")));
+                m_dialogs.answerMessage(Answer::Ok);
+                m_dialogs.answerSaveFile(map);
+            }
             QVERIFY(window.close());
+            const ScriptedDialogs::Call& asked = m_dialogs.calls().first();
+            QCOMPARE((QStringList{asked.text, asked.title}), question);
+            QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
+            QCOMPARE(asked.icon, Dialogs::Icon::Question);
+            if (yes)
+                QVERIFY(m_dialogs.calls().at(2).text.startsWith(
+                            "Az adatállomány mentése nem sikerült: ") &&
+                        m_dialogs.calls().at(2).title == "Hiba");
         }
-        QVERIFY(QFile::exists(map));
-        QCOMPARE(contents(m_settings), QByteArray("1\r\neng\r\n"));
+        QCOMPARE(QFile::exists(map), yes);
+        QCOMPARE(contents(m_settings),
+                 yes ? QByteArray("3\r\nhun\r\n") : QByteArray("1\r\neng\r\n"));
     }
 
     void overwriteNoAsksAgainCancelKeepsTheOldFileYesReplacesIt() {
@@ -103,7 +105,8 @@ private slots:
         QCOMPARE(contents(path), QByteArray("old contents"));
         QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310"));
         const ScriptedDialogs::Call& question = m_dialogs.calls().at(1);
-        QCOMPARE(question.text, QStringLiteral("File already exists. Do you want to overwrite it?"));
+        QCOMPARE(question.text,
+                 QStringLiteral("File already exists. Do you want to overwrite it?"));
         QCOMPARE(question.title, QStringLiteral("Overwrite"));
         QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(question.defaultButton, Answer::No);
@@ -112,18 +115,6 @@ private slots:
         m_dialogs.answerMessage(Answer::Yes);
         click(window, "Command2");
         QVERIFY(contents(path).startsWith("kelvor310\r\n"));
-    }
-
-    void failedSaveIsReportedInTheUsersLanguage() {
-        MainWindow window(m_dialogs, m_settings);
-        window.chooseLanguage(Language::Hungarian);
-        m_dialogs.answerSaveFile(m_dir.filePath("no/such/folder/map.klv"));
-        m_dialogs.answerMessage(Answer::Ok);
-        click(window, "Command2");
-        QVERIFY(m_dialogs.lastCall().text.startsWith(
-            QStringLiteral("Az adatállomány mentése nem sikerült: ")));
-        QCOMPARE(m_dialogs.lastCall().title, QStringLiteral("Hiba"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310"));
     }
 
     void unreadableFilesChangeNothing_data() {
@@ -159,7 +150,8 @@ private slots:
         QVERIFY(window.formState().documentReady);
     }
 
-    // A map read and saved again through the window comes back byte for byte.
+    // A map loaded and saved through the window comes back byte for byte, and loads
+    // again from the command line.
     void saveAndLoadRoundTripThroughTheWindow_data() {
         QTest::addColumn<QString>("name");
         for (const char* name :
@@ -174,6 +166,7 @@ private slots:
             MainWindow window(m_dialogs, m_settings);
             m_dialogs.answerOpenFile(golden(name));
             click(window, "Command3");
+            QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Load"));
             saved = window.collectDocument();
             m_dialogs.answerSaveFile(path);
             click(window, "Command2");
@@ -183,19 +176,21 @@ private slots:
         }
         QCOMPARE(contents(path), contents(golden(name)));
         MainWindow window(m_dialogs, m_settings);
-        m_dialogs.answerOpenFile(path);
-        click(window, "Command3");
-        QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Load"));
+        window.openCommandLineMap(QLatin1Char('"') + path + QLatin1Char('"'));
         QVERIFY(window.collectDocument() == saved);
+        QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310  ") + path);
         QVERIFY(window.formState().documentReady);
     }
 
     void commandLineQuotes_data() {
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("path");
-        QTest::newRow("quoted") << "\"C:\\maps\\a b.klv\"" << "C:\\maps\\a b.klv";
-        QTest::newRow("plain") << "/maps/a.klv" << "/maps/a.klv";
-        QTest::newRow("lone quote") << "\"" << "\"";
+        QTest::newRow("quoted") << "\"C:\\maps\\a b.klv\""
+                                << "C:\\maps\\a b.klv";
+        QTest::newRow("plain") << "/maps/a.klv"
+                               << "/maps/a.klv";
+        QTest::newRow("lone quote") << "\""
+                                    << "\"";
     }
     void commandLineQuotes() {
         QFETCH(QString, argument);
@@ -203,11 +198,44 @@ private slots:
         QCOMPARE(MapFileActions::withoutSurroundingQuotes(argument), path);
     }
 
-    void commandLineMapIsLoaded() {
+    // A note whose lines run to megabytes is shown in pieces but read back as it was.
+    void longNoteLinesComeBackWhole_data() {
+        QTest::addColumn<QString>("note");
+        QString words;
+        for (int i = 0; i < 150000; ++i)
+            words += QStringLiteral("word%1 ").arg(i % 10);
+        QTest::newRow("one megabyte line") << words;
+        QTest::newRow("no space to split at") << QString(5000, 'x') + ' ' + QString(4001, 'y');
+        QTest::newRow("among short lines") << "first\r\n\r\n" + words.left(4500) + "\r\n\r\nlast ";
+    }
+    void longNoteLinesComeBackWhole() {
+        QFETCH(QString, note);
         MainWindow window(m_dialogs, m_settings);
-        window.openCommandLineMap(QLatin1Char('"') + golden("shape4_time") + QLatin1Char('"'));
-        QCOMPARE(window.collectDocument().resolution, 4);
-        QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310  ") + golden("shape4_time"));
+        MapDocument document = window.collectDocument();
+        document.note = note;
+        window.applyLoadedDocument(document);
+        QVERIFY(window.collectDocument().note == note);
+    }
+
+    // Another program destroyed the window in the window system: the settings are written
+    // as on exit and the program is told to end. Another window's end changes nothing.
+    void windowDestroyedOutsideEndsTheProgram() {
+        MainWindow window(m_dialogs, m_settings);
+        QSignalSpy lost(&window, &MainWindow::nativeWindowLost);
+        for (const quint32 other : {1u, 0u}) {
+            // X11 DestroyNotify: type 17, pad, sequence, event window, destroyed window.
+            const quint32 id = quint32(window.winId()) + other;
+            struct {
+                quint8 type = 17, pad = 0;
+                quint16 sequence = 0;
+                quint32 event, window;
+            } destroyNotify{17, 0, 0, id, id};
+            qintptr result = 0;
+            QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t",
+                                                                    &destroyNotify, &result);
+            QCOMPARE(lost.size(), 1 - int(other));
+            QCOMPARE(QFile::exists(m_settings), !other);
+        }
     }
 };
 

@@ -1,0 +1,226 @@
+#include "editor/block_editor.h"
+
+#include "core/decimal_format.h"
+#include "editor/cell_editor.h"
+#include "editor/cell_value_check.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+
+using BlockOperations::Direction;
+using Kind = BlockAmountCheck::Kind;
+
+namespace {
+// A pasted value is shown in a message; a whole page of text pasted as one value is not.
+QString elided(const QString& value) {
+    constexpr int kShown = 24;
+    return value.size() > kShown ? value.left(kShown) + QStringLiteral("...") : value;
+}
+} // namespace
+
+BlockEditor::BlockEditor(GridWidgets& widgets, GridState& state, FormState& form,
+                         const LanguageTexts& texts, Dialogs& dialogs, CellEditor& cells,
+                         GridEditor& grid, const EditorHooks& hooks)
+    : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
+      m_cells(cells), m_hooks(hooks), m_selection(widgets, state, cells, grid),
+      m_menu(new QMenu(widgets.root)) {
+    auto entry = [this](const char* caption, const QKeySequence& keys, std::function<void()> run) {
+        m_captions.append({addAction(keys, std::move(run)), caption});
+    };
+    entry("BlockCopyCaption", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copy(); });
+    entry("BlockPasteCaption", QKeySequence(Qt::CTRL | Qt::Key_V), [this] { paste(); });
+    m_pasteAction = m_captions.last().first;
+    m_menu->addSeparator();
+    entry("BlockSetCaption", QKeySequence(Qt::CTRL | Qt::Key_E),
+          [this] { changeByAmount("BlockSetPrompt", Kind::Value, BlockOperations::set); });
+    entry("BlockAddCaption", QKeySequence(Qt::CTRL | Qt::Key_D),
+          [this] { changeByAmount("BlockAddPrompt", Kind::Degrees, BlockOperations::add); });
+    entry("BlockScaleCaption", QKeySequence(Qt::CTRL | Qt::Key_P),
+          [this] { changeByAmount("BlockScalePrompt", Kind::Percent, BlockOperations::scale); });
+    entry("BlockRowsCaption", QKeySequence(Qt::CTRL | Qt::Key_R),
+          [this] { interpolate(Direction::Rows); });
+    entry("BlockColumnsCaption", QKeySequence(Qt::CTRL | Qt::Key_L),
+          [this] { interpolate(Direction::Columns); });
+    entry("BlockBothCaption", QKeySequence(Qt::CTRL | Qt::Key_B),
+          [this] { interpolate(Direction::Both); });
+    // Whoever opens the menu (a cell, or the grid's frame for a greyed cell) gets
+    // captions in the current language and the entries the selection allows.
+    connect(m_menu, &QMenu::aboutToShow, this, &BlockEditor::refreshMenu);
+}
+
+QAction* BlockEditor::addAction(const QKeySequence& keys, std::function<void()> run) {
+    auto* action = m_menu->addAction(QString());
+    action->setShortcut(keys);
+    // The keys reach the cells through the filter below; the action only shows them.
+    action->setShortcutContext(Qt::WidgetShortcut);
+    connect(action, &QAction::triggered, this, std::move(run));
+    return action;
+}
+
+void BlockEditor::watch(QLineEdit* cell) {
+    m_selection.watch(cell);
+    cell->installEventFilter(this);
+}
+
+bool BlockEditor::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return onKey(*static_cast<QKeyEvent*>(event));
+    case QEvent::ContextMenu:
+        m_menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool BlockEditor::onKey(const QKeyEvent& key) {
+    const QKeySequence pressed(key.keyCombination());
+    const bool hasBlock = m_selection.block(m_selection.gridDocument()).has_value();
+    for (const auto& [action, caption] : m_captions) {
+        if (action->shortcut() != pressed)
+            continue;
+        if (!(hasBlock || (action == m_pasteAction && canPaste())))
+            return false;
+        action->trigger();
+        return true;
+    }
+    const int k = key.key();
+    if (k != Qt::Key_Shift && k != Qt::Key_Control && k != Qt::Key_Alt && k != Qt::Key_Meta)
+        m_selection.clear();
+    return false;
+}
+
+bool BlockEditor::canPaste() const {
+    const QString text = QGuiApplication::clipboard()->text();
+    return BlockOperations::isBlockText(text) ||
+           (!text.isEmpty() && m_selection.block(m_selection.gridDocument()));
+}
+
+void BlockEditor::refreshMenu() {
+    const bool hasBlock = m_selection.block(m_selection.gridDocument()).has_value();
+    for (const auto& [action, caption] : m_captions) {
+        action->setText(m_texts.message(caption));
+        action->setEnabled(m_form.documentReady && hasBlock);
+    }
+    m_pasteAction->setEnabled(m_form.documentReady && canPaste());
+}
+
+bool BlockEditor::ready() const {
+    return m_form.documentReady && !m_state.columnToolBusy;
+}
+
+// A value being typed in the current cell is checked before any block work sees it.
+void BlockEditor::checkCurrentCell() {
+    const GridCell current = m_state.currentCell;
+    if (m_state.isRealCell(current) && current.column < m_state.columnCount)
+        m_cells.checkCell(current.row, current.column,
+                          m_widgets.cell(current.row, current.column)->text());
+}
+
+void BlockEditor::copy() {
+    const MapDocument doc = m_selection.gridDocument();
+    if (const auto block = m_selection.block(doc))
+        QGuiApplication::clipboard()->setText(BlockOperations::copyText(doc, *block));
+}
+
+void BlockEditor::paste() {
+    if (!ready())
+        return;
+    checkCurrentCell();
+    const MapDocument doc = m_selection.gridDocument();
+    const auto block = m_selection.block(doc);
+    const QString text = QGuiApplication::clipboard()->text();
+    QList<QStringList> values = BlockOperations::parseBlockText(text);
+    GridCell at = m_state.currentCell;
+    if (block) {
+        at = {block->top, block->left};
+        // One value over a block fills it.
+        if (values.size() == 1 && values[0].size() == 1)
+            values = QList<QStringList>(block->bottom - block->top + 1,
+                                        QStringList(block->right - block->left + 1, values[0][0]));
+    }
+    if (!m_state.isRealCell(at) || at.column >= m_state.columnCount)
+        return;
+    const BlockOperations::Paste pasted = BlockOperations::paste(doc, at, values, m_form);
+    if (const auto refused = pasted.refusedCell) {
+        const QString row = QString::number(refused->row + 1);
+        const QString column = QString::number(refused->column + 1);
+        if (pasted.reason)
+            note("PasteValueMessage",
+                 {elided(pasted.refusedValue), row, column, pasted.reason->text(m_texts)});
+        else
+            note("PasteDisabledMessage", {row, column});
+        return;
+    }
+    write(pasted.document);
+    if (pasted.cut)
+        note("PasteCutNote");
+}
+
+void BlockEditor::changeByAmount(const char* prompt, Kind kind, const AmountChange& change) {
+    if (!ready())
+        return;
+    checkCurrentCell();
+    const MapDocument doc = m_selection.gridDocument();
+    const auto block = m_selection.block(doc);
+    if (!block)
+        return;
+    const auto amount = askAmount(prompt, kind);
+    if (!amount)
+        return;
+    const BlockOperations::Result result = change(doc, *block, *amount, m_form.decimalSeparator);
+    write(result.document);
+    if (result.clamped)
+        note("BlockClampedNote",
+             {DecimalFormat::fixed(CellValueCheck::kMinimum, 1, m_form.decimalSeparator),
+              DecimalFormat::fixed(CellValueCheck::kMaximum, 1, m_form.decimalSeparator)});
+}
+
+void BlockEditor::interpolate(Direction direction) {
+    if (!ready())
+        return;
+    checkCurrentCell();
+    const MapDocument doc = m_selection.gridDocument();
+    if (const auto block = m_selection.block(doc))
+        write(
+            BlockOperations::interpolate(doc, *block, direction, m_form.decimalSeparator).document);
+}
+
+// Cancel, in the first box or in a re-ask, ends the operation without a change.
+std::optional<double> BlockEditor::askAmount(const char* prompt, Kind kind) {
+    QString text = m_dialogs.input(m_texts.message(prompt), m_texts.title(prompt));
+    while (!text.isEmpty()) {
+        const auto failure = BlockAmountCheck::firstFailure(text, kind, m_form);
+        if (!failure)
+            return DecimalFormat::toDouble(text, m_form.decimalSeparator);
+        text = failure->ask(m_dialogs, m_texts);
+    }
+    return std::nullopt;
+}
+
+void BlockEditor::write(const MapDocument& doc) {
+    auto change = [&] {
+        for (int r = 0; r < m_state.rowCount; ++r)
+            for (int c = 0; c < m_state.columnCount; ++c)
+                if (m_widgets.cell(r, c)->text() != doc.cells[r][c])
+                    m_widgets.cell(r, c)->setText(doc.cells[r][c]);
+        callHook(m_hooks.redrawGraph);
+    };
+    if (m_hooks.recordChange)
+        m_hooks.recordChange(change);
+    else
+        change();
+    // Escape in the current cell puts back its new value, not the one before the change.
+    const GridCell current = m_state.currentCell;
+    if (m_state.isRealCell(current) && m_widgets.cell(current.row, current.column)->hasFocus())
+        m_form.entryText = m_widgets.cell(current.row, current.column)->text();
+}
+
+void BlockEditor::note(const char* entry, const QStringList& values) {
+    m_dialogs.inform(m_texts.message(entry, values), m_texts.title(entry));
+}

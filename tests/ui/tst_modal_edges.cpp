@@ -1,0 +1,302 @@
+#include "core/find_widget.h"
+#include "core/twips.h"
+#include "storage/map_file.h"
+#include "tests/support/modal_dialogs.h"
+#include "ui/main_window.h"
+#include "ui/serial_actions.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <QtTest>
+
+namespace {
+// The real window with really modal boxes; clicks go through the window system, so a
+// release that comes while a box is open is blocked as on a desktop.
+struct Window {
+    explicit Window(const QString& separator) : separator(separator) {
+        QDir::setCurrent(dir.path()); // the trace log
+        QLocale::setDefault(QLocale(separator == "," ? QLocale::German : QLocale::English));
+        main = std::make_unique<MainWindow>(dialogs, dir.filePath("kelvor-310.ini"));
+        main->serialActions().setPortResolver([](int) { return QStringLiteral("/no/such/port"); });
+        main->show();
+        QApplication::setActiveWindow(main.get());
+        active = QTest::qWaitForWindowActive(main.get());
+    }
+    QWidget* named(const QString& name) const { return findNamed<QWidget>(main->form(), name); }
+    QLineEdit* field(const QString& name) const { return qobject_cast<QLineEdit*>(named(name)); }
+    QString number(QString text) const { return text.replace('#', separator); }
+
+    QPoint at(QWidget* w) const { return w->mapTo(main.get(), w->rect().center()); }
+    void click(QWidget* w) {
+        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, at(w));
+        QCoreApplication::processEvents();
+    }
+    // The press moves the focus and starts a check; the release comes while its box is open.
+    void clickIntoCheck(QWidget* w) {
+        QWindow* handle = main->windowHandle();
+        const QPoint pos = at(w);
+        dialogs.whileOpen([handle, pos] { QTest::mouseRelease(handle, Qt::LeftButton, {}, pos); });
+        QTest::mousePress(handle, Qt::LeftButton, {}, pos);
+        QCoreApplication::processEvents();
+        // As a desktop does when the box has gone.
+        QApplication::setActiveWindow(main.get());
+    }
+    void type(QWidget* w, const QString& text) {
+        click(w);
+        QTest::keyClicks(w, text);
+    }
+    QStringList log() const {
+        QFile file(dir.filePath("log.txt"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()).split('\n')
+                                              : QStringList();
+    }
+
+    QTemporaryDir dir;
+    QString separator;
+    bool active = false;
+    ModalDialogs dialogs;
+    std::unique_ptr<MainWindow> main;
+};
+
+void chooseFrom(Window& w, const char* list, int index) {
+    auto* combo = qobject_cast<QComboBox*>(w.named(QLatin1String(list)));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+} // namespace
+
+class ModalEdgesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { Twips::setLogicalDpi(96); }
+
+    // The clicked field is entered once the previous cell's check has passed: its text
+    // is selected, typing replaces it, Escape brings back its own text.
+    void clickedFieldIsEnteredAfterTheCheck_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("cell .") << "."
+                                << "Text4(5)";
+        QTest::newRow("cell ,") << ","
+                                << "Text4(5)";
+        QTest::newRow("MAP maximum ,") << ","
+                                       << "Text18";
+        QTest::newRow("charge time .") << "."
+                                       << "Text16";
+    }
+    void clickedFieldIsEnteredAfterTheCheck() {
+        QFETCH(QString, separator);
+        QFETCH(QString, target);
+        Window w(separator);
+        QVERIFY(w.active);
+        chooseFrom(w, "Combo5", 2);
+        QLineEdit* previous = w.field("Text2(2)");
+        QLineEdit* clicked = w.field(target);
+        const QString own = clicked->text();
+        w.type(previous, "abc");
+        w.dialogs.answerInput(w.number("7#0"));
+
+        w.clickIntoCheck(clicked);
+
+        QCOMPARE(previous->text(), w.number("7#0"));
+        QCOMPARE(QApplication::focusWidget(), clicked);
+        QCOMPARE(clicked->selectedText(), own);
+        QTest::keyClicks(clicked, "12");
+        QCOMPARE(clicked->text(), QStringLiteral("12"));
+        QTest::keyClick(clicked, Qt::Key_Escape);
+        QCOMPARE(clicked->text(), own);
+        QVERIFY(target != "Text4(5)" || w.log().contains("Text_Click_Uni(5," + own + ",3)"));
+        QCOMPARE(w.dialogs.calls().size(), 1);
+    }
+
+    // Each click enters its cell, so every bad text is checked however often it happens.
+    void everyRoundOfClicksIsChecked() {
+        Window w(",");
+        QVERIFY(w.active);
+        for (int row = 1; row <= 5; ++row) {
+            if (row == 1)
+                w.type(w.field("Text1(0)"), "abc");
+            else
+                QTest::keyClicks(QApplication::focusWidget(), "abc");
+            w.dialogs.answerInput(w.number("1#5"));
+            w.clickIntoCheck(w.field(QStringLiteral("Text1(%1)").arg(row)));
+            QCOMPARE(w.field(QStringLiteral("Text1(%1)").arg(row - 1))->text(), w.number("1#5"));
+        }
+        QCOMPARE(w.dialogs.calls().size(), 5);
+    }
+
+    // The clicked control's action runs once the check has passed, without a second click.
+    void clickedControlActsAfterTheCheck_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("save") << "."
+                              << "Command2";
+        QTest::newRow("load") << ","
+                              << "Command3";
+        QTest::newRow("send") << "."
+                              << "Command1";
+        QTest::newRow("version") << ","
+                                 << "Command4";
+        QTest::newRow("list") << "."
+                              << "Combo7";
+        QTest::newRow("option") << ","
+                                << "Option4";
+        QTest::newRow("column tool") << "."
+                                     << "Command8";
+    }
+    void clickedControlActsAfterTheCheck() {
+        QFETCH(QString, separator);
+        QFETCH(QString, target);
+        Window w(separator);
+        QVERIFY(w.active);
+        w.type(w.field("Text2(2)"), "abc");
+        w.dialogs.answerInput(w.number("7#5"));
+        if (target == "Command2")
+            w.dialogs.answerSaveFile("");
+        else if (target == "Command3")
+            w.dialogs.answerOpenFile("");
+        else if (target == "Command1" || target == "Command4")
+            w.dialogs.answerMessage(Dialogs::Answer::Ok); // the port does not exist
+
+        w.clickIntoCheck(w.named(target));
+
+        QCOMPARE(w.field("Text2(2)")->text(), w.number("7#5"));
+        QCOMPARE(w.dialogs.pendingAnswers(), 0);
+        if (target == "Combo7") {
+            QVERIFY(QApplication::activePopupWidget());
+            QApplication::activePopupWidget()->close();
+        }
+        if (target == "Option4")
+            QVERIFY(qobject_cast<QRadioButton*>(w.named(target))->isChecked());
+        if (target == "Command8")
+            QCOMPARE(w.field("Text1(0)")->text(), w.number("1#0"));
+    }
+
+    // A greyed field takes no click: nothing is checked or entered, and Escape in the
+    // focused cell still brings back that cell's own text.
+    void disabledFieldTakesNoClick_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("disabled");
+        QTest::newRow("transparent row .") << "."
+                                           << "Text3(1)";
+        QTest::newRow("column under Do Not Use ,") << ","
+                                                   << "Text3(5)";
+        QTest::newRow("input charge dwell while off .") << "."
+                                                        << "Text14";
+    }
+    void disabledFieldTakesNoClick() {
+        QFETCH(QString, separator);
+        QFETCH(QString, disabled);
+        Window w(separator);
+        QVERIFY(w.active);
+        w.field("Text3(1)")->setText(w.number("9#0"));
+        chooseFrom(w, "Combo11", 3);
+        if (disabled == "Text3(5)")
+            qobject_cast<QRadioButton*>(w.named("Option2"))->click();
+        QLineEdit* current = w.field("Text6(5)");
+        w.type(current, "20");
+        QVERIFY(!w.named(disabled)->isEnabled());
+
+        w.click(w.named(disabled));
+
+        QCOMPARE(QApplication::focusWidget(), current);
+        QCOMPARE(current->text(), QStringLiteral("20"));
+        QTest::keyClick(current, Qt::Key_Escape);
+        QCOMPARE(current->text(), w.number("0#5"));
+        for (const QString& line : w.log())
+            QVERIFY(!line.startsWith("Text_Click_Uni(") || !line.endsWith(",2)"));
+        QVERIFY(w.dialogs.calls().isEmpty());
+    }
+
+    // Exit, a flag and Save check the focused field first, as if it had been left, and
+    // then go on with the value that passed.
+    void actionsCheckTheFocusedFieldFirst_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("exit, cell abc") << "."
+                                        << "exit"
+                                        << "Text2(2)"
+                                        << "abc"
+                                        << "7#5";
+        QTest::newRow("exit, cell 99") << ","
+                                       << "exit"
+                                       << "Text2(2)"
+                                       << "99"
+                                       << "9";
+        QTest::newRow("exit, spark x") << ","
+                                       << "exit"
+                                       << "Text15"
+                                       << "x"
+                                       << "1#8";
+        QTest::newRow("exit, spark 9 back by Escape") << "."
+                                                      << "exit"
+                                                      << "Text15"
+                                                      << "9"
+                                                      << "1#8";
+        QTest::newRow("flag, cell 99") << "."
+                                       << "flag"
+                                       << "Text2(2)"
+                                       << "99"
+                                       << "9";
+        QTest::newRow("save, spark x") << ","
+                                       << "save"
+                                       << "Text15"
+                                       << "x"
+                                       << "1#2";
+    }
+    void actionsCheckTheFocusedFieldFirst() {
+        QFETCH(QString, separator);
+        QFETCH(QString, action);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        Window w(separator);
+        QVERIFY(w.active);
+        QLineEdit* edit = w.field(field);
+        w.type(edit, typed);
+        if (typed == "9") { // corrected on Enter, then Escape brings the 9 back
+            w.dialogs.answerInput(w.number("1#5"));
+            QTest::keyClick(edit, Qt::Key_Return);
+            QTest::keyClick(edit, Qt::Key_Escape);
+            QCOMPARE(edit->text(), typed);
+        }
+        const int asked = w.dialogs.calls().size();
+        const QString path = w.dir.filePath("map.klv");
+        w.dialogs.answerInput(w.number(answer));
+        if (action == "exit")
+            w.dialogs.answerMessage(Dialogs::Answer::Yes);
+        if (action == "exit" || action == "save")
+            w.dialogs.answerSaveFile(path);
+
+        if (action == "exit")
+            w.main->close();
+        else if (action == "flag")
+            w.click(w.named("Picture3"));
+        else if (action == "resolution")
+            chooseFrom(w, "Combo6", 3);
+        else
+            w.clickIntoCheck(w.named("Command2"));
+
+        QCOMPARE(w.dialogs.calls()[asked].title, QStringLiteral("Attention!"));
+        QCOMPARE(w.dialogs.pendingAnswers(), 0);
+        const QString shown =
+            w.number(field == "Text15" || answer.contains('#') ? answer : answer + "#0");
+        QCOMPARE(edit->text(), shown);
+        if (action == "flag" || action == "resolution") {
+            QVERIFY(w.main->uiLanguage() == "hun" || w.field("Text8(29)")->isVisible());
+            return;
+        }
+        const auto saved = loadMapFile(path, MapDocument(), separator);
+        QVERIFY(saved.ok());
+        QCOMPARE(field == "Text15" ? saved.value().sparkTime : saved.value().cells[2][1], shown);
+    }
+};
+
+QTEST_MAIN(ModalEdgesTest)
+#include "tst_modal_edges.moc"

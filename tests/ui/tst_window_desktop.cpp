@@ -1,0 +1,134 @@
+#include "core/find_widget.h"
+#include "core/twips.h"
+#include "storage/recent_map_files.h"
+#include "tests/support/scripted_dialogs.h"
+#include "ui/main_window.h"
+#include "ui/port_list_tips.h"
+
+#include <QComboBox>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Answer = Dialogs::Answer;
+
+static QString golden(const QString& name) {
+    return QStringLiteral(KELVOR_SOURCE_DIR "/tests/storage/golden/") + name + ".klv";
+}
+
+class WindowDesktopTest : public QObject {
+    Q_OBJECT
+
+    ScriptedDialogs m_dialogs;
+    QTemporaryDir m_dir;
+    std::unique_ptr<MainWindow> m_window;
+
+    QString settingsPath() const { return m_dir.filePath(QStringLiteral("kelvor-310.ini")); }
+    void drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QWidget* cell = findNamed<QWidget>(m_window->form(), QStringLiteral("Text1(0)"));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(cell, &enter);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        if (enter.isAccepted())
+            QApplication::sendEvent(cell, &dropped);
+        QCoreApplication::processEvents();
+    }
+    QString title() const { return m_window->windowTitle(); }
+
+  private slots:
+    void initTestCase() {
+        Twips::setLogicalDpi(96);
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    void init() {
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                      "/recent-maps.ini");
+        m_window = std::make_unique<MainWindow>(m_dialogs, settingsPath());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    void cleanup() {
+        m_window.reset();
+        QCOMPARE(m_dialogs.pendingAnswers(), 0);
+        m_dialogs.clear();
+    }
+
+    void shortcutsPressTheButtons() {
+        m_dialogs.answerOpenFile(golden("shape4_time"));
+        QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(title(), "KELVOR-310  " + golden("shape4_time"));
+        const QString saved = m_dir.filePath(QStringLiteral("saved.klv"));
+        m_dialogs.answerSaveFile(saved);
+        QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(saved));
+        m_dialogs.answerMessage(Answer::No);
+        QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Do you want to save data?"));
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void droppedFilesLoadAsLoadDoes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content"); // empty: a golden map of that name
+        QTest::addColumn<QString>("message");
+        QTest::newRow("map") << "shape0_dwell" << QByteArray() << "";
+        QTest::newRow("wrong content")
+            << "wrong.klv" << QByteArray("kelvor300\r\n") << "Wrong File!";
+        QTest::newRow("not a map file") << "notes.txt" << QByteArray("kelvor310\r\n") << "";
+    }
+    void droppedFilesLoadAsLoadDoes() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        QString path = golden(name);
+        if (!content.isEmpty()) {
+            path = m_dir.filePath(name);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        }
+        if (!message.isEmpty())
+            m_dialogs.answerMessage(Answer::Ok);
+        drop(path);
+        QCOMPARE(m_dialogs.calls().isEmpty() ? QString() : m_dialogs.lastCall().text, message);
+        QCOMPARE(title(), content.isEmpty() ? "KELVOR-310  " + path : QStringLiteral("KELVOR-310"));
+    }
+
+    void loadMenuOffersTheLastFiveFiles() {
+        for (const char* name : {"shape0_dwell", "shape1_time", "shape2_time"})
+            drop(golden(name));
+        auto* load = findNamed<QPushButton>(m_window->form(), QStringLiteral("Command3"));
+        emit load->customContextMenuRequested(QPoint(2, 2));
+        auto* menu = m_window->findChild<QMenu*>(QStringLiteral("RecentMapFiles"));
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            texts << action->text();
+        QCOMPARE(texts, QStringList({golden("shape2_time"), golden("shape1_time"),
+                                     golden("shape0_dwell")}));
+        menu->actions()[2]->trigger();
+        menu->close();
+        QTRY_COMPARE(title(), "KELVOR-310  " + golden("shape0_dwell"));
+
+        RecentMapFiles recent(m_dir.filePath(QStringLiteral("recent.ini")));
+        for (const char* path :
+             {"/m/1.klv", "/m/2.klv", "/m/3.klv", "/m/4.klv", "/m/5.klv", "/m/6.klv", "/m/2.klv"})
+            recent.add(path);
+        QCOMPARE(recent.files(),
+                 QStringList({"/m/2.klv", "/m/6.klv", "/m/5.klv", "/m/4.klv", "/m/3.klv"}));
+    }
+
+    void portItemsNameTheirPorts() {
+        auto* ports = findNamed<QComboBox>(m_window->form(), QStringLiteral("Combo1"));
+        showPortToolTips(ports, {{"/dev/ttyUSB0", "USB serial adapter"}}, false, "none");
+        QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(),
+                 QStringLiteral("/dev/ttyUSB0 — USB serial adapter"));
+        QCOMPARE(ports->itemData(15, Qt::ToolTipRole).toString(), QStringLiteral("none"));
+    }
+};
+
+QTEST_MAIN(WindowDesktopTest)
+#include "tst_window_desktop.moc"

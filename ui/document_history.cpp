@@ -1,0 +1,113 @@
+#include "ui/document_history.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <utility>
+
+namespace {
+
+class SnapshotStep : public QUndoCommand {
+  public:
+    SnapshotStep(MapDocument before, MapDocument after,
+                 std::function<void(const MapDocument&)> show)
+        : m_before(std::move(before)), m_after(std::move(after)), m_show(std::move(show)) {}
+    void undo() override { m_show(m_before); }
+    // The change is already on screen when the step is pushed.
+    void redo() override {
+        if (!std::exchange(m_pushing, false))
+            m_show(m_after);
+    }
+
+  private:
+    MapDocument m_before;
+    MapDocument m_after;
+    std::function<void(const MapDocument&)> m_show;
+    bool m_pushing = true;
+};
+
+enum class Step { None, Undo, Redo };
+
+Step stepOf(const QKeyEvent& key) {
+    const QKeyCombination keys = key.keyCombination();
+    if (keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Z))
+        return Step::Undo;
+    if (keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+        keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
+        return Step::Redo;
+    return Step::None;
+}
+
+// Whether the focused field has typing of its own to take back (or bring back).
+bool fieldCanStep(QWidget* widget, Step step) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
+        widget = combo->lineEdit();
+    if (auto* field = qobject_cast<QLineEdit*>(widget))
+        return step == Step::Undo ? field->isUndoAvailable() : field->isRedoAvailable();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+        return step == Step::Undo ? text->document()->isUndoAvailable()
+                                  : text->document()->isRedoAvailable();
+    return false;
+}
+
+} // namespace
+
+DocumentHistory::DocumentHistory(QWidget* window, Bridges bridges)
+    : QObject(window), m_window(window), m_bridges(std::move(bridges)) {
+    qApp->installEventFilter(this);
+}
+
+void DocumentHistory::restart() {
+    m_stack.clear();
+    m_shown = m_bridges.collect();
+}
+
+void DocumentHistory::commit() {
+    if (!m_bridges.ready())
+        return;
+    MapDocument now = m_bridges.collect();
+    if (now == m_shown)
+        return;
+    m_stack.push(new SnapshotStep(std::exchange(m_shown, now), now,
+                                  [this](const MapDocument& doc) { show(doc); }));
+}
+
+void DocumentHistory::commitSoon() {
+    if (std::exchange(m_commitPending, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        m_commitPending = false;
+        commit();
+    });
+}
+
+void DocumentHistory::record(const std::function<void()>& change) {
+    commit();
+    change();
+    commit();
+}
+
+void DocumentHistory::show(const MapDocument& doc) {
+    m_bridges.show(doc);
+    m_shown = m_bridges.collect();
+}
+
+bool DocumentHistory::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* focus = QApplication::focusWidget();
+    if (!widget || widget->window() != m_window || (focus ? widget != focus : widget != m_window))
+        return false;
+    const Step step = stepOf(*static_cast<QKeyEvent*>(event));
+    if (step == Step::None || fieldCanStep(widget, step))
+        return false;
+    if (m_bridges.ready()) {
+        commit(); // a change not yet in the history is the step to undo first
+        step == Step::Undo ? m_stack.undo() : m_stack.redo();
+    }
+    return true;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/map_document.h"
+
+#include <QObject>
+#include <QUndoStack>
+#include <functional>
+
+class QWidget;
+
+// The window's undo history. Each step holds the whole document before and after a
+// change, so undoing it puts the table, the settings and the graphs back together.
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, unless the focused field holds typing
+// of its own to undo or redo: then the field acts, as usual.
+class DocumentHistory : public QObject {
+  public:
+    struct Bridges {
+        std::function<MapDocument()> collect;
+        std::function<void(const MapDocument&)> show;
+        // False while a document is being put in place or a press is running.
+        std::function<bool()> ready;
+    };
+
+    DocumentHistory(QWidget* window, Bridges bridges);
+
+    // The document shown now is where the history starts; earlier steps are forgotten.
+    void restart();
+    // A step from the document of the last step to the one shown now, if they differ.
+    void commit();
+    // The same once the running event is over, so that a value copied along a row
+    // and its neighbours' graph updates form one step.
+    void commitSoon();
+    // `change` as a step of its own; a change made before it becomes a step first.
+    void record(const std::function<void()>& change);
+
+    QUndoStack& stack() { return m_stack; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void show(const MapDocument& doc);
+
+    QWidget* m_window;
+    Bridges m_bridges;
+    QUndoStack m_stack;
+    MapDocument m_shown;
+    bool m_commitPending = false;
+};
