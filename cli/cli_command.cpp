@@ -1,37 +1,28 @@
 #include "cli/cli_command.h"
 
-#include <algorithm>
+#include "cli/cli_parser.h"
 
-std::vector<CliCommand>& CliCommands::all() {
-    // Built on first use: the registrations run during static initialisation.
-    static std::vector<CliCommand> commands;
+// Listed here rather than registered by each file: a static library drops object files
+// nothing refers to, and with them their registrations.
+const std::vector<CliCommand>& cliCommands() {
+    static const std::vector<CliCommand> commands{frameCommand(),   imageCommand(),
+                                                  showCommand(),    diffCommand(),
+                                                  sendCommand(),    versionCommand(),
+                                                  portsCommand()};
     return commands;
 }
 
-void CliCommands::add(const CliCommand& command) {
-    std::vector<CliCommand>& commands = all();
-    commands.push_back(command);
-    std::stable_sort(commands.begin(), commands.end(),
-                     [](const CliCommand& a, const CliCommand& b) { return a.order < b.order; });
-}
-
-const CliCommand* CliCommands::find(const QString& name) {
-    for (const CliCommand& command : all())
+const CliCommand* findCliCommand(const QString& name) {
+    for (const CliCommand& command : cliCommands())
         if (command.name == name)
             return &command;
     return nullptr;
 }
 
-QString CliCommands::usage() {
-    QString text = QStringLiteral(
-        "Usage: kelvor310-cli COMMAND [ARGUMENTS]\n"
-        "       kelvor310-cli --help\n"
-        "\n"
-        "Works with KELVOR-310 map files (*.klv) without the window. Numbers are read and\n"
-        "shown with the decimal separator of the locale, as the window does.\n"
-        "\n"
-        "Commands:\n");
-    for (const CliCommand& command : all()) {
+QString cliUsage() {
+    QString text = CliParser().helpText();
+    text += QStringLiteral("\nCommands:\n");
+    for (const CliCommand& command : cliCommands()) {
         const QString head = (command.name + QLatin1Char(' ') + command.arguments).trimmed();
         text += QStringLiteral("  %1\n").arg(head);
         for (const QString& line : command.summary.split(QLatin1Char('\n')))

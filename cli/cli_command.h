@@ -26,23 +26,23 @@ struct CliCommand {
     QString name;
     QString arguments;     // as shown in the usage, e.g. "FILE.klv"
     QString summary;       // one or more lines of help, without the name
-    int order = 0;         // position in the help
     int argumentCount = 0; // -1: the command checks its arguments itself
     int (*run)(const QStringList& arguments, CliContext& context) = nullptr;
 };
 
-// The commands register themselves from their own files, so a new command is one new
-// file and touches nothing else.
-class CliCommands {
-  public:
-    static void add(const CliCommand& command);
-    static const CliCommand* find(const QString& name);
-    static QString usage();
+// Each command is described in its own file.
+CliCommand frameCommand();
+CliCommand imageCommand();
+CliCommand showCommand();
+CliCommand diffCommand();
+CliCommand sendCommand();
+CliCommand versionCommand();
+CliCommand portsCommand();
 
-  private:
-    static std::vector<CliCommand>& all();
-};
+// Every command, in the order of the help.
+const std::vector<CliCommand>& cliCommands();
+const CliCommand* findCliCommand(const QString& name);
 
-struct CliRegistration {
-    explicit CliRegistration(const CliCommand& command) { CliCommands::add(command); }
-};
+// The whole help: usage, options, commands and exit codes. Wrong arguments print it on
+// standard error.
+QString cliUsage();

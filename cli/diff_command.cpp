@@ -32,17 +32,18 @@ int runDiff(const QStringList& arguments, CliContext& context) {
     return comparison.same() ? kExitOk : kExitDifferent;
 }
 
-const CliRegistration registration({
-    QStringLiteral("diff"),
-    QStringLiteral("A.klv B.klv"),
-    QStringLiteral("What differs from A to B, one line each: \"setting NAME: A -> B\" for the\n"
-                   "settings, axes and cut levels, then \"cell RPM R, load L: A -> B (B-A)\"\n"
-                   "for the advance cells, with A's RPM and load. Maps of different\n"
-                   "resolutions are compared by their settings only. Exit status 0 when\n"
-                   "nothing differs, 5 when something does."),
-    35,
-    2,
-    &runDiff,
-});
-
 } // namespace
+
+CliCommand diffCommand() {
+    return {
+        QStringLiteral("diff"),
+        QStringLiteral("A.klv B.klv"),
+        QStringLiteral("What differs from A to B, one line each: \"setting NAME: A -> B\" for the\n"
+                       "settings, axes and cut levels, then \"cell RPM R, load L: A -> B (B-A)\"\n"
+                       "for the advance cells, with A's RPM and load. Maps of different\n"
+                       "resolutions are compared by their settings only. Exit status 0 when\n"
+                       "nothing differs, 5 when something does."),
+        2,
+        &runDiff,
+    };
+}

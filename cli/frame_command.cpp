@@ -19,14 +19,15 @@ int runFrame(const QStringList& arguments, CliContext& context) {
     return kExitOk;
 }
 
-const CliRegistration registration({
-    QStringLiteral("frame"),
-    QStringLiteral("FILE.klv"),
-    QStringLiteral("The 256 bytes the controller would receive, in sending order: 16 lines\n"
-                   "of 16 two-digit hexadecimal values."),
-    10,
-    1,
-    &runFrame,
-});
-
 } // namespace
+
+CliCommand frameCommand() {
+    return {
+        QStringLiteral("frame"),
+        QStringLiteral("FILE.klv"),
+        QStringLiteral("The 256 bytes the controller would receive, in sending order: 16 lines\n"
+                       "of 16 two-digit hexadecimal values."),
+        1,
+        &runFrame,
+    };
+}

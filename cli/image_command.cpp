@@ -15,15 +15,16 @@ int runImage(const QStringList& arguments, CliContext& context) {
     return kExitOk;
 }
 
-const CliRegistration registration({
-    QStringLiteral("image"),
-    QStringLiteral("FILE.klv"),
-    QStringLiteral("The 259 words of the device image before packing, one decimal number\n"
-                   "per line (words 0..239 cells, 240..251 dwell and load axis, 252..258\n"
-                   "rev limit, intervals, coil values and configuration)."),
-    20,
-    1,
-    &runImage,
-});
-
 } // namespace
+
+CliCommand imageCommand() {
+    return {
+        QStringLiteral("image"),
+        QStringLiteral("FILE.klv"),
+        QStringLiteral("The 259 words of the device image before packing, one decimal number\n"
+                       "per line (words 0..239 cells, 240..251 dwell and load axis, 252..258\n"
+                       "rev limit, intervals, coil values and configuration)."),
+        1,
+        &runImage,
+    };
+}

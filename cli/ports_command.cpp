@@ -12,14 +12,15 @@ int runPorts(const QStringList&, CliContext& context) {
     return kExitOk;
 }
 
-const CliRegistration registration({
-    QStringLiteral("ports"),
-    QString(),
-    QStringLiteral("The serial ports found, one line each as \"ComN -> system port,\n"
-                   "description\": the list item of the window and the port behind it."),
-    45,
-    0,
-    &runPorts,
-});
-
 } // namespace
+
+CliCommand portsCommand() {
+    return {
+        QStringLiteral("ports"),
+        QString(),
+        QStringLiteral("The serial ports found, one line each as \"ComN -> system port,\n"
+                       "description\": the list item of the window and the port behind it."),
+        0,
+        &runPorts,
+    };
+}

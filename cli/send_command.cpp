@@ -25,7 +25,7 @@ int exitCodeOf(UploadSequence::Outcome outcome) {
 int runSend(const QStringList& arguments, CliContext& context) {
     const std::optional<SerialArguments> args = parseSerialArguments(arguments);
     if (!args || args->positional.size() != 1) {
-        context.err << CliCommands::usage();
+        context.err << cliUsage();
         return kExitUsage;
     }
     const std::optional<MapDocument> document = CliDocument::load(args->positional[0], context);
@@ -55,17 +55,18 @@ int runSend(const QStringList& arguments, CliContext& context) {
     return exitCode;
 }
 
-const CliRegistration registration({
-    QStringLiteral("send"),
-    QStringLiteral("FILE.klv --port NAME"),
-    QStringLiteral("Sends the map to the controller with a progress bar on standard error.\n"
-                   "NAME is a list item (\"Com3\") or the system's name (\"COM3\",\n"
-                   "\"/dev/ttyUSB0\", used as given); the port written to is named on standard\n"
-                   "error. A list item with no port behind it is a missing port. Exit 4 on a\n"
-                   "serial error."),
-    40,
-    -1,
-    &runSend,
-});
-
 } // namespace
+
+CliCommand sendCommand() {
+    return {
+        QStringLiteral("send"),
+        QStringLiteral("FILE.klv --port NAME"),
+        QStringLiteral("Sends the map to the controller with a progress bar on standard error.\n"
+                       "NAME is a list item (\"Com3\") or the system's name (\"COM3\",\n"
+                       "\"/dev/ttyUSB0\", used as given); the port written to is named on standard\n"
+                       "error. A list item with no port behind it is a missing port. Exit 4 on a\n"
+                       "serial error."),
+        -1,
+        &runSend,
+    };
+}

@@ -1,4 +1,5 @@
-#include "cli/cli_command.h"
+#include "cli/show_document.h"
+
 #include "cli/cli_document.h"
 #include "core/document_ranges.h"
 #include "core/load_header_text.h"
@@ -88,22 +89,27 @@ int runShow(const QStringList& arguments, CliContext& context) {
         outOfRangeSummary(*document, context.decimalSeparator, LanguageTexts());
     if (!outOfRange.isEmpty())
         context.err << outOfRange << '\n';
-    showSettings(*document, context.out);
-    context.out << '\n';
-    showGrid(*document, context.decimalSeparator, context.out);
+    showDocument(*document, context);
     return kExitOk;
 }
 
-const CliRegistration registration({
-    QStringLiteral("show"),
-    QStringLiteral("FILE.klv"),
-    QStringLiteral("The settings with their units, then the advance grid in degrees: one\n"
-                   "line per RPM row, columns headed by the load boundaries in the file's\n"
-                   "load unit (volts, percent of 5 V, or bar of the MAP sensor's range),\n"
-                   "and the rev-limit cut level of each row."),
-    30,
-    1,
-    &runShow,
-});
-
 } // namespace
+
+void showDocument(const MapDocument& document, CliContext& context) {
+    showSettings(document, context.out);
+    context.out << '\n';
+    showGrid(document, context.decimalSeparator, context.out);
+}
+
+CliCommand showCommand() {
+    return {
+        QStringLiteral("show"),
+        QStringLiteral("FILE.klv"),
+        QStringLiteral("The settings with their units, then the advance grid in degrees: one\n"
+                       "line per RPM row, columns headed by the load boundaries in the file's\n"
+                       "load unit (volts, percent of 5 V, or bar of the MAP sensor's range),\n"
+                       "and the rev-limit cut level of each row."),
+        1,
+        &runShow,
+    };
+}

@@ -1,5 +1,4 @@
-#include "cli/version_command.h"
-
+#include "cli/cli_command.h"
 #include "cli/serial_arguments.h"
 #include "cli/stderr_dialogs.h"
 #include "core/language_texts.h"
@@ -8,12 +7,13 @@
 #include "device/version_flash.h"
 
 #include <QEventLoop>
-#include <QTextStream>
 
-int runVersionCommand(const QStringList& arguments) {
+namespace {
+
+int runVersion(const QStringList& arguments, CliContext& context) {
     const std::optional<SerialArguments> args = parseSerialArguments(arguments);
     if (!args || !args->positional.isEmpty()) {
-        QTextStream(stderr) << "Usage: kelvor310-cli version --port NAME\n";
+        context.err << "Usage: kelvor310-cli version --port NAME\n";
         return kExitUsage;
     }
     LanguageTexts texts;
@@ -34,20 +34,15 @@ int runVersionCommand(const QStringList& arguments) {
     return exitCode;
 }
 
-namespace {
-
-int runVersion(const QStringList& arguments, CliContext&) {
-    return runVersionCommand(arguments);
-}
-
-const CliRegistration registration({
-    QStringLiteral("version"),
-    QStringLiteral("--port NAME"),
-    QStringLiteral("Makes the controller flash its version number: a 1.5 s break on the\n"
-                   "port (\"Com1\" .. \"Com16\" or the system's own name)."),
-    50,
-    -1,
-    &runVersion,
-});
-
 } // namespace
+
+CliCommand versionCommand() {
+    return {
+        QStringLiteral("version"),
+        QStringLiteral("--port NAME"),
+        QStringLiteral("Makes the controller flash its version number: a 1.5 s break on the\n"
+                       "port (\"Com1\" .. \"Com16\" or the system's own name)."),
+        -1,
+        &runVersion,
+    };
+}

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   qt6-translations-l10n socat xvfb xauth x11-utils fonts-dejavu-core fonts-liberation
   libbenchmark-dev dpkg-dev desktop-file-utils clang libclang-rt-14-dev
+  clang-format clang-tidy lintian help2man
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -64,33 +64,15 @@ class Writer {
     LocalText m_reason;
 };
 
-QStringList splitLines(const QString& text) {
-    QStringList lines;
-    QString current;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            lines << current;
-            current.clear();
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-        } else {
-            current += c;
-        }
-    }
-    // A last line without its line end still counts; the end after it adds no line.
-    if (!current.isEmpty())
-        lines << current;
-    return lines;
-}
-
 // Hands out the lines in order and remembers why the read failed; once it has failed
-// every later read fails too, so the reading code needs no early returns per line.
+// every later read fails too, so the reading code needs no early returns per line. A line
+// ends at CR LF, CR or LF; a last line without its line end still counts, the end after it
+// adds no line. Lines are cut only when asked for, so a file that fails early costs little.
 class Reader {
   public:
-    explicit Reader(QStringList lines) : m_lines(std::move(lines)) {}
+    explicit Reader(QString text) : m_text(std::move(text)) {}
 
-    bool atEnd() const { return m_next >= m_lines.size(); }
+    bool atEnd() const { return m_position >= m_text.size(); }
     bool failed() const { return !m_reason.isEmpty(); }
     const QString& reason() const { return m_reason; }
 
@@ -101,7 +83,7 @@ class Reader {
             fail(QStringLiteral("the file ends before the %1").arg(QLatin1String(what)));
             return std::nullopt;
         }
-        return m_lines[m_next++];
+        return nextLine();
     }
 
     std::optional<int> listIndex(const char* what, int last) {
@@ -149,8 +131,22 @@ class Reader {
     }
 
   private:
-    QStringList m_lines;
-    int m_next = 0;
+    QString nextLine() {
+        const auto isLineEnd = [](QChar c) { return c == u'\r' || c == u'\n'; };
+        qsizetype end = m_position;
+        while (end < m_text.size() && !isLineEnd(m_text[end]))
+            ++end;
+        const QString line = m_text.mid(m_position, end - m_position);
+        if (end + 1 < m_text.size() && m_text[end] == u'\r' && m_text[end + 1] == u'\n')
+            ++end;
+        m_position = end + 1;
+        ++m_next;
+        return line;
+    }
+
+    QString m_text;
+    qsizetype m_position = 0;
+    int m_next = 0; // the number of the line read last
     QString m_reason;
 };
 
@@ -220,7 +216,7 @@ Outcome<QByteArray, LocalText> writeMapFile(const MapDocument& doc,
 
 Outcome<MapDocument> readMapFile(const QByteArray& bytes, const MapDocument& base,
                                  const QString& decimalSeparator) {
-    Reader in(splitLines(CentralEuropeanCodePage::decode(bytes)));
+    Reader in(CentralEuropeanCodePage::decode(bytes));
     if (in.text("magic line") != QString::fromLatin1(kMapFileMagic))
         return Outcome<MapDocument>::failure(QStringLiteral("the first line is not the magic"));
 

@@ -22,6 +22,7 @@
 #include "ui/note_field.h"
 #include "ui/port_list_tips.h"
 #include "ui/serial_actions.h"
+#include "ui/window_fit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -58,8 +59,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kBaseTitle));
     buildMainForm(m_form);
-    setCentralWidget(m_form);
-    setFixedSize(Twips::toPixels(15300), Twips::toPixels(11325));
+    fitFormToScreen(*this, m_form, QSize(Twips::toPixels(15300), Twips::toPixels(11325)));
     createPanels(link, clock);
     wireButtons();
     startUp();
