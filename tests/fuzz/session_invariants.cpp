@@ -1,5 +1,6 @@
 #include "tests/fuzz/session_invariants.h"
 
+#include "core/document_ranges.h"
 #include "core/number_rules.h"
 #include "device/frame_build.h"
 #include "editor/breakpoint_checks.h"
@@ -11,7 +12,7 @@
 
 #include <QApplication>
 
-QList<OutOfRange> valuesOutOfRange(const MapDocument& doc, const FormState& form) {
+QList<OutOfRange> refusedValues(const MapDocument& doc, const FormState& form) {
     QList<OutOfRange> found;
     // A typed cell must reach 0.5; a map may hold 0.0 (an advance the controller takes).
     for (int r = 0; r < doc.rowCount(); ++r)
@@ -101,7 +102,7 @@ QString SessionInvariants::shownValues() const {
         return QStringLiteral("ready: the window was left in its not-ready state");
     const QWidget* focus = m_window.focusWidget();
     const QString typing = focus ? focus->objectName() : QString();
-    for (const OutOfRange& v : valuesOutOfRange(m_window.collectDocument(), m_window.formState()))
+    for (const OutOfRange& v : refusedValues(m_window.collectDocument(), m_window.formState()))
         if (v.field != typing && m_loadedOutOfRange.value(v.field, QStringLiteral("\n")) != v.value)
             return QStringLiteral("shown-%1: %2 shows \"%3\" (focus: %4)")
                 .arg(kindOf(v.field), v.field, v.value, typing);
@@ -112,8 +113,7 @@ QString SessionInvariants::afterLoad(const QString& path, bool reported) {
     if (!m_window.windowTitle().endsWith(QStringLiteral("  ") + path))
         return {};
     m_loadedOutOfRange.clear();
-    const QList<OutOfRange> found =
-        valuesOutOfRange(m_window.collectDocument(), m_window.formState());
+    const QList<OutOfRange> found = refusedValues(m_window.collectDocument(), m_window.formState());
     for (const OutOfRange& v : found)
         m_loadedOutOfRange.insert(v.field, v.value);
     if (found.isEmpty() || reported)
@@ -140,11 +140,11 @@ QString SessionInvariants::savedFile(const QString& path) const {
 }
 
 QString SessionInvariants::sentFrame(const MapDocument& from, const QByteArray& sent) const {
-    const QList<OutOfRange> found = valuesOutOfRange(from, m_window.formState());
-    if (!found.isEmpty())
-        return QStringLiteral("frame-out-of-range: sent with %1 = \"%2\"")
-            .arg(found.first().field, found.first().value);
-    const FrameBuild build = buildFrame(from, m_window.formState().decimalSeparator);
+    const QString separator = m_window.formState().decimalSeparator;
+    if (const auto failure = firstValueOutOfRange(from, separator))
+        return QStringLiteral("frame-out-of-range: sent although %1")
+            .arg(failure->text(m_window.texts()));
+    const FrameBuild build = buildFrame(from, separator);
     for (int i = 0; i < sent.size() && i < int(build.frame.size()); ++i)
         if (quint8(sent[i]) != build.frame[size_t(i)] || build.conversionError)
             return QStringLiteral("frame-differs: byte %1 sent as %2").arg(i).arg(quint8(sent[i]));

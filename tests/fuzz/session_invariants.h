@@ -14,9 +14,10 @@ struct OutOfRange {
     QString value;
 };
 
-// The values of the document that their fields would refuse. The window's field checks
-// stand in for a validation of the whole document: once one exists, call it from here.
-QList<OutOfRange> valuesOutOfRange(const MapDocument& document, const FormState& form);
+// The shown values that their fields would refuse, named by widget, unchecked texts among
+// them. (The document's own validation names no widgets and leaves texts that are no
+// number to the frame's conversion; it judges the frames.)
+QList<OutOfRange> refusedValues(const MapDocument& document, const FormState& form);
 
 // What must hold whenever the window is at rest. Each check answers the empty text, or the
 // failure as "kind: details".
@@ -31,7 +32,8 @@ class SessionInvariants {
     QString afterLoad(const QString& path, bool reported);
     // The file the window wrote reads back to the document it shows.
     QString savedFile(const QString& path) const;
-    // A frame goes out only from values that pass, and is the frame of those values.
+    // A frame goes out only from values that pass the document's validation, and is the
+    // frame of those values.
     QString sentFrame(const MapDocument& from, const QByteArray& sent) const;
 
   private:
