@@ -48,12 +48,12 @@ QString languageCode(Language language) {
 MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, QWidget* parent)
     : MainWindow(dialogs, settingsLocation, nullptr, nullptr, parent) {}
 
-MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation,
-                       SerialLink& link, Clock& clock)
+MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, SerialLink& link,
+                       Clock& clock)
     : MainWindow(dialogs, settingsLocation, &link, &clock, nullptr) {}
 
-MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation,
-                       SerialLink* link, Clock* clock, QWidget* parent)
+MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, SerialLink* link,
+                       Clock* clock, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs), m_settingsLocation(settingsLocation),
       m_form(new QWidget(this)) {
     setObjectName(QStringLiteral("Form1"));

@@ -57,14 +57,14 @@ class MainWindow : public QMainWindow {
     // "KELVOR-310", followed by two spaces and the map file's path once there is one.
     void showFilePath(const QString& path);
 
-signals:
+  signals:
     // Another program destroyed the window in the window system; the settings file has
     // been written, and nothing is left for the program to do.
     void nativeWindowLost();
     // A map file was loaded or saved (the title shows it).
     void mapFileUsed(const QString& path);
 
-protected:
+  protected:
     // Every close asks whether to save the map, then writes the settings file.
     void closeEvent(QCloseEvent* event) override;
 
