@@ -1,4 +1,5 @@
 #include "core/advance_color.h"
+#include "core/default_axes.h"
 #include "core/separators.h"
 #include "core/trace_log.h"
 
@@ -18,7 +19,6 @@ class SmallHelpersTest : public QObject {
         QTest::newRow("not a number") << std::nan("") << RgbColor{0, 0, 128};
         QTest::newRow("0.99") << 0.99 << RgbColor{0, 0, 128};
         QTest::newRow("1.0") << 1.0 << RgbColor{0, 0, 192};
-        QTest::newRow("13") << 13.0 << RgbColor{0, 192, 0};
         QTest::newRow("33.99") << 33.99 << RgbColor{192, 0, 0};
         QTest::newRow("34") << 34.0 << RgbColor{128, 0, 0};
     }
@@ -28,6 +28,27 @@ class SmallHelpersTest : public QObject {
         const RgbColor got = AdvanceColor(degrees);
         QVERIFY2(got == color,
                  qPrintable(QStringLiteral("%1,%2,%3").arg(got.red).arg(got.green).arg(got.blue)));
+    }
+
+    // Every shape's RPM axis passes the axis rules: from 600 up, strictly rising. Load
+    // entries beyond the shape keep what they held; an unknown count changes nothing.
+    void defaultAxes() {
+        for (const int rows : {20, 30, 40, 60}) {
+            std::array<qint16, 61> rpm{};
+            DefaultRpmBreakpoints(rpm, rows);
+            QVERIFY(rpm[0] >= 600);
+            for (int r = 1; r < rows; ++r)
+                QVERIFY(rpm[r] > rpm[r - 1]);
+        }
+        std::array<double, 13> load{};
+        DefaultLoadBreakpoints(load, 12);
+        DefaultLoadBreakpoints(load, 4);
+        DefaultLoadBreakpoints(load, 5);
+        QCOMPARE((QList<double>{load[0], load[4], load[5], load[12]}),
+                 (QList<double>{0.0, 5.0, 2.75, 5.0}));
+        std::array<qint16, 61> rpm{};
+        DefaultRpmBreakpoints(rpm, 50);
+        QCOMPARE(int(rpm[0]), 0);
     }
 
     void separators() {

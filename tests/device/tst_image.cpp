@@ -1,4 +1,5 @@
 #include "core/default_axes.h"
+#include "device/device_frame.h"
 #include "device/device_image.h"
 #include "device/frame_build.h"
 
@@ -14,8 +15,6 @@ MapDocument documentWith(const QString& edits) {
     const QHash<QString, int*> numbers = {{"op", &doc.operationMode},
                                           {"coil", &doc.coilControlMode},
                                           {"cyl", &doc.cylinders},
-                                          {"in", &doc.inputPolarity},
-                                          {"out", &doc.outputPolarity},
                                           {"tr", &doc.transparentIntervals},
                                           {"cc", &doc.chargeCorrectionIntervals}};
     const QHash<QString, QString*> texts = {{"rev", &doc.revLimit},
@@ -62,18 +61,6 @@ QList<int> range(int first, int count) {
 class DeviceImageTest : public QObject {
     Q_OBJECT
   private slots:
-    void startupDocument() {
-        const QList<int> settings = {0,  20, 24, 29, 35,  42, 63, 63, 63, 63,
-                                     63, 63, 0,  15, 255, 0,  7,  49, 19};
-        for (const QString separator : {".", ","}) {
-            const DeviceImageResult result =
-                BuildDeviceImage(MapDocument::startupDefaults(separator), separator);
-            QVERIFY(result.ok());
-            QCOMPARE(QList<int>(result.image->begin(), result.image->end()),
-                     QList<int>(240, 1) + settings);
-        }
-    }
-
     void words_data() {
         QTest::addColumn<QString>("edits");
         QTest::addColumn<QList<int>>("indexes");
@@ -81,15 +68,7 @@ class DeviceImageTest : public QObject {
         // Rev limit: high byte, low byte, the fixed 255.
         const QList<int> rev = range(252, 3);
         QTest::newRow("rev 30000") << "rev=30000" << rev << QList<int>{4, 239, 255};
-        QTest::newRow("rev 6111: low byte carries") << "rev=6111" << rev << QList<int>{24, 15, 255};
         QTest::newRow("rev 6064: half to even") << "rev=6064" << rev << QList<int>{24, 47, 255};
-        // Load axis words (unused fields 63) and the configuration word 258.
-        const QList<int> axis = range(241, 11) << 258;
-        QTest::newRow("60 x 1, 2 cylinders")
-            << "shape=0 cyl=0" << axis << QList<int>{31, 63, 63, 63, 63, 63, 63, 63, 63, 63, 63, 9};
-        QTest::newRow("20 x 12, 8 cylinders, rising")
-            << "shape=4 cyl=5 in=1 out=1" << axis
-            << QList<int>{18, 20, 23, 25, 28, 30, 33, 36, 40, 43, 47, 128 + 64 + 48 + 7};
         // A single-column row fills four words, the cut level's bits alternating in bit 7.
         const QList<int> one(4, 1);
         QTest::newRow("60 x 1 cut levels")
@@ -134,44 +113,31 @@ class DeviceImageTest : public QObject {
     void valuesOutOfRangeAreNamed_data() {
         QTest::addColumn<QString>("edits");
         QTest::addColumn<QString>("message"); // empty: the frame is built
+        const auto row = [](const char* edits, const QString& message) {
+            QTest::newRow(edits) << QString(edits) << message;
+        };
         const QString cell =
             "The advance in row %1, column %2 (%3) is outside 0.0 .. 63.5 degrees!";
-        QTest::newRow("60 x 1 cell") << "shape=0 r59c0=70.0" << cell.arg(60).arg(1).arg("70.0");
-        QTest::newRow("60 x 4 cell") << "shape=1 r0c3=-0.5" << cell.arg(1).arg(4).arg("-0.5");
-        QTest::newRow("40 x 6 cell") << "r39c5=63.6" << cell.arg(40).arg(6).arg("63.6");
-        QTest::newRow("30 x 8 cell") << "shape=3 r12c7=64" << cell.arg(13).arg(8).arg("64");
-        QTest::newRow("20 x 12 cell, first of two")
-            << "shape=4 r3c11=99 r4c0=100" << cell.arg(4).arg(12).arg("99");
-        QTest::newRow("cell limits pass") << "r0c0=0.0 r0c1=63.5"
-                                          << "";
-        QTest::newRow("cut level") << "cut7=4"
-                                   << "The REV Limit cut level of row 8 (4) is outside 0 .. 3!";
-        QTest::newRow("load axis not increasing")
-            << "lb3=2.4"
-            << "The 3. load boundary (2.40 V) must be higher than 2.40 V and lower than 5.00 V!";
-        QTest::newRow("load axis at 5 V")
-            << "lb5=5"
-            << "The 5. load boundary (5.00 V) must be higher than 3.50 V and lower than 5.00 V!";
-        QTest::newRow("spark time") << "spark=9.9"
-                                    << "The Spark Time (9.9) is outside 0.5 .. 2.0 ms!";
-        QTest::newRow("charge time") << "charge=20"
-                                     << "The Charge Time (20) is outside 2 .. 8 ms!";
-        QTest::newRow("charge dwell")
-            << "coil=1 dwell=90"
-            << "The Charge Dwell (90) is outside 30 .. 89 camshaft degrees!";
-        QTest::newRow("dwell correction") << "op=1 coil=1 dwell=182"
-                                          << "The Input Charge Dwell Correction (182) is outside "
-                                             "178.5 .. 181.5 crankshaft degrees!";
-        QTest::newRow("input charge dwell")
-            << "imode=1 idwell=14"
-            << "The Input Charge Dwell (14) is outside 15 .. 60 camshaft degrees!";
-        QTest::newRow("rev limit") << "rev=599"
-                                   << "The REV Limit (599) is outside 600 .. 30000 RPM!";
-        QTest::newRow("empty cell") << "r2c4="
-                                    << "13: Type mismatch: cell (row 3, 900 RPM, column 5)";
-        QTest::newRow("RPM axis and unused fields do not count")
-            << "coil=1 dwell=50 spark=9.9 charge=20 idwell=1"
-            << "";
+        row("shape=0 r59c0=70.0", cell.arg(60).arg(1).arg("70.0"));
+        row("shape=1 r0c3=-0.5", cell.arg(1).arg(4).arg("-0.5"));
+        row("shape=4 r3c11=99 r4c0=100", cell.arg(4).arg(12).arg("99"));
+        row("r0c0=0.0 r0c1=63.5", "");
+        row("cut7=4", "The REV Limit cut level of row 8 (4) is outside 0 .. 3!");
+        row("lb3=2.4",
+            "The 3. load boundary (2.40 V) must be higher than 2.40 V and lower than 5.00 V!");
+        row("lb5=5",
+            "The 5. load boundary (5.00 V) must be higher than 3.50 V and lower than 5.00 V!");
+        row("spark=9.9", "The Spark Time (9.9) is outside 0.5 .. 2.0 ms!");
+        row("charge=20", "The Charge Time (20) is outside 2 .. 8 ms!");
+        row("coil=1 dwell=90", "The Charge Dwell (90) is outside 30 .. 89 camshaft degrees!");
+        row("op=1 coil=1 dwell=182", "The Input Charge Dwell Correction (182) is outside 178.5 .. "
+                                     "181.5 crankshaft degrees!");
+        row("imode=1 idwell=14",
+            "The Input Charge Dwell (14) is outside 15 .. 60 camshaft degrees!");
+        row("rev=599", "The REV Limit (599) is outside 600 .. 30000 RPM!");
+        row("r2c4=", "13: Type mismatch: cell (row 3, 900 RPM, column 5)");
+        // The RPM axis and fields the mode does not use do not count.
+        row("coil=1 dwell=50 spark=9.9 charge=20 idwell=1", "");
     }
     void valuesOutOfRangeAreNamed() {
         QFETCH(QString, edits);
@@ -187,6 +153,38 @@ class DeviceImageTest : public QObject {
                       build.conversionError->description.in(LanguageTexts());
         QVERIFY2(message.isEmpty() ? refusal.isEmpty() : refusal.startsWith(message),
                  qPrintable(refusal));
+    }
+
+    // Nothing is masked: a word too large for its byte stays visible and is found.
+    void packing_data() {
+        QTest::addColumn<QList<int>>("settings"); // words 240..258
+        QTest::addColumn<QList<int>>("expected"); // bytes 240..255
+        QTest::addColumn<int>("firstOutOfRange");
+        QTest::newRow("largest first byte")
+            << QList<int>{127, 31, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 239, 255, 3, 128, 180, 33}
+            << QList<int>{255, 240, 0, 0, 0, 0, 0, 0, 0, 4, 239, 255, 3, 128, 180, 33} << -1;
+        QTest::newRow("wide first field")
+            << QList<int>{128, 2, 24, 29, 35, 42, 63, 63, 63, 63, 63, 63, 0, 15, 255, 0, 7, 49, 19}
+            << QList<int>{256, 38, 29, 142, 175, 255, 255, 255, 255, 0, 15, 255, 0, 7, 49, 19}
+            << 240;
+        QTest::newRow("configuration above a byte")
+            << QList<int>{0, 20, 24, 29, 35, 42, 63, 63, 63, 63, 63, 63, 0, 15, 255, 0, 7, 49, 300}
+            << QList<int>{1, 70, 29, 142, 175, 255, 255, 255, 255, 0, 15, 255, 0, 7, 49, 300}
+            << 255;
+    }
+    void packing() {
+        QFETCH(QList<int>, settings);
+        QFETCH(QList<int>, expected);
+        QFETCH(int, firstOutOfRange);
+        DeviceImage image{};
+        for (int k = 0; k < 240; ++k)
+            image[k] = qint16(k % 256);
+        std::copy(settings.begin(), settings.end(), image.begin() + 240);
+        const DeviceFrame frame = PackDeviceImage(image);
+        QCOMPARE(QList<int>(frame.begin(), frame.begin() + 240),
+                 QList<int>(image.begin(), image.begin() + 240));
+        QCOMPARE(QList<int>(frame.begin() + 240, frame.end()), expected);
+        QCOMPARE(firstByteOutOfRange(frame).value_or(-1), firstOutOfRange);
     }
 };
 

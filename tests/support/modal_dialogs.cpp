@@ -9,7 +9,6 @@ void ModalDialogs::whileOpen(std::function<void()> action) {
 }
 
 void ModalDialogs::runModalBox() {
-    ++m_opened;
     QDialog box(QApplication::activeWindow());
     box.setModal(true);
     const auto action = m_whileOpen.isEmpty() ? std::function<void()>() : m_whileOpen.takeFirst();
@@ -23,8 +22,8 @@ void ModalDialogs::runModalBox() {
     box.exec();
 }
 
-Dialogs::Answer ModalDialogs::message(const QString& text, const QString& title,
-                                      Buttons buttons, Icon icon, Answer defaultButton) {
+Dialogs::Answer ModalDialogs::message(const QString& text, const QString& title, Buttons buttons,
+                                      Icon icon, Answer defaultButton) {
     const Answer answer = ScriptedDialogs::message(text, title, buttons, icon, defaultButton);
     runModalBox();
     return answer;

@@ -10,10 +10,9 @@
 // the answer, so events sent through the window system (QTest on a QWindow) meet a modal
 // box exactly as a user's clicks, releases, keys and close requests do on a desktop.
 class ModalDialogs : public ScriptedDialogs {
-public:
+  public:
     // Runs inside the next box that opens; one action per box, in order.
     void whileOpen(std::function<void()> action);
-    int openedBoxes() const { return m_opened; }
 
     Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
                    Answer defaultButton) override;
@@ -21,9 +20,8 @@ public:
     QString openFile(const QString& title, const QString& filter) override;
     QString saveFile(const QString& title, const QString& filter) override;
 
-private:
+  private:
     void runModalBox();
 
     QList<std::function<void()>> m_whileOpen;
-    int m_opened = 0;
 };

@@ -33,18 +33,18 @@ ScriptedDialogs::Queued ScriptedDialogs::take(Kind kind, const Call& call) {
 }
 
 Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& title, Buttons buttons,
-                                         Icon icon, Answer defaultButton) {
-    return take(Kind::Message, {text, title, {}, buttons, icon, defaultButton}).answer;
+                                         Icon, Answer defaultButton) {
+    return take(Kind::Message, {text, title, {}, buttons, defaultButton}).answer;
 }
 
 QString ScriptedDialogs::input(const QString& prompt, const QString& title) {
-    return take(Kind::Input, {prompt, title, {}, Buttons::Ok, Icon::None, Answer::Ok}).text;
+    return take(Kind::Input, {prompt, title, {}, Buttons::Ok, Answer::Ok}).text;
 }
 
 QString ScriptedDialogs::openFile(const QString& title, const QString& filter) {
-    return take(Kind::OpenFile, {title, {}, filter, Buttons::Ok, Icon::None, Answer::Ok}).text;
+    return take(Kind::OpenFile, {title, {}, filter, Buttons::Ok, Answer::Ok}).text;
 }
 
 QString ScriptedDialogs::saveFile(const QString& title, const QString& filter) {
-    return take(Kind::SaveFile, {title, {}, filter, Buttons::Ok, Icon::None, Answer::Ok}).text;
+    return take(Kind::SaveFile, {title, {}, filter, Buttons::Ok, Answer::Ok}).text;
 }

@@ -9,7 +9,7 @@
 // A dialog the test did not queue an answer for ends the test program at once, so a
 // re-ask loop can never hang a test.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     enum class Kind { Message, Input, OpenFile, SaveFile };
 
     struct Call {
@@ -17,7 +17,6 @@ public:
         QString title;
         QString filter;
         Buttons buttons = Buttons::Ok;
-        Icon icon = Icon::None;
         Answer defaultButton = Answer::Ok;
     };
 
@@ -37,7 +36,7 @@ public:
     QString openFile(const QString& title, const QString& filter) override;
     QString saveFile(const QString& title, const QString& filter) override;
 
-private:
+  private:
     struct Queued {
         Kind kind;
         Answer answer;

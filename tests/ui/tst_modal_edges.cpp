@@ -1,10 +1,13 @@
 #include "core/find_widget.h"
 #include "core/twips.h"
+#include "editor/block_operations.h"
 #include "storage/map_file.h"
 #include "tests/support/modal_dialogs.h"
+#include "ui/document_history.h"
 #include "ui/main_window.h"
 #include "ui/serial_actions.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -48,6 +51,29 @@ struct Window {
         click(w);
         QTest::keyClicks(w, text);
     }
+    QLineEdit* cell(int row, int column) const {
+        return field(arrayName(qPrintable(QStringLiteral("Text%1").arg(column + 1)), row));
+    }
+    // The pressed cell holds the mouse as on a desktop.
+    void drag(QWidget* from, QWidget* to) {
+        QWindow* handle = main->windowHandle();
+        QTest::mousePress(handle, Qt::LeftButton, {}, at(from));
+        QTest::mouseMove(handle, at(to));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, at(to));
+    }
+    void keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QApplication::setActiveWindow(main.get()); // as a desktop does when a box has gone
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    MapDocument document() const { return main->collectDocument(); }
+    // A few distinct values in the table, and nothing to undo yet.
+    void seed() {
+        MapDocument doc = document();
+        doc.cells[3][1] = number("10#0"), doc.cells[3][2] = number("7#5");
+        doc.cells[4][1] = number("30#5"), doc.cells[5][3] = number("20#0");
+        main->applyLoadedDocument(doc);
+        main->history().restart();
+    }
     QStringList log() const {
         QFile file(dir.filePath("log.txt"));
         return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()).split('\n')
@@ -61,6 +87,16 @@ struct Window {
     std::unique_ptr<MainWindow> main;
 };
 
+// Rows of a separator and a widget name, and of a focused-field check before an action.
+void row(const char* name, const char* separator, const char* widget) {
+    QTest::newRow(name) << QString(separator) << QString(widget);
+}
+void row(const char* name, const char* separator, const char* action, const char* field,
+         const char* typed, const char* answer) {
+    QTest::newRow(name) << QString(separator) << QString(action) << QString(field) << QString(typed)
+                        << QString(answer);
+}
+
 void chooseFrom(Window& w, const char* list, int index) {
     auto* combo = qobject_cast<QComboBox*>(w.named(QLatin1String(list)));
     combo->setCurrentIndex(index);
@@ -73,43 +109,63 @@ class ModalEdgesTest : public QObject {
   private slots:
     void initTestCase() { Twips::setLogicalDpi(96); }
 
-    // The clicked field is entered once the previous cell's check has passed: its text
-    // is selected, typing replaces it, Escape brings back its own text.
-    void clickedFieldIsEnteredAfterTheCheck_data() {
+    // The clicked field or control acts once the previous cell's check has passed,
+    // without a second click. A field is entered: its text is selected, typing replaces
+    // it, Escape brings back its own text.
+    void clickedTargetActsAfterTheCheck_data() {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("target");
-        QTest::newRow("cell .") << "."
-                                << "Text4(5)";
-        QTest::newRow("cell ,") << ","
-                                << "Text4(5)";
-        QTest::newRow("MAP maximum ,") << ","
-                                       << "Text18";
-        QTest::newRow("charge time .") << "."
-                                       << "Text16";
+        row("cell .", ".", "Text4(5)");
+        row("cell ,", ",", "Text4(5)");
+        row("MAP maximum ,", ",", "Text18");
+        row("charge time .", ".", "Text16");
+        row("save", ".", "Command2");
+        row("load", ",", "Command3");
+        row("send", ".", "Command1");
+        row("version", ",", "Command4");
+        row("list", ".", "Combo7");
+        row("option", ",", "Option4");
+        row("column tool", ".", "Command8");
     }
-    void clickedFieldIsEnteredAfterTheCheck() {
+    void clickedTargetActsAfterTheCheck() {
         QFETCH(QString, separator);
         QFETCH(QString, target);
         Window w(separator);
         QVERIFY(w.active);
-        chooseFrom(w, "Combo5", 2);
-        QLineEdit* previous = w.field("Text2(2)");
+        chooseFrom(w, "Combo5", 2); // shows the MAP maximum
         QLineEdit* clicked = w.field(target);
-        const QString own = clicked->text();
-        w.type(previous, "abc");
-        w.dialogs.answerInput(w.number("7#0"));
+        const QString own = clicked ? clicked->text() : QString();
+        w.type(w.field("Text2(2)"), "abc");
+        w.dialogs.answerInput(w.number("7#5"));
+        if (target == "Command2")
+            w.dialogs.answerSaveFile("");
+        else if (target == "Command3")
+            w.dialogs.answerOpenFile("");
+        else if (target == "Command1" || target == "Command4")
+            w.dialogs.answerMessage(Dialogs::Answer::Ok); // the port does not exist
 
-        w.clickIntoCheck(clicked);
+        w.clickIntoCheck(w.named(target));
 
-        QCOMPARE(previous->text(), w.number("7#0"));
-        QCOMPARE(QApplication::focusWidget(), clicked);
-        QCOMPARE(clicked->selectedText(), own);
-        QTest::keyClicks(clicked, "12");
-        QCOMPARE(clicked->text(), QStringLiteral("12"));
-        QTest::keyClick(clicked, Qt::Key_Escape);
-        QCOMPARE(clicked->text(), own);
-        QVERIFY(target != "Text4(5)" || w.log().contains("Text_Click_Uni(5," + own + ",3)"));
-        QCOMPARE(w.dialogs.calls().size(), 1);
+        QCOMPARE(w.field("Text2(2)")->text(), w.number("7#5"));
+        QCOMPARE(w.dialogs.pendingAnswers(), 0);
+        if (clicked) {
+            QCOMPARE(QApplication::focusWidget(), clicked);
+            QCOMPARE(clicked->selectedText(), own);
+            QTest::keyClicks(clicked, "12");
+            QCOMPARE(clicked->text(), QStringLiteral("12"));
+            QTest::keyClick(clicked, Qt::Key_Escape);
+            QCOMPARE(clicked->text(), own);
+            QVERIFY(target != "Text4(5)" || w.log().contains("Text_Click_Uni(5," + own + ",3)"));
+            QCOMPARE(w.dialogs.calls().size(), 1);
+        }
+        if (target == "Combo7") {
+            QVERIFY(QApplication::activePopupWidget());
+            QApplication::activePopupWidget()->close();
+        }
+        if (target == "Option4")
+            QVERIFY(qobject_cast<QRadioButton*>(w.named(target))->isChecked());
+        if (target == "Command8")
+            QCOMPARE(w.field("Text1(0)")->text(), w.number("1#0"));
     }
 
     // Each click enters its cell, so every bad text is checked however often it happens.
@@ -128,64 +184,14 @@ class ModalEdgesTest : public QObject {
         QCOMPARE(w.dialogs.calls().size(), 5);
     }
 
-    // The clicked control's action runs once the check has passed, without a second click.
-    void clickedControlActsAfterTheCheck_data() {
-        QTest::addColumn<QString>("separator");
-        QTest::addColumn<QString>("target");
-        QTest::newRow("save") << "."
-                              << "Command2";
-        QTest::newRow("load") << ","
-                              << "Command3";
-        QTest::newRow("send") << "."
-                              << "Command1";
-        QTest::newRow("version") << ","
-                                 << "Command4";
-        QTest::newRow("list") << "."
-                              << "Combo7";
-        QTest::newRow("option") << ","
-                                << "Option4";
-        QTest::newRow("column tool") << "."
-                                     << "Command8";
-    }
-    void clickedControlActsAfterTheCheck() {
-        QFETCH(QString, separator);
-        QFETCH(QString, target);
-        Window w(separator);
-        QVERIFY(w.active);
-        w.type(w.field("Text2(2)"), "abc");
-        w.dialogs.answerInput(w.number("7#5"));
-        if (target == "Command2")
-            w.dialogs.answerSaveFile("");
-        else if (target == "Command3")
-            w.dialogs.answerOpenFile("");
-        else if (target == "Command1" || target == "Command4")
-            w.dialogs.answerMessage(Dialogs::Answer::Ok); // the port does not exist
-
-        w.clickIntoCheck(w.named(target));
-
-        QCOMPARE(w.field("Text2(2)")->text(), w.number("7#5"));
-        QCOMPARE(w.dialogs.pendingAnswers(), 0);
-        if (target == "Combo7") {
-            QVERIFY(QApplication::activePopupWidget());
-            QApplication::activePopupWidget()->close();
-        }
-        if (target == "Option4")
-            QVERIFY(qobject_cast<QRadioButton*>(w.named(target))->isChecked());
-        if (target == "Command8")
-            QCOMPARE(w.field("Text1(0)")->text(), w.number("1#0"));
-    }
-
     // A greyed field takes no click: nothing is checked or entered, and Escape in the
     // focused cell still brings back that cell's own text.
     void disabledFieldTakesNoClick_data() {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("disabled");
-        QTest::newRow("transparent row .") << "."
-                                           << "Text3(1)";
-        QTest::newRow("column under Do Not Use ,") << ","
-                                                   << "Text3(5)";
-        QTest::newRow("input charge dwell while off .") << "."
-                                                        << "Text14";
+        row("transparent row .", ".", "Text3(1)");
+        row("column under Do Not Use ,", ",", "Text3(5)");
+        row("input charge dwell while off .", ".", "Text14");
     }
     void disabledFieldTakesNoClick() {
         QFETCH(QString, separator);
@@ -219,36 +225,13 @@ class ModalEdgesTest : public QObject {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("exit, cell abc") << "."
-                                        << "exit"
-                                        << "Text2(2)"
-                                        << "abc"
-                                        << "7#5";
-        QTest::newRow("exit, cell 99") << ","
-                                       << "exit"
-                                       << "Text2(2)"
-                                       << "99"
-                                       << "9";
-        QTest::newRow("exit, spark x") << ","
-                                       << "exit"
-                                       << "Text15"
-                                       << "x"
-                                       << "1#8";
-        QTest::newRow("exit, spark 9 back by Escape") << "."
-                                                      << "exit"
-                                                      << "Text15"
-                                                      << "9"
-                                                      << "1#8";
-        QTest::newRow("flag, cell 99") << "."
-                                       << "flag"
-                                       << "Text2(2)"
-                                       << "99"
-                                       << "9";
-        QTest::newRow("save, spark x") << ","
-                                       << "save"
-                                       << "Text15"
-                                       << "x"
-                                       << "1#2";
+        row("exit, cell abc", ".", "exit", "Text2(2)", "abc", "7#5");
+        row("exit, cell 99", ",", "exit", "Text2(2)", "99", "9");
+        row("exit, spark x", ",", "exit", "Text15", "x", "1#8");
+        row("exit, spark 9 back by Escape", ".", "exit", "Text15", "9", "1#8");
+        row("flag, cell 99", ".", "flag", "Text2(2)", "99", "9");
+        row("resolution, spark x", ",", "resolution", "Text15", "x", "1#8");
+        row("save, spark x", ",", "save", "Text15", "x", "1#2");
     }
     void actionsCheckTheFocusedFieldFirst() {
         QFETCH(QString, separator);
@@ -295,6 +278,89 @@ class ModalEdgesTest : public QObject {
         const auto saved = loadMapFile(path, MapDocument(), separator);
         QVERIFY(saved.ok());
         QCOMPARE(field == "Text15" ? saved.value().sparkTime : saved.value().cells[2][1], shown);
+    }
+
+    // A dragged block goes to the clipboard as a spreadsheet takes it and comes back at
+    // another cell; the paste is one step to undo and redo.
+    void copyPasteRoundTripAndUndo_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("point") << ".";
+        QTest::newRow("comma") << ",";
+    }
+    void copyPasteRoundTripAndUndo() {
+        QFETCH(QString, separator);
+        Window w(separator);
+        w.seed();
+        w.drag(w.cell(3, 1), w.cell(4, 2));
+        w.keys(Qt::Key_C);
+        const QString copied = w.number("10#0\t7#5\n30#5\t0#5\n");
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        QTest::mouseClick(w.cell(10, 3), Qt::LeftButton);
+        const MapDocument before = w.document();
+        w.keys(Qt::Key_V);
+        w.keys(Qt::Key_Escape, Qt::NoModifier); // puts back the cell's text as changed
+        const MapDocument after = w.document();
+        QCOMPARE(BlockOperations::copyText(after, {10, 3, 11, 4}), copied);
+        w.keys(Qt::Key_Z);
+        w.keys(Qt::Key_Escape, Qt::NoModifier);
+        QCOMPARE(w.document(), before);
+        w.keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.document(), after);
+        // A bad value pastes nothing and says where it is.
+        QGuiApplication::clipboard()->setText("7\tabc\n");
+        w.dialogs.answerMessage(Dialogs::Answer::Ok);
+        w.keys(Qt::Key_V);
+        QCOMPARE(w.document(), after);
+        QVERIFY(w.dialogs.lastCall().text.startsWith(
+            "Nothing was pasted: the value 'abc' for row 11, column 5 is wrong."));
+    }
+
+    // Each operation on a Shift+click block, and each committed change elsewhere, is
+    // one step; typing in the focused field is undone by the field first.
+    void everyChangeIsOneStep_data() {
+        QTest::addColumn<int>("key"); // 0: a checked cell, 1: a column press, 2: a shape
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("set") << int(Qt::Key_E) << "12";
+        QTest::newRow("add") << int(Qt::Key_D) << "2";
+        QTest::newRow("scale") << int(Qt::Key_P) << "150";
+        QTest::newRow("rows") << int(Qt::Key_R) << "";
+        QTest::newRow("columns") << int(Qt::Key_L) << "";
+        QTest::newRow("both") << int(Qt::Key_B) << "";
+        QTest::newRow("checked cell") << 0 << "";
+        QTest::newRow("column press") << 1 << "";
+        QTest::newRow("shape") << 2 << "";
+    }
+    void everyChangeIsOneStep() {
+        QFETCH(int, key);
+        QFETCH(QString, answer);
+        Window w(".");
+        w.seed();
+        QTest::mouseClick(w.cell(3, 1), Qt::LeftButton);
+        QTest::mouseClick(w.cell(5, 3), Qt::LeftButton, Qt::ShiftModifier);
+        const MapDocument before = w.document();
+        if (!answer.isEmpty())
+            w.dialogs.answerInput(answer);
+        if (key == 0) {
+            w.cell(5, 3)->setText("42");
+            w.keys(Qt::Key_Return, Qt::NoModifier);
+        } else if (key == 1) {
+            QTest::mouseClick(w.named("Command8"), Qt::LeftButton);
+        } else if (key == 2) {
+            chooseFrom(w, "Combo6", 4);
+        } else {
+            w.keys(Qt::Key(key));
+        }
+        const MapDocument after = w.document();
+        QVERIFY(after != before);
+        QTest::mouseClick(w.cell(7, 2), Qt::LeftButton);
+        QTest::keyClicks(w.cell(7, 2), "33");
+        w.keys(Qt::Key_Z);
+        QCOMPARE(w.document(), after);
+        w.keys(Qt::Key_Z);
+        QCOMPARE(w.document(), before);
+        w.keys(Qt::Key_Y);
+        QCOMPARE(w.document(), after);
+        QCOMPARE(w.dialogs.pendingAnswers(), 0);
     }
 };
 

@@ -1,18 +1,29 @@
 #include "core/find_widget.h"
 #include "core/form_state.h"
 #include "core/twips.h"
+#include "core/widget_texts.h"
 #include "device/frame_build.h"
 #include "device/upload_sequence.h"
-#include "graph/graph_panel.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/recording_progress.h"
 #include "tests/support/recording_serial_link.h"
 #include "tests/support/scripted_dialogs.h"
-#include "tests/ui/form_probe.h"
+#include "ui/clickable_picture.h"
+#include "ui/language_switch.h"
+#include "ui/main_form.h"
 #include "ui/main_window.h"
 #include "ui/map_file_actions.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QtTest>
 
@@ -41,9 +52,30 @@ int textRoom(const QComboBox* list) {
            2;
 }
 
-// Captions, every item of every list and the text of every field that do not fit.
+QString shownText(const QWidget* w) {
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (auto* field = qobject_cast<const QLineEdit*>(w))
+        return field->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    if (auto* panel = qobject_cast<const QGroupBox*>(w))
+        return panel->title();
+    if (auto* note = qobject_cast<const QPlainTextEdit*>(w))
+        return note->toPlainText();
+    return QStringLiteral("<no text>");
+}
+
+QStringList itemsOf(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
+// Captions, list items and field texts wider than the room their widget leaves them.
 QStringList clippedTexts(const QWidget* root) {
-    QStringList clipped = clippedCaptions(root);
+    QStringList clipped;
     const auto measure = [&](const QWidget* w, const QString& text, int room) {
         const int needed = w->fontMetrics().horizontalAdvance(text);
         if (needed > room)
@@ -52,31 +84,136 @@ QStringList clippedTexts(const QWidget* root) {
                            .arg(needed)
                            .arg(room);
     };
-    for (const QComboBox* list : root->findChildren<QComboBox*>())
-        for (const QString& item : itemsOf(list))
-            measure(list, item, textRoom(list));
-    for (const QLineEdit* field : root->findChildren<QLineEdit*>())
-        if (!qobject_cast<const QComboBox*>(field->parentWidget()))
-            measure(field, field->text(), textRoom(field));
+    for (const QWidget* w : root->findChildren<QWidget*>()) {
+        const QStyle* style = w->style();
+        if (auto* label = qobject_cast<const QLabel*>(w))
+            measure(w, label->text(), label->contentsRect().width());
+        else if (auto* option = qobject_cast<const QRadioButton*>(w))
+            measure(w, option->text(),
+                    w->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+                        style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing));
+        else if (auto* button = qobject_cast<const QPushButton*>(w))
+            measure(w, button->text(), w->width() - 4);
+        else if (auto* panel = qobject_cast<const QGroupBox*>(w))
+            measure(w, panel->title(), w->width() - 16);
+        else if (auto* list = qobject_cast<const QComboBox*>(w))
+            for (const QString& item : itemsOf(list))
+                measure(list, item, textRoom(list));
+        else if (auto* field = qobject_cast<const QLineEdit*>(w))
+            if (!qobject_cast<const QComboBox*>(field->parentWidget()))
+                measure(field, field->text(), textRoom(field));
+    }
     return clipped;
 }
 
-void clickFlag(MainWindow& window, const char* flag) {
-    QTest::mouseClick(findNamed<QWidget>(window.form(), QLatin1String(flag)), Qt::LeftButton);
+void clickFlag(MainWindow& window, const QString& language) {
+    const char* flag = language == "hun" ? "Picture3" : "Picture4";
+    QTest::mouseClick(findNamed<QWidget>(window.form(), flag), Qt::LeftButton);
+}
+
+// Qt's own texts of the standard buttons, sorted.
+QString standardButtonTexts() {
+    QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
+    QStringList texts;
+    for (const QAbstractButton* button : box.buttons())
+        texts << button->text();
+    texts.sort();
+    return texts.join(' ');
+}
+
+// The 3D graph draws its axis titles itself; the window has no widgets for them.
+bool drawnByGraph(const char* widget) {
+    return QSet<QByteArray>{"Label19", "Label20", "Label21"}.contains(widget);
+}
+
+QString shownText(const QWidget* widget, WidgetTextKind kind, int item) {
+    switch (kind) {
+    case WidgetTextKind::ToolTip:
+        return widget->toolTip();
+    case WidgetTextKind::ListItem:
+        return qobject_cast<const QComboBox*>(widget)->itemText(item);
+    case WidgetTextKind::Caption:
+        break;
+    }
+    return ::shownText(widget);
+}
+
+// Everything a user could see of the window's texts, keyed by widget.
+QStringList snapshot(const QWidget* root) {
+    QStringList lines;
+    for (const QWidget* widget : root->findChildren<QWidget*>()) {
+        if (widget->objectName().isEmpty())
+            continue;
+        QString line =
+            widget->objectName() + " | " + ::shownText(widget) + " | " + widget->toolTip();
+        if (auto* list = qobject_cast<const QComboBox*>(widget))
+            line += QString(" | %1 of %2: ").arg(list->currentIndex()).arg(list->count()) +
+                    itemsOf(list).join(' ');
+        lines << line;
+    }
+    lines.sort();
+    return lines;
 }
 
 } // namespace
 
-// What the user reads follows the flags: our own details, Qt's standard texts, and all of
-// it readable in full.
+// What the user reads follows the flags: the design's texts, our own details, Qt's
+// standard texts, and all of it readable in full.
 class TestUserLanguage : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
     const QString m_settingsPath = m_dir.filePath("kelvor-310.ini");
+    ScriptedDialogs m_dialogs;
 
   private slots:
     void initTestCase() { Twips::setLogicalDpi(96); }
+
+    // Texts the language routines and the read-out refresh would overwrite show whether
+    // they ran; the flag of the language shown changes nothing.
+    void flagClicks_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("sendCaption");
+        QTest::addColumn<QString>("qtButtons");
+        const QString english = "&No &Yes Cancel";
+        QTest::newRow("current flag") << QStringList{"eng"} << "eng"
+                                      << "marker" << english;
+        QTest::newRow("to hungarian") << QStringList{"hun"} << "hun"
+                                      << "Áttöltés"
+                                      << "&Igen &Nem Mégse";
+        QTest::newRow("there and back") << QStringList{"hun", "eng"} << "eng"
+                                        << "Send" << english;
+    }
+    void flagClicks() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, language);
+        QFETCH(QString, sendCaption);
+        QFETCH(QString, qtButtons);
+        MainWindow window(m_dialogs, m_settingsPath);
+        findNamed<QPushButton>(window.form(), "Command1")->setText("marker");
+        auto* limit = findNamed<QLabel>(window.form(), "Label11");
+        limit->setText("marker");
+        for (const QString& flag : clicks)
+            clickFlag(window, flag);
+        QCOMPARE(window.uiLanguage(), language);
+        QCOMPARE(findNamed<QPushButton>(window.form(), "Command1")->text(), sendCaption);
+        QCOMPARE(limit->text() == "marker", sendCaption == "marker");
+        QCOMPARE(findNamed<ClickablePicture>(window.form(), "Picture3")->hasBorder(),
+                 language == "hun");
+        QCOMPARE(findNamed<ClickablePicture>(window.form(), "Picture4")->hasBorder(),
+                 language == "eng");
+        QCOMPARE(standardButtonTexts(), qtButtons);
+    }
+
+    void nothingClippedInEitherLanguage() {
+        MainWindow window(m_dialogs, m_settingsPath);
+        for (const char* language : {"hun", "eng"}) {
+            clickFlag(window, language);
+            const QStringList clipped = clippedTexts(window.form());
+            QVERIFY2(clipped.isEmpty(), qPrintable(language + (": " + clipped.join(", "))));
+        }
+    }
 
     // A cell that is no number, refused by the save and by the send.
     void refusalDetails_data() {
@@ -122,45 +259,53 @@ class TestUserLanguage : public QObject {
         QCOMPARE(dialogs.lastCall().text, expected);
     }
 
-    // Standard buttons, input boxes and the file dialog take Qt's own texts.
-    void qtTextsFollowTheFlags() {
-        ScriptedDialogs dialogs;
-        MainWindow window(dialogs, m_settingsPath);
-        const auto buttonTexts = [] {
-            QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No |
-                                 QDialogButtonBox::Cancel);
-            QStringList texts;
-            for (const QAbstractButton* button : box.buttons())
-                texts << button->text();
-            texts.sort();
-            return texts.join(' ');
-        };
-        clickFlag(window, "Picture3");
-        QCOMPARE(buttonTexts(), QStringLiteral("&Igen &Nem Mégse"));
-        clickFlag(window, "Picture4");
-        QCOMPARE(buttonTexts(), QStringLiteral("&No &Yes Cancel"));
+    // Every row of the language table reaches its widget, and switching back restores
+    // every text.
+    void everyRowReachesItsWidgetAndSwitchesBack() {
+        QWidget root;
+        buildMainForm(&root);
+        QStringList seen[2];
+        for (int round = 0; round < 2; ++round)
+            for (Language language : {Language::English, Language::Hungarian}) {
+                applyWidgetTexts(&root, language);
+                for (const WidgetText& row : widgetTexts()) {
+                    const QWidget* widget = root.findChild<QWidget*>(row.widget);
+                    if (!widget && drawnByGraph(row.widget))
+                        continue;
+                    QVERIFY2(widget, row.widget);
+                    QCOMPARE(shownText(widget, row.kind, row.item), row.text(language));
+                }
+                const QStringList now = snapshot(&root);
+                if (round == 0)
+                    seen[int(language == Language::Hungarian)] = now;
+                QCOMPARE(now, seen[int(language == Language::Hungarian)]);
+            }
+        QVERIFY(seen[0] != seen[1]);
     }
 
-    void nothingClippedInEitherLanguage() {
-        ScriptedDialogs dialogs;
-        MainWindow window(dialogs, m_settingsPath);
-        for (const char* flag : {"Picture3", "Picture4"}) {
-            clickFlag(window, flag);
-            const QStringList clipped = clippedTexts(window.form());
-            QVERIFY2(clipped.isEmpty(), qPrintable(flag + (": " + clipped.join(", "))));
+    // Values and selections are the user's: a switch changes captions and items only.
+    // A list holding fewer items than the table names gets no new ones.
+    void switchKeepsValuesAndSelections() {
+        QWidget root;
+        buildMainForm(&root);
+        auto* coil = root.findChild<QComboBox*>("Combo4");
+        auto* mode = root.findChild<QComboBox*>("Combo12");
+        auto* edge = root.findChild<QComboBox*>("Combo2");
+        coil->setCurrentIndex(1);
+        mode->setCurrentIndex(-1);
+        edge->removeItem(1);
+        QSignalSpy changes(coil, &QComboBox::currentIndexChanged);
+        for (Language language : {Language::Hungarian, Language::English}) {
+            applyWidgetTexts(&root, language);
+            QCOMPARE((QList<int>{coil->count(), coil->currentIndex(), mode->currentIndex(),
+                                 edge->count()}),
+                     (QList<int>{2, 1, -1, 1}));
+            // Fields with only a tool tip row hold values; the 2D option has no row.
+            QCOMPARE(::shownText(root.findChild<QWidget*>("Text15")), QString("15,5"));
+            QCOMPARE(::shownText(root.findChild<QWidget*>("Option5")), QString("2 D"));
         }
-    }
-
-    // A text put into a cell without its check reaches the chart only when it is drawn anew.
-    void clickOnTheShownViewRedrawsIt() {
-        ScriptedDialogs dialogs;
-        MainWindow window(dialogs, m_settingsPath);
-        const Graph2DModel& chart = window.graphs().model2D();
-        const double before = chart.curveSegment(1, 0).p1.y();
-        findNamed<QLineEdit>(window.form(), "Text2(0)")->setText("30");
-        QCOMPARE(chart.curveSegment(1, 0).p1.y(), before);
-        QTest::mouseClick(findNamed<QRadioButton>(window.form(), "Option5"), Qt::LeftButton);
-        QVERIFY(chart.curveSegment(1, 0).p1.y() < before - 1000);
+        QCOMPARE(edge->itemText(0), QString("Falling"));
+        QCOMPARE(changes.count(), 0);
     }
 };
 

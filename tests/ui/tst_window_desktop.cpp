@@ -1,11 +1,15 @@
+#include "core/default_axes.h"
 #include "core/find_widget.h"
 #include "core/twips.h"
+#include "storage/map_file.h"
 #include "storage/recent_map_files.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/port_list_tips.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -39,6 +43,14 @@ class WindowDesktopTest : public QObject {
         QCoreApplication::processEvents();
     }
     QString title() const { return m_window->windowTitle(); }
+    QLineEdit* cell(int row, int column) const {
+        return findNamed<QLineEdit>(m_window->form(),
+                                    arrayName(qPrintable(QString("Text%1").arg(column + 1)), row));
+    }
+    int marks() const {
+        return m_window->form()->findChildren<QWidget*>(QStringLiteral("DifferenceMark")).size();
+    }
+    void trigger(const char* action) { m_window->findChild<QAction*>(action)->trigger(); }
 
   private slots:
     void initTestCase() {
@@ -119,6 +131,56 @@ class WindowDesktopTest : public QObject {
             recent.add(path);
         QCOMPARE(recent.files(),
                  QStringList({"/m/2.klv", "/m/6.klv", "/m/5.klv", "/m/4.klv", "/m/3.klv"}));
+    }
+
+    void comparesWithAMapFile_data() {
+        QTest::addColumn<int>("resolution");
+        QTest::addColumn<QString>("cellText"); // of row 3, column 2 in the other map
+        QTest::addColumn<QString>("revLimit");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("marked");
+        QTest::newRow("identical") << 2 << "0.5" << QString() << "The two maps are the same." << 0;
+        QTest::newRow("cell and setting")
+            << 2 << "20.0"
+            << "700"
+            << "These settings differ (this map / the other map):\nREV Limit (RPM): - / 700" << 1;
+        QTest::newRow("other shape")
+            << 4 << "20.0" << QString()
+            << "The maps have different resolutions (40 x 6 and 20 x 12), so their cells are not "
+               "compared."
+            << 0;
+    }
+    void comparesWithAMapFile() {
+        QFETCH(int, resolution);
+        QFETCH(QString, cellText);
+        QFETCH(QString, revLimit);
+        QFETCH(QString, message);
+        QFETCH(int, marked);
+        MapDocument other = MapDocument::startupDefaults(QStringLiteral("."));
+        other.resolution = resolution;
+        DefaultRpmBreakpoints(other.rpmBreakpoints, other.rowCount());
+        DefaultLoadBreakpoints(other.loadBreakpoints, other.columnCount());
+        other.cells[3][2] = cellText;
+        other.revLimit = revLimit;
+        const QString path = m_dir.filePath(QStringLiteral("other.klv"));
+        QVERIFY(saveMapFile(path, other, QStringLiteral(".")).saved);
+
+        m_dialogs.answerOpenFile(path);
+        m_dialogs.answerMessage(Answer::Ok);
+        trigger("CompareWithMapFile");
+        QCOMPARE(m_dialogs.lastCall().text, message);
+        QCOMPARE(marks(), marked);
+        if (!marked)
+            return;
+        QCOMPARE(cell(3, 2)->toolTip(), QStringLiteral("Other map: 20.0\nDifference: +19.5"));
+        // The marks follow edits, and stopping takes them away.
+        cell(3, 2)->setText(QStringLiteral("20.0"));
+        cell(0, 0)->setText(QStringLiteral("1.5"));
+        QTRY_COMPARE(cell(0, 0)->toolTip(), QStringLiteral("Other map: 0.5\nDifference: -1.0"));
+        QCOMPARE(marks(), 1);
+        trigger("StopComparing");
+        QCOMPARE(marks(), 0);
+        QCOMPARE(cell(0, 0)->toolTip(), QString());
     }
 
     void portItemsNameTheirPorts() {

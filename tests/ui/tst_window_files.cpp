@@ -1,11 +1,15 @@
+#include "core/default_axes.h"
 #include "core/find_widget.h"
 #include "core/twips.h"
+#include "device/frame_build.h"
+#include "storage/map_file_format.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_window.h"
-#include "ui/map_file_actions.h"
+#include "ui/serial_actions.h"
 
 #include <QAbstractEventDispatcher>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -13,38 +17,64 @@
 
 using Answer = Dialogs::Answer;
 
+namespace {
 // Sample maps, one of each table shape.
-static QString golden(const QString& name) {
+QString golden(const QString& name) {
     return QStringLiteral(KELVOR_SOURCE_DIR "/tests/storage/golden/") + name + ".klv";
 }
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+void click(MainWindow& window, const char* button) {
+    findNamed<QPushButton>(window.form(), QLatin1String(button))->click();
+}
+QString text(MainWindow& window, const char* name) {
+    return findNamed<QLineEdit>(window.form(), QLatin1String(name))->text();
+}
+} // namespace
 
+// Map files through the window: loading, saving, closing, and files moving between PCs
+// of other locales and shapes.
 class WindowFilesTest : public QObject {
     Q_OBJECT
 
     ScriptedDialogs m_dialogs;
     QTemporaryDir m_dir;
-    QString m_settings;
+    QString m_settings = m_dir.filePath(QStringLiteral("kelvor-310.ini"));
 
-    static bool writeFile(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    void load(MainWindow& window, const QString& path) {
+        m_dialogs.answerOpenFile(path);
+        click(window, "Command3");
     }
-    static QByteArray contents(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static void click(MainWindow& window, const char* button) {
-        findNamed<QPushButton>(window.form(), QLatin1String(button))->click();
+    // The map written with `separator`, cut after `keptRows` rows when that is not -1.
+    QString write(const MapDocument& doc, const QString& separator, int keptRows = -1) {
+        QByteArray bytes = writeMapFile(doc, separator).value();
+        if (keptRows >= 0) {
+            const int rowLines = doc.columnCount() + 2;
+            QList<QByteArray> lines = bytes.split('\n');
+            const int header = lines.indexOf(QByteArray::number(doc.rpmBreakpoints[0]) + '\r');
+            bytes = lines.mid(0, header + keptRows * rowLines).join('\n') + '\n';
+        }
+        return writeFile(m_dir.filePath(QStringLiteral("map.klv")), bytes);
     }
 
   private slots:
     void initTestCase() { Twips::setLogicalDpi(96); }
     void init() {
         m_dialogs.clear();
-        m_settings = m_dir.filePath(QStringLiteral("kelvor-310.ini"));
         QFile::remove(m_settings);
     }
-    void cleanup() { QCOMPARE(m_dialogs.pendingAnswers(), 0); }
+    void cleanup() {
+        QCOMPARE(m_dialogs.pendingAnswers(), 0);
+        QLocale::setDefault(QLocale::c());
+    }
 
     // The window starts with the stored port and language (all defaults when the port is
     // out of range) and asks in that language on every close whether to save. A failed
@@ -69,7 +99,7 @@ class WindowFilesTest : public QObject {
         QFETCH(QStringList, question);
         const QString map = m_dir.filePath(QStringLiteral("second try.klv"));
         QFile::remove(map);
-        QVERIFY(writeFile(m_settings, stored));
+        writeFile(m_settings, stored);
         {
             MainWindow window(m_dialogs, m_settings);
             QCOMPARE(findNamed<QComboBox>(window.form(), "Combo1")->currentIndex(), portIndex);
@@ -83,7 +113,6 @@ class WindowFilesTest : public QObject {
             const ScriptedDialogs::Call& asked = m_dialogs.calls().first();
             QCOMPARE((QStringList{asked.text, asked.title}), question);
             QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
-            QCOMPARE(asked.icon, Dialogs::Icon::Question);
             if (yes)
                 QVERIFY(m_dialogs.calls().at(2).text.startsWith(
                             "Az adatállomány mentése nem sikerült: ") &&
@@ -94,9 +123,10 @@ class WindowFilesTest : public QObject {
                  yes ? QByteArray("3\r\nhun\r\n") : QByteArray("1\r\neng\r\n"));
     }
 
-    void overwriteNoAsksAgainCancelKeepsTheOldFileYesReplacesIt() {
-        const QString path = m_dir.filePath("old.klv");
-        QVERIFY(writeFile(path, "old contents"));
+    // No to the overwrite question asks for a name again and a cancel keeps the old file;
+    // a name ending in a dot gets one extension.
+    void overwriteAndExtension() {
+        const QString path = writeFile(m_dir.filePath("old.klv"), "old contents");
         MainWindow window(m_dialogs, m_settings);
         m_dialogs.answerSaveFile(m_dir.filePath("old")); // the extension is added first
         m_dialogs.answerMessage(Answer::No);
@@ -107,14 +137,17 @@ class WindowFilesTest : public QObject {
         const ScriptedDialogs::Call& question = m_dialogs.calls().at(1);
         QCOMPARE(question.text,
                  QStringLiteral("File already exists. Do you want to overwrite it?"));
-        QCOMPARE(question.title, QStringLiteral("Overwrite"));
-        QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(question.defaultButton, Answer::No);
 
         m_dialogs.answerSaveFile(path);
         m_dialogs.answerMessage(Answer::Yes);
         click(window, "Command2");
         QVERIFY(contents(path).startsWith("kelvor310\r\n"));
+
+        m_dialogs.answerSaveFile(m_dir.filePath("dotted."));
+        click(window, "Command2");
+        QVERIFY(QFile::exists(m_dir.filePath("dotted.klv")));
+        QVERIFY(!QFile::exists(m_dir.filePath("dotted..klv")));
     }
 
     void unreadableFilesChangeNothing_data() {
@@ -122,7 +155,7 @@ class WindowFilesTest : public QObject {
         QTest::addColumn<bool>("fromCommandLine");
         QTest::newRow("wrong magic") << QByteArray("kelvor311\r\n2\r\n") << false;
         QTest::newRow("truncated settings") << QByteArray("kelvor310\r\n2\r\n0\r\n") << false;
-        QTest::newRow("missing, from the command line") << QByteArray() << true;
+        QTest::newRow("a lone quote from the command line") << QByteArray() << true;
     }
     void unreadableFilesChangeNothing() {
         QFETCH(QByteArray, bytes);
@@ -130,28 +163,26 @@ class WindowFilesTest : public QObject {
         const QString path = m_dir.filePath("bad.klv");
         QFile::remove(path);
         if (!bytes.isEmpty())
-            QVERIFY(writeFile(path, bytes));
+            writeFile(path, bytes);
         MainWindow window(m_dialogs, m_settings);
-        m_dialogs.answerOpenFile(golden("shape3_dwell"));
-        click(window, "Command3");
+        load(window, golden("shape3_dwell"));
         const MapDocument before = window.collectDocument();
         const QString title = window.windowTitle();
         if (!fromCommandLine)
             m_dialogs.answerOpenFile(path);
         m_dialogs.answerMessage(Answer::Ok);
         if (fromCommandLine)
-            window.openCommandLineMap(path);
+            window.openCommandLineMap("\""); // no quotes to take away: a missing file
         else
             click(window, "Command3");
         QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Wrong File!"));
-        QCOMPARE(m_dialogs.lastCall().title, QStringLiteral("Error"));
         QVERIFY(window.collectDocument() == before);
         QCOMPARE(window.windowTitle(), title);
         QVERIFY(window.formState().documentReady);
     }
 
     // A map loaded and saved through the window comes back byte for byte, and loads
-    // again from the command line.
+    // again from the command line, quoted.
     void saveAndLoadRoundTripThroughTheWindow_data() {
         QTest::addColumn<QString>("name");
         for (const char* name :
@@ -164,15 +195,11 @@ class WindowFilesTest : public QObject {
         MapDocument saved;
         {
             MainWindow window(m_dialogs, m_settings);
-            m_dialogs.answerOpenFile(golden(name));
-            click(window, "Command3");
-            QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Load"));
+            load(window, golden(name));
             saved = window.collectDocument();
             m_dialogs.answerSaveFile(path);
             click(window, "Command2");
-            QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Save"));
             QCOMPARE(m_dialogs.lastCall().filter, QStringLiteral("KLV Files(*.klv)|*.klv"));
-            QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310  ") + path);
         }
         QCOMPARE(contents(path), contents(golden(name)));
         MainWindow window(m_dialogs, m_settings);
@@ -180,22 +207,6 @@ class WindowFilesTest : public QObject {
         QVERIFY(window.collectDocument() == saved);
         QCOMPARE(window.windowTitle(), QStringLiteral("KELVOR-310  ") + path);
         QVERIFY(window.formState().documentReady);
-    }
-
-    void commandLineQuotes_data() {
-        QTest::addColumn<QString>("argument");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("quoted") << "\"C:\\maps\\a b.klv\""
-                                << "C:\\maps\\a b.klv";
-        QTest::newRow("plain") << "/maps/a.klv"
-                               << "/maps/a.klv";
-        QTest::newRow("lone quote") << "\""
-                                    << "\"";
-    }
-    void commandLineQuotes() {
-        QFETCH(QString, argument);
-        QFETCH(QString, path);
-        QCOMPARE(MapFileActions::withoutSurroundingQuotes(argument), path);
     }
 
     // A note whose lines run to megabytes is shown in pieces but read back as it was.
@@ -236,6 +247,93 @@ class WindowFilesTest : public QObject {
             QCOMPARE(lost.size(), 1 - int(other));
             QCOMPARE(QFile::exists(m_settings), !other);
         }
+    }
+
+    // Typed decimals of a file from the other locale load and go out as the same values.
+    void typedDecimalsLoadAndSendInTheOtherLocale_data() {
+        QTest::addColumn<QString>("windowSeparator");
+        QTest::addColumn<bool>("bipolar");
+        QTest::newRow("MAP maximum , file in . window") << "." << false;
+        QTest::newRow("dwell correction . file in , window") << "," << true;
+    }
+    void typedDecimalsLoadAndSendInTheOtherLocale() {
+        QFETCH(QString, windowSeparator);
+        QFETCH(bool, bipolar);
+        const QString fileSeparator = windowSeparator == "." ? "," : ".";
+        MapDocument doc = MapDocument::startupDefaults(fileSeparator);
+        doc.loadUnit = 2;
+        doc.mapMaxPressure = "2" + fileSeparator + "5";
+        if (bipolar) {
+            doc.operationMode = doc.coilControlMode = 1;
+            doc.dwellAngle = "180" + fileSeparator + "5";
+        }
+        QLocale::setDefault(windowSeparator == "," ? QLocale(QLocale::Hungarian, QLocale::Hungary)
+                                                   : QLocale::c());
+        MainWindow window(m_dialogs, m_settings);
+        load(window, write(doc, fileSeparator));
+        QCOMPARE(text(window, "Text18"), "2" + windowSeparator + "5");
+        QCOMPARE(text(window, "TextLabel1(5)"), "2" + windowSeparator + "50");
+        if (bipolar)
+            QCOMPARE(text(window, "Text19"), "180" + windowSeparator + "5");
+        const FrameBuild build = buildFrame(window.collectDocument(), windowSeparator);
+        QVERIFY(!build.outOfRange && !build.conversionError);
+        QCOMPARE(build.frame[240] / 2, bipolar ? 125 : 0);
+    }
+
+    // A file that ends early keeps real values in the rows it does not reach, so the
+    // map can still be saved and sent, whatever shape the window showed before.
+    void shortFileOntoEveryOtherShape_data() {
+        QTest::addColumn<int>("windowShape");
+        QTest::addColumn<int>("fileShape");
+        for (int from = 0; from < kResolutionCount; ++from)
+            for (int to = 0; to < kResolutionCount; ++to)
+                if (from != to)
+                    QTest::addRow("%d onto %d", to, from) << from << to;
+    }
+    void shortFileOntoEveryOtherShape() {
+        QFETCH(int, windowShape);
+        QFETCH(int, fileShape);
+        MapDocument doc = MapDocument::startupDefaults(".");
+        doc.resolution = fileShape;
+        doc.loadInputUsed = fileShape != 0;
+        DefaultRpmBreakpoints(doc.rpmBreakpoints, doc.rowCount());
+        DefaultLoadBreakpoints(doc.loadBreakpoints, doc.columnCount());
+        for (auto& row : doc.cells)
+            row.fill("12.0");
+        MainWindow window(m_dialogs, m_settings);
+        findNamed<QComboBox>(window.form(), "Combo6")->setCurrentIndex(windowShape);
+        load(window, write(doc, ".", 5));
+        const MapDocument loaded = window.collectDocument();
+        QCOMPARE(loaded.resolution, fileShape);
+        QCOMPARE(loaded.cells[4][loaded.columnCount() - 1], QStringLiteral("12.0"));
+        QCOMPARE(loaded.cells[loaded.rowCount() - 1][loaded.columnCount() - 1],
+                 QStringLiteral("0.5"));
+        QVERIFY(writeMapFile(loaded, ".").ok());
+        QVERIFY(!buildFrame(loaded, ".").outOfRange);
+    }
+
+    // The load says once what is out of range; the send then refuses, naming the first.
+    void outOfRangeValuesLoadButAreNotSent() {
+        MapDocument doc = MapDocument::startupDefaults(",");
+        doc.cells[2][3] = "70,0";
+        doc.sparkTime = "9,9";
+        QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+        MainWindow window(m_dialogs, m_settings);
+        window.chooseLanguage(Language::Hungarian);
+        m_dialogs.answerOpenFile(write(doc, ","));
+        m_dialogs.answerMessage(Answer::Ok);
+        click(window, "Command3");
+        QCOMPARE(m_dialogs.calls().size(), 2);
+        QVERIFY(m_dialogs.lastCall().text.contains("(70,0)"));
+        QVERIFY(m_dialogs.lastCall().text.contains("(9,9)"));
+        QCOMPARE(text(window, "Text15"), QStringLiteral("9,9"));
+
+        m_dialogs.answerMessage(Answer::Ok);
+        click(window, "Command1");
+        QCOMPARE(m_dialogs.lastCall().text,
+                 QStringLiteral("Semmi nem lett elküldve. A(z) 3. sor 4. oszlopának előgyújtása "
+                                "(70,0) kívül esik a(z) 0,0 .. 63,5 fok tartományon!"));
+        QVERIFY(!window.serialActions().isBusy());
     }
 };
 
