@@ -24,4 +24,10 @@ for target in "$build_dir"/tests/*_fuzz; do
     fi
     rm -rf "$work" "$work.log"
 done
+# Random user sessions against the real window; a failing one leaves its replay in the corpus.
+if [ -x "$build_dir/tests/window_sessions" ]; then
+    echo "playing window sessions for ${WINDOW_FUZZ_SECONDS:-60}s"
+    QT_QPA_PLATFORM=offscreen "$build_dir/tests/window_sessions" \
+        --seconds "${WINDOW_FUZZ_SECONDS:-60}" --out tests/fuzz/corpus/window_sessions || status=1
+fi
 exit $status

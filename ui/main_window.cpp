@@ -46,13 +46,21 @@ QString languageCode(Language language) {
 } // namespace
 
 MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, QWidget* parent)
+    : MainWindow(dialogs, settingsLocation, nullptr, nullptr, parent) {}
+
+MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, SerialLink& link,
+                       Clock& clock)
+    : MainWindow(dialogs, settingsLocation, &link, &clock, nullptr) {}
+
+MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, SerialLink* link,
+                       Clock* clock, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs), m_settingsLocation(settingsLocation),
       m_form(new QWidget(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kBaseTitle));
     buildMainForm(m_form);
     fitFormToScreen(*this, m_form, QSize(Twips::toPixels(15300), Twips::toPixels(11325)));
-    createPanels();
+    createPanels(link, clock);
     wireButtons();
     startUp();
     wireHistory();
@@ -80,7 +88,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
 MainWindow::~MainWindow() = default;
 
 // The one place where the panels' controllers are made and connected to each other.
-void MainWindow::createPanels() {
+void MainWindow::createPanels(SerialLink* link, Clock* clock) {
     m_graphs = std::make_unique<GraphPanel>(m_form, m_state);
     m_settings = new SettingsPanel(m_form, m_state, m_texts, m_dialogs, this);
 
@@ -114,7 +122,8 @@ void MainWindow::createPanels() {
     hooks.checkFocusedField = [this] { checkFocusedField(); };
     m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs, hooks);
 
-    m_serial = new SerialActions(this, m_dialogs, m_texts);
+    m_serial = link ? new SerialActions(this, m_dialogs, m_texts, *link, *clock)
+                    : new SerialActions(this, m_dialogs, m_texts);
     m_files =
         std::make_unique<MapFileActions>(m_dialogs, m_texts, m_state,
                                          MapFileActions::Hooks{[this] { return collectDocument(); },

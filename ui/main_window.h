@@ -8,12 +8,14 @@
 #include <QMainWindow>
 #include <memory>
 
+class Clock;
 class Dialogs;
 class DocumentHistory;
 class GraphPanel;
 class MapFileActions;
 class NativeWindowWatch;
 class SerialActions;
+class SerialLink;
 class SettingsPanel;
 class TableEditor;
 
@@ -25,6 +27,10 @@ class MainWindow : public QMainWindow {
     // Starts up completely: settings file, separators, defaults, grid, graphs.
     MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation,
                QWidget* parent = nullptr);
+    // The same window talking to the given link over the given clock instead of the
+    // machine's serial port and the event loop's clock.
+    MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, SerialLink& link,
+               Clock& clock);
     ~MainWindow() override;
 
     // The map file named on the command line, loaded after start-up.
@@ -63,7 +69,9 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void createPanels();
+    MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocation, SerialLink* link,
+               Clock* clock, QWidget* parent);
+    void createPanels(SerialLink* link, Clock* clock);
     void wireButtons();
     void wireHistory();
     void startUp();
