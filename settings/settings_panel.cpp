@@ -80,7 +80,22 @@ SettingsPanel::SettingsPanel(QWidget* root, FormState& state, const LanguageText
 }
 
 bool SettingsPanel::checkField(QWidget* field) {
+    if (field == m_cylinders || (field && field == m_cylinders->lineEdit())) {
+        commitCylinderText();
+        return true;
+    }
     return m_fields->checkIfAttached(field);
+}
+
+// A count typed into the list and not yet confirmed is taken as Enter would take it, so
+// an action that leaves the list (save, close, send) never works with the old count.
+void SettingsPanel::commitCylinderText() {
+    const int typed = m_cylinders->findText(m_cylinders->currentText());
+    if (typed >= 0 && typed != m_cylinders->currentIndex()) {
+        m_cylinders->setCurrentIndex(typed);
+        emit m_cylinders->activated(typed);
+    }
+    restoreCylinderText();
 }
 
 void SettingsPanel::collectInto(MapDocument& document) const {

@@ -66,6 +66,7 @@ class SettingsPanel : public QObject {
     void onInputDwellOff(bool checked);
     void onInputDwellOn(bool checked);
     void restoreCylinderText();
+    void commitCylinderText();
 
     void selectDwellControl();
     void layOutCoilControl(int mode);

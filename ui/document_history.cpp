@@ -95,18 +95,14 @@ void DocumentHistory::record(const std::function<void()>& change) {
     commit();
 }
 
-void DocumentHistory::addMenuEntries(QMenu& menu, const LanguageTexts& texts,
-                                     std::function<void()> beforeStep) {
+void DocumentHistory::addMenuEntries(QMenu& menu, const LanguageTexts& texts) {
     QAction* first = menu.actions().value(0);
     auto entry = [&](const QList<QKeySequence>& keys, bool undo) {
         auto* action = new QAction(&menu);
         action->setShortcuts(keys);
         // The keys reach the window through the filter below; the entry only shows them.
         action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this, [this, beforeStep, undo] {
-            beforeStep();
-            step(undo);
-        });
+        connect(action, &QAction::triggered, this, [this, undo] { step(undo); });
         menu.insertAction(first, action);
         return action;
     };
@@ -127,6 +123,7 @@ void DocumentHistory::addMenuEntries(QMenu& menu, const LanguageTexts& texts,
 void DocumentHistory::step(bool undo) {
     if (!m_bridges.ready())
         return;
+    m_bridges.checkFocusedField();
     commit(); // a change not yet in the history is the step to undo first
     undo ? m_stack.undo() : m_stack.redo();
 }

@@ -21,6 +21,9 @@ class DocumentHistory : public QObject {
         std::function<void(const MapDocument&)> show;
         // False while a document is being put in place or a press is running.
         std::function<bool()> ready;
+        // Runs the focused field's check, so that a value being typed is checked and
+        // becomes the step to undo, and never enters the history unchecked.
+        std::function<void()> checkFocusedField;
     };
 
     DocumentHistory(QWidget* window, Bridges bridges);
@@ -36,9 +39,8 @@ class DocumentHistory : public QObject {
     void record(const std::function<void()>& change);
 
     // Undo and Redo entries at the top of `menu`, enabled as the history allows, with
-    // captions in the current language. `beforeStep` runs first, so that a value being
-    // typed is checked and becomes the step to undo.
-    void addMenuEntries(QMenu& menu, const LanguageTexts& texts, std::function<void()> beforeStep);
+    // captions in the current language.
+    void addMenuEntries(QMenu& menu, const LanguageTexts& texts);
 
     QUndoStack& stack() { return m_stack; }
 

@@ -104,7 +104,8 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
                    if (field && m_form->isAncestorOf(field))
                        m_state.entryText = field->text();
                },
-               [this] { return m_state.documentReady && !m_table->state().columnToolBusy; }});
+               [this] { return m_state.documentReady && !m_table->state().columnToolBusy; },
+               [this] { checkFocusedField(); }});
     EditorHooks hooks;
     hooks.redrawGraph = [this] {
         redrawGraph();
@@ -188,7 +189,7 @@ void MainWindow::wireHistory() {
     for (QRadioButton* option : m_form->findChildren<QRadioButton*>())
         connect(option, &QRadioButton::clicked, m_history, &DocumentHistory::commit);
     connect(m_settings, &SettingsPanel::fieldAccepted, m_history, &DocumentHistory::commit);
-    m_history->addMenuEntries(m_table->gridMenu(), m_texts, [this] { checkFocusedField(); });
+    m_history->addMenuEntries(m_table->gridMenu(), m_texts);
 }
 
 // In this order: settings file, separators, settings defaults, grid, graphs, ready, 2D.

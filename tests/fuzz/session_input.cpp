@@ -15,6 +15,7 @@ struct KeyToken {
     const char* name;
     Qt::Key key;
     const char* text;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
 };
 const KeyToken kKeys[] = {{".", Qt::Key_Period, "."},
                           {",", Qt::Key_Comma, ","},
@@ -33,7 +34,14 @@ const KeyToken kKeys[] = {{".", Qt::Key_Period, "."},
                           {"Home", Qt::Key_Home, ""},
                           {"End", Qt::Key_End, ""},
                           {"Bksp", Qt::Key_Backspace, "\b"},
-                          {"Del", Qt::Key_Delete, "\x7f"}};
+                          {"Del", Qt::Key_Delete, "\x7f"},
+                          // Undo, redo, copy, paste, and two block operations.
+                          {"^Z", Qt::Key_Z, "\x1a", Qt::ControlModifier},
+                          {"^Y", Qt::Key_Y, "\x19", Qt::ControlModifier},
+                          {"^C", Qt::Key_C, "\x03", Qt::ControlModifier},
+                          {"^V", Qt::Key_V, "\x16", Qt::ControlModifier},
+                          {"^E", Qt::Key_E, "\x05", Qt::ControlModifier},
+                          {"^R", Qt::Key_R, "\x12", Qt::ControlModifier}};
 
 int g_timestamp = 0;
 
@@ -63,15 +71,21 @@ void click(QWindow* window, QPointF at) {
 }
 
 void key(QWidget& window, const QString& name) {
+    // Keys reach the window that has the keyboard; when none has it (a closed progress
+    // window left no active window), the window manager has given it back to the main one.
+    if (!QGuiApplication::focusWindow() && !blockedByModal(window.windowHandle()) &&
+        !QApplication::activePopupWidget())
+        QApplication::setActiveWindow(&window);
     QWindow* target =
         QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : window.windowHandle();
     Qt::Key code = Qt::Key(Qt::Key_0 + name.toInt());
     QString text = name;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     for (const KeyToken& k : kKeys)
         if (name == QLatin1String(k.name))
-            code = k.key, text = QLatin1String(k.text);
-    qt_handleKeyEvent(target, QEvent::KeyPress, code, Qt::NoModifier, text);
-    qt_handleKeyEvent(target, QEvent::KeyRelease, code, Qt::NoModifier, text);
+            code = k.key, text = QLatin1String(k.text), modifiers = k.modifiers;
+    qt_handleKeyEvent(target, QEvent::KeyPress, code, modifiers, text);
+    qt_handleKeyEvent(target, QEvent::KeyRelease, code, modifiers, text);
 }
 
 void sendSpontaneous(QWindow* window, QEvent* event) {
