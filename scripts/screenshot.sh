@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the window and saves docs/main-window-en.png, docs/main-window-hu.png and
-# docs/block-editing.png.
+# Builds the window and saves the README pictures (window, block editing, graphs and
+# comparison) into docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,6 +12,4 @@ mkdir -p docs
 # A screen large enough for the whole window, as on a desktop.
 export QT_QPA_PLATFORM=offscreen:configfile=$PWD/tests/support/desktop_screen.json
 tool=$(find "$BUILD_DIR/tests/tools" -name kelvor_screenshot -type f | head -n 1)
-"$tool" eng docs/main-window-en.png
-"$tool" hun docs/main-window-hu.png
-"$tool" block docs/block-editing.png
+"$tool" docs

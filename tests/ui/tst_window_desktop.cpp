@@ -70,25 +70,32 @@ class WindowDesktopTest : public QObject {
         m_dialogs.clear();
     }
 
+    // Ctrl+O, Ctrl+S and Ctrl+Q press Load, Save and Exit; a map loaded and saved comes
+    // back byte for byte and loads again from the command line, quoted.
     void shortcutsPressTheButtons() {
         m_dialogs.answerOpenFile(golden("shape4_time"));
         QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(title(), "KELVOR-310  " + golden("shape4_time"));
-        const QString saved = m_dir.filePath(QStringLiteral("saved.klv"));
+        const MapDocument loaded = m_window->collectDocument();
+        const QString saved = m_dir.filePath(QStringLiteral("saved again.klv"));
         m_dialogs.answerSaveFile(saved);
         QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(QFile::exists(saved));
+        QCOMPARE(m_dialogs.lastCall().filter, QStringLiteral("KLV Files(*.klv)|*.klv"));
+        QFile file(saved), original(golden("shape4_time"));
+        QVERIFY(file.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), original.readAll());
+        m_window->applyLoadedDocument(MapDocument::startupDefaults(QStringLiteral(".")));
+        m_window->openCommandLineMap(QLatin1Char('"') + saved + QLatin1Char('"'));
+        QVERIFY(m_window->collectDocument() == loaded);
         m_dialogs.answerMessage(Answer::No);
         QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(m_dialogs.lastCall().text, QStringLiteral("Do you want to save data?"));
         QVERIFY(!m_window->isVisible());
     }
 
     void droppedFilesLoadAsLoadDoes_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("content"); // empty: a golden map of that name
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        QTest::newRow("map") << "shape0_dwell" << QByteArray() << "";
         QTest::newRow("wrong content")
             << "wrong.klv" << QByteArray("kelvor300\r\n") << "Wrong File!";
         QTest::newRow("not a map file") << "notes.txt" << QByteArray("kelvor310\r\n") << "";
@@ -97,17 +104,15 @@ class WindowDesktopTest : public QObject {
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
-        QString path = golden(name);
-        if (!content.isEmpty()) {
-            path = m_dir.filePath(name);
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        }
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
         if (!message.isEmpty())
             m_dialogs.answerMessage(Answer::Ok);
         drop(path);
         QCOMPARE(m_dialogs.calls().isEmpty() ? QString() : m_dialogs.lastCall().text, message);
-        QCOMPARE(title(), content.isEmpty() ? "KELVOR-310  " + path : QStringLiteral("KELVOR-310"));
+        QCOMPARE(title(), QStringLiteral("KELVOR-310"));
     }
 
     void loadMenuOffersTheLastFiveFiles() {
@@ -139,7 +144,6 @@ class WindowDesktopTest : public QObject {
         QTest::addColumn<QString>("revLimit");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("marked");
-        QTest::newRow("identical") << 2 << "0.5" << QString() << "The two maps are the same." << 0;
         QTest::newRow("cell and setting")
             << 2 << "20.0"
             << "700"
