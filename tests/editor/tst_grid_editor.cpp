@@ -80,7 +80,6 @@ class GridEditorTest : public QObject {
     // open and every column holds its values, redrawn once; using it again opens them.
     void rowsOpenByTransparencyAndLoadInput_data() {
         QTest::addColumn<bool>("loadInputUsed");
-        QTest::newRow("load input used") << true;
         QTest::newRow("load input not used") << false;
     }
     void rowsOpenByTransparencyAndLoadInput() {
