@@ -93,11 +93,9 @@ class CliTest : public QObject {
             "RPM 30% 45% 61% 70% 95% 100% REV Limit 700 0.0 2.9 5.8 8.7 11.6 14.5 0%");
         row("show bar, comma", show, "shape1_time", {}, hu, 0,
             "RPM 1,32 1,74 2,28 3,00 REV Limit 650 0,0 1,3 2,6 3,9 0%");
-        // The MAP maximum and the dwell correction are stored as typed; either separator
-        // is read, so a map saved on a Hungarian PC works on an English one and back.
+        // The MAP maximum is stored as typed; either separator is read, so a map saved on
+        // a Hungarian PC works on an English one and back.
         row("MAP maximum , in C", show, "shape1_time", {{10, "2,5"}}, "C", 0, "2.50 REV Limit");
-        row("dwell correction . in hu", frame, "shape3_dwell", {{20, "180.5"}}, hu, 0,
-            "FB 35 99 76");
         row("rev limit rounding carries into the high byte", frame, "shape2_time", {{10, "6111"}},
             "C", 0, "18 0F FF");
         row("no command", {}, "", {}, "C", 1, "Usage:");
@@ -105,8 +103,7 @@ class CliTest : public QObject {
         row("wrong magic", frame, "shape2_time", {{1, "kelvor300"}}, "C", 2, "Wrong File!");
         // Values out of range are named and never become a frame.
         const QString cell = "The advance in row 2, column 1 (64.0) is outside 0.0 .. 63.5";
-        for (const char* command : {"frame", "image"})
-            row(command, {command, "FILE"}, "shape2_time", {{31, "640"}}, "C", 3, cell);
+        row("image", {"image", "FILE"}, "shape2_time", {{31, "640"}}, "C", 3, cell);
         // A first load boundary above 3.1 V with the top dwell correction overflows byte 240.
         row("send names the overflowing byte", {"send", "FILE", "--port", "/nonexistent/tty"},
             "shape3_dwell",

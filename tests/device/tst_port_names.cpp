@@ -24,7 +24,6 @@ class TestPortNames : public QObject {
                                    "/dev/ttyUSB0"};
         QTest::newRow("windows: the listed COMn")
             << 3 << QStringList{"COM1", "COM3"} << true << "COM3";
-        QTest::newRow("windows: COMn not listed") << 2 << QStringList{"COM1", "COM3"} << true << "";
         QTest::newRow("adapters first, ACM before USB") << 1 << mixed << false << "/dev/ttyACM0";
         QTest::newRow("then the other ports") << 4 << mixed << false << "/dev/ttyS0";
         QTest::newRow("past the list") << 6 << mixed << false << "";

@@ -106,9 +106,6 @@ class TestSerial : public QObject {
         const QString missing = "The selected 'Com Port' does not exist! Choose another one!";
         QTest::newRow("send to a missing port")
             << QStringList{"send", "@map", "--port", "/nonexistent/ttyKELVOR"} << missing;
-        QTest::newRow("version to a missing port")
-            << QStringList{"version", "--port", "/nonexistent/ttyKELVOR"} << missing;
-        QTest::newRow("send, line cut") << QStringList{"send", "@map", "--port", "@pty"} << kLost;
         QTest::newRow("version, line cut") << QStringList{"version", "--port", "@pty"} << kLost;
     }
     // "@map" stands for the test map, "@pty" for a pseudo-terminal that is cut.

@@ -98,7 +98,6 @@ class AxisEditingTest : public QObject {
     void editingControlsRestored_data() {
         QTest::addColumn<bool>("rpm");
         QTest::addColumn<int>("resolution");
-        QTest::newRow("RPM 40 x 6") << true << 2;
         QTest::newRow("MAP 30 x 8, load input not used") << false << 3;
     }
     void editingControlsRestored() {

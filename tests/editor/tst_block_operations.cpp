@@ -45,14 +45,8 @@ class BlockOperationsTest : public QObject {
             false);
         row("add below the range", "add", -9.7, "10.0 20.0 9.5/1.0 1.0 1.0/1.0 1.0 1.0",
             "0.5 10.3 0.5/0.5 0.5 0.5/0.5 0.5 0.5", true);
-        row("add rounding into the range", "add", 0.04, "63.5 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0",
-            "63.5 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0", false);
         row("scale, halves up, above the range", "scale", 110.0,
             "12.5 60.0 1.5/1.5 1.5 1.5/1.5 1.5 1.5", "13.8 63.5 1.7/1.7 1.7 1.7/1.7 1.7 1.7", true);
-        row("rows by RPM", "rows", 0, "10.0 10.0 40.0/0.5 0.5 0.5/40.0 20.0 10.0",
-            "10.0 10.0 40.0/20.0 13.3 30.0/40.0 20.0 10.0", false);
-        row("columns by load", "columns", 0, "10.0 0.5 40.0/40.0 0.5 10.0/20.0 0.5 20.0",
-            "10.0 20.0 40.0/40.0 30.0 10.0/20.0 20.0 20.0", false);
         row("both from the corners", "both", 0, "10.0 0.5 40.0/0.5 0.5 0.5/40.0 0.5 10.0",
             "10.0 20.0 40.0/20.0 23.3 30.0/40.0 30.0 10.0", false);
     }
@@ -91,12 +85,8 @@ class BlockOperationsTest : public QObject {
             << 2 << 0 << true << QPoint(5, 45) << QPoint(0, 0) << "0,0 39,5";
         QTest::newRow("over transparent rows")
             << 4 << 3 << true << QPoint(1, 1) << QPoint(2, 5) << "3,1 5,2";
-        QTest::newRow("only transparent rows")
-            << 4 << 3 << true << QPoint(0, 0) << QPoint(11, 2) << "";
         QTest::newRow("load input not used")
             << 1 << 2 << false << QPoint(0, 0) << QPoint(3, 5) << "2,3 5,3";
-        QTest::newRow("not used, last column missed")
-            << 1 << 0 << false << QPoint(0, 0) << QPoint(2, 5) << "";
     }
     void selectionKeepsToEditableCells() {
         QFETCH(int, resolution);
@@ -112,15 +102,6 @@ class BlockOperationsTest : public QObject {
             "selected");
     }
 
-    // Without the load input an operation on the last column is copied along its rows.
-    void withoutLoadInputRowsFollowTheLastColumn() {
-        MapDocument doc = MapDocument::startupDefaults(".");
-        doc.resolution = 1, doc.loadInputUsed = false;
-        const MapDocument raised = add(doc, {1, 3, 2, 3}, 2, ".").document;
-        QCOMPARE(copyText(raised, {0, 0, 2, 3}),
-                 "0.5\t0.5\t0.5\t0.5\n2.5\t2.5\t2.5\t2.5\n2.5\t2.5\t2.5\t2.5\n");
-    }
-
     // A paste goes in whole or not at all; a refusal names the first bad cell and rule.
     void pasteAllOrNothing_data() {
         QTest::addColumn<QString>("text");
@@ -129,12 +110,6 @@ class BlockOperationsTest : public QObject {
         QTest::addColumn<QString>("refused"); // "row,column value rule"
         QTest::addColumn<int>("transparent");
         const QString before = "1.0 1.0 1.0/1.0 1.0 1.0/1.0 1.0 1.0";
-        QTest::newRow("a spreadsheet block")
-            << "5\t6.25\r\n7.5\t8\r\n"
-            << QPoint(1, 1) << "1.0 1.0 1.0/1.0 5.0 6.3/1.0 7.5 8.0"
-            << "" << 0;
-        QTest::newRow("one bad value") << "5\t6\n7\t64\n"
-                                       << QPoint(0, 0) << before << "1,1 64 CellMaxMessage" << 0;
         QTest::newRow("the other separator")
             << "5,5\n"
             << QPoint(0, 0) << before << "0,0 5,5 CellPointOnlyMessage" << 0;

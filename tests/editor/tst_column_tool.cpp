@@ -34,8 +34,6 @@ class ColumnToolTest : public QObject {
         QTest::addColumn<Steps>("steps");
         QTest::newRow("raise") << Steps{
             ".", true, "63#0", "63#5", "10#7", "Value can not be higher than 63#5 degree!"};
-        QTest::newRow("lower") << Steps{",",   false, "1#0",
-                                        "0#5", "9#7", "Value can not be less than 0#5 degree!"};
     }
     void stepsUntilTheRangeEnds() {
         QFETCH(Steps, steps);
