@@ -75,7 +75,9 @@ class SessionLink : public SerialLink {
 class SessionDialogs : public ModalDialogs {
   public:
     SessionDialogs(SessionScript& script, SessionFiles& files, std::function<void(int)> hold)
-        : m_script(script), m_files(files), m_hold(std::move(hold)) {}
+        : m_script(script), m_files(files), m_hold(std::move(hold)) {
+        setRealBoxes(script.modal);
+    }
     int messages = 0;
     int boxDepth = 0;
     QString openedPath, savedPath;
@@ -89,8 +91,7 @@ class SessionDialogs : public ModalDialogs {
         const QString value = next("message");
         answerMessage(value == "yes" ? Answer::Yes : value == "no" ? Answer::No : Answer::Ok);
         return box<Answer>([&] {
-            return m_script.modal ? ModalDialogs::message(text, title, buttons, icon, def)
-                                  : ScriptedDialogs::message(text, title, buttons, icon, def);
+            return ModalDialogs::message(text, title, buttons, icon, def);
         });
     }
     QString input(const QString& prompt, const QString& title) override {
@@ -98,8 +99,7 @@ class SessionDialogs : public ModalDialogs {
             std::fprintf(stderr, "    input: %s\n", qPrintable(prompt));
         answerInput(next("input"));
         return box<QString>([&] {
-            return m_script.modal ? ModalDialogs::input(prompt, title)
-                                  : ScriptedDialogs::input(prompt, title);
+            return ModalDialogs::input(prompt, title);
         });
     }
     QString openFile(const QString& title, const QString& filter) override {
@@ -107,8 +107,7 @@ class SessionDialogs : public ModalDialogs {
         messages = 0;
         answerOpenFile(openedPath);
         return box<QString>([&] {
-            return m_script.modal ? ModalDialogs::openFile(title, filter)
-                                  : ScriptedDialogs::openFile(title, filter);
+            return ModalDialogs::openFile(title, filter);
         });
     }
     QString saveFile(const QString& title, const QString& filter) override {
@@ -117,8 +116,7 @@ class SessionDialogs : public ModalDialogs {
         savedBefore = before.open(QIODevice::ReadOnly) ? before.readAll() : QByteArray();
         answerSaveFile(savedPath);
         return box<QString>([&] {
-            return m_script.modal ? ModalDialogs::saveFile(title, filter)
-                                  : ScriptedDialogs::saveFile(title, filter);
+            return ModalDialogs::saveFile(title, filter);
         });
     }
 

@@ -9,6 +9,8 @@ void ModalDialogs::whileOpen(std::function<void()> action) {
 }
 
 void ModalDialogs::runModalBox() {
+    if (!m_realBoxes)
+        return;
     QDialog box(QApplication::activeWindow());
     box.setModal(true);
     const auto action = m_whileOpen.isEmpty() ? std::function<void()>() : m_whileOpen.takeFirst();

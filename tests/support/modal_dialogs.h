@@ -13,6 +13,8 @@ class ModalDialogs : public ScriptedDialogs {
   public:
     // Runs inside the next box that opens; one action per box, in order.
     void whileOpen(std::function<void()> action);
+    // Without real boxes the answers come at once, as from ScriptedDialogs.
+    void setRealBoxes(bool on) { m_realBoxes = on; }
 
     Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
                    Answer defaultButton) override;
@@ -24,4 +26,5 @@ class ModalDialogs : public ScriptedDialogs {
     void runModalBox();
 
     QList<std::function<void()>> m_whileOpen;
+    bool m_realBoxes = true;
 };
