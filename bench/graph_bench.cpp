@@ -24,8 +24,8 @@ void redraw(benchmark::State& state, bool threeD, const char* file, bool compute
         graphs.select3D(document);
     else
         graphs.select2D(document);
-    QWidget* panel = findNamed<QWidget>(&form, threeD ? QStringLiteral("Frame7")
-                                                      : QStringLiteral("Frame18"));
+    QWidget* panel =
+        findNamed<QWidget>(&form, threeD ? QStringLiteral("Frame7") : QStringLiteral("Frame18"));
     for (auto _ : state) {
         if (computeModel)
             graphs.redraw(document);
@@ -33,12 +33,18 @@ void redraw(benchmark::State& state, bool threeD, const char* file, bool compute
         benchmark::DoNotOptimize(picture.constBits());
     }
 }
-BENCHMARK_CAPTURE(redraw, full_2D_60x4, false, "shape1_time.klv", true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(redraw, full_2D_20x12, false, "shape4_time.klv", true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(redraw, full_3D_60x4, true, "shape1_time.klv", true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(redraw, full_3D_20x12, true, "shape4_time.klv", true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(redraw, paintOnly_2D_20x12, false, "shape4_time.klv", false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(redraw, paintOnly_3D_20x12, true, "shape4_time.klv", false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(redraw, full_2D_60x4, false, "shape1_time.klv", true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(redraw, full_2D_20x12, false, "shape4_time.klv", true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(redraw, full_3D_60x4, true, "shape1_time.klv", true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(redraw, full_3D_20x12, true, "shape4_time.klv", true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(redraw, paintOnly_2D_20x12, false, "shape4_time.klv", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(redraw, paintOnly_3D_20x12, true, "shape4_time.klv", false)
+    ->Unit(benchmark::kMillisecond);
 
 // One step of a drag in the 3D view: the turn, the frame drawn again and the panel
 // painted, which must fit in one frame (16 ms).
@@ -58,8 +64,8 @@ void rotate3D(benchmark::State& state, const char* file) {
     for (auto _ : state) {
         ++step;
         const QPointF to = start + QPointF(step % 200, step % 50);
-        QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         QCoreApplication::sendEvent(view, &move);
         const QImage picture = panel->grab().toImage();
         benchmark::DoNotOptimize(picture.constBits());

@@ -5,9 +5,8 @@
 // Listed here rather than registered by each file: a static library drops object files
 // nothing refers to, and with them their registrations.
 const std::vector<CliCommand>& cliCommands() {
-    static const std::vector<CliCommand> commands{frameCommand(),   imageCommand(),
-                                                  showCommand(),    diffCommand(),
-                                                  sendCommand(),    versionCommand(),
+    static const std::vector<CliCommand> commands{frameCommand(), imageCommand(), showCommand(),
+                                                  diffCommand(),  sendCommand(),  versionCommand(),
                                                   portsCommand()};
     return commands;
 }

@@ -15,9 +15,12 @@ namespace {
 
 int exitCodeOf(UploadSequence::Outcome outcome) {
     switch (outcome) {
-    case UploadSequence::Outcome::Sent: return kExitOk;
-    case UploadSequence::Outcome::Refused: return kExitFrameRefused;
-    case UploadSequence::Outcome::Failed: return kExitSerialError;
+    case UploadSequence::Outcome::Sent:
+        return kExitOk;
+    case UploadSequence::Outcome::Refused:
+        return kExitFrameRefused;
+    case UploadSequence::Outcome::Failed:
+        return kExitSerialError;
     }
     return kExitSerialError;
 }
@@ -61,11 +64,12 @@ CliCommand sendCommand() {
     return {
         QStringLiteral("send"),
         QStringLiteral("FILE.klv --port NAME"),
-        QStringLiteral("Sends the map to the controller with a progress bar on standard error.\n"
-                       "NAME is a list item (\"Com3\") or the system's name (\"COM3\",\n"
-                       "\"/dev/ttyUSB0\", used as given); the port written to is named on standard\n"
-                       "error. A list item with no port behind it is a missing port. Exit 4 on a\n"
-                       "serial error."),
+        QStringLiteral(
+            "Sends the map to the controller with a progress bar on standard error.\n"
+            "NAME is a list item (\"Com3\") or the system's name (\"COM3\",\n"
+            "\"/dev/ttyUSB0\", used as given); the port written to is named on standard\n"
+            "error. A list item with no port behind it is a missing port. Exit 4 on a\n"
+            "serial error."),
         -1,
         &runSend,
     };

@@ -5,15 +5,15 @@
 // Every question and message the program puts to the user goes through this seam, so
 // the window tests can script the answers and fail on a dialog they did not expect.
 class Dialogs {
-public:
+  public:
     enum class Buttons { Ok, YesNo };
     enum class Icon { None, Question, Information, Warning, Critical };
     enum class Answer { Ok, Yes, No };
 
     virtual ~Dialogs() = default;
 
-    virtual Answer message(const QString& text, const QString& title, Buttons buttons,
-                           Icon icon, Answer defaultButton) = 0;
+    virtual Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                           Answer defaultButton) = 0;
     // Returns the typed text; the empty text on Cancel.
     virtual QString input(const QString& prompt, const QString& title) = 0;
     // The filter is given as "KLV Files(*.klv)|*.klv"; the result is the chosen path or

@@ -18,7 +18,7 @@ struct MessageEntry {
 // The message texts of the current language. The window owns one and hands it to the
 // panels by reference, so a language switch changes every later message at once.
 class LanguageTexts {
-public:
+  public:
     Language language() const { return m_language; }
     void setLanguage(Language language) { m_language = language; }
 
@@ -30,6 +30,6 @@ public:
     static const QList<MessageEntry>& table();
     static const MessageEntry* find(const char* entry);
 
-private:
+  private:
     Language m_language = Language::English;
 };

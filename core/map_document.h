@@ -12,24 +12,24 @@ struct MapDocument {
     // Table shape and axes.
     int resolution = kDefaultResolution;
     std::array<std::array<QString, kMaxColumns>, kMaxRows> cells{};
-    std::array<int, kMaxRows> revCutLevel{};          // 0..3 per row
+    std::array<int, kMaxRows> revCutLevel{};           // 0..3 per row
     std::array<qint16, kMaxRows + 1> rpmBreakpoints{}; // entries 0..rowCount-1 used
     std::array<double, 13> loadBreakpoints{};          // volts; [0] = 0, [columnCount] = 5
 
     // Settings (list indices and texts as typed).
-    int operationMode = 0;     // 0 Normal, 1 Bipolar
-    int coilControlMode = 0;   // 0 Time, 1 Dwell
-    int cylinders = 2;         // index into "2","3","4","5","6","8"
-    QString sparkTime;         // ms, decimal text
+    int operationMode = 0;   // 0 Normal, 1 Bipolar
+    int coilControlMode = 0; // 0 Time, 1 Dwell
+    int cylinders = 2;       // index into "2","3","4","5","6","8"
+    QString sparkTime;       // ms, decimal text
     QString chargeTime = QStringLiteral("5");
-    QString dwellAngle;        // charge dwell (Dwell) or dwell correction (Bipolar)
+    QString dwellAngle; // charge dwell (Dwell) or dwell correction (Bipolar)
     bool inputDwellMode = false;
     QString inputChargeDwell;
-    QString revLimit;          // empty means no rev limit
+    QString revLimit; // empty means no rev limit
     bool loadInputUsed = true;
-    int loadUnit = 0;          // 0 V, 1 %, 2 Bar
+    int loadUnit = 0; // 0 V, 1 %, 2 Bar
     QString mapMaxPressure;
-    int inputPolarity = 0;     // 0 Falling, 1 Rising
+    int inputPolarity = 0; // 0 Falling, 1 Rising
     int outputPolarity = 0;
     int transparentIntervals = 0;
     int chargeCorrectionIntervals = 0;

@@ -11,9 +11,13 @@ void Twips::setLogicalDpi(double dpi) {
         g_pixelsPerTwip = dpi / 1440.0;
 }
 
-int Twips::toPixels(int twips) { return int(std::lround(twips * g_pixelsPerTwip)); }
+int Twips::toPixels(int twips) {
+    return int(std::lround(twips * g_pixelsPerTwip));
+}
 
-int Twips::fromPixels(int pixels) { return int(std::lround(pixels / g_pixelsPerTwip)); }
+int Twips::fromPixels(int pixels) {
+    return int(std::lround(pixels / g_pixelsPerTwip));
+}
 
 QRect Twips::rect(int left, int top, int width, int height) {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));

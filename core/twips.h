@@ -6,7 +6,7 @@
 // are turned into pixels only here: 15 twips are one pixel at 96 dpi, scaled by the
 // screen's logical DPI, which the window sets once at start-up.
 class Twips {
-public:
+  public:
     static void setLogicalDpi(double dpi);
     static int toPixels(int twips);
     static int fromPixels(int pixels);

@@ -6,7 +6,7 @@
 // Time for the serial sequences. They never block: each wait hands the rest of the work
 // to `after`, so the windows keep repainting and tests can run every wait at once.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     // Monotonic milliseconds.

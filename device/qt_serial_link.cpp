@@ -24,16 +24,21 @@ SerialError lineLost() {
 
 QSerialPort::Parity parityOf(char parity) {
     switch (parity) {
-    case 'e': return QSerialPort::EvenParity;
-    case 'o': return QSerialPort::OddParity;
-    default: return QSerialPort::NoParity;
+    case 'e':
+        return QSerialPort::EvenParity;
+    case 'o':
+        return QSerialPort::OddParity;
+    default:
+        return QSerialPort::NoParity;
     }
 }
 } // namespace
 
 QtSerialLink::QtSerialLink() = default;
 
-QtSerialLink::~QtSerialLink() { close(); }
+QtSerialLink::~QtSerialLink() {
+    close();
+}
 
 void QtSerialLink::configure(const QString& portName, const LineSettings& settings) {
     m_settings = settings;
@@ -62,8 +67,7 @@ SerialResult QtSerialLink::open() {
     // Nothing is ever read; write-only, the port keeps no watch on input of its own.
     if (!m_port.open(QIODevice::WriteOnly))
         return currentError();
-    SerialResult error = setLine(&QSerialPort::setDataTerminalReady,
-                                 m_settings.dataTerminalReady);
+    SerialResult error = setLine(&QSerialPort::setDataTerminalReady, m_settings.dataTerminalReady);
     if (!error)
         error = setLine(&QSerialPort::setRequestToSend, m_settings.requestToSend);
     if (error)

@@ -12,7 +12,7 @@ class QSocketNotifier;
 // a line whose far end hung up and a write that failed, which say so in the user's words
 // (Qt's text for them can be that of an older, unrelated system error).
 class QtSerialLink : public SerialLink {
-public:
+  public:
     QtSerialLink();
     ~QtSerialLink() override;
 
@@ -22,7 +22,7 @@ public:
     SerialResult write(const QByteArray& bytes) override;
     void close() override;
 
-private:
+  private:
     SerialError currentError() const;
     SerialError writeError() const;
     SerialResult setLine(bool (QSerialPort::*setter)(bool), bool on);

@@ -2,9 +2,13 @@
 
 #include <QTimer>
 
-RealClock::RealClock() { m_elapsed.start(); }
+RealClock::RealClock() {
+    m_elapsed.start();
+}
 
-qint64 RealClock::nowMs() const { return m_elapsed.elapsed(); }
+qint64 RealClock::nowMs() const {
+    return m_elapsed.elapsed();
+}
 
 void RealClock::after(int ms, std::function<void()> then) {
     // Precise timers never fire early, so a break is never shorter than asked.

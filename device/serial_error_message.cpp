@@ -3,7 +3,9 @@
 #include "core/dialogs.h"
 #include "core/language_texts.h"
 
-QString serialMessageTitle() { return QStringLiteral("VORTAMIX"); }
+QString serialMessageTitle() {
+    return QStringLiteral("VORTAMIX");
+}
 
 QString serialErrorMessage(const SerialError& error, const LanguageTexts& texts) {
     if (error.number == kPortMissingError)

@@ -35,7 +35,7 @@ struct LineSettings {
 
 // The serial port as the upload and the version flash drive it. Nothing is ever read.
 class SerialLink {
-public:
+  public:
     virtual ~SerialLink() = default;
 
     // Chooses the port and its line parameters; they take effect, in this order, on open.
@@ -53,13 +53,13 @@ public:
         m_lineLost = std::move(handler);
     }
 
-protected:
+  protected:
     void reportLineLost(const SerialError& error) {
         // A copy: the handler may replace itself.
         if (const auto handler = m_lineLost)
             handler(error);
     }
 
-private:
+  private:
     std::function<void(const SerialError&)> m_lineLost;
 };

@@ -5,7 +5,7 @@
 // What the upload shows while it runs: sixteen squares, a percentage and the closing
 // confirmation. The window program shows the progress window, the command line a bar.
 class UploadProgress {
-public:
+  public:
     virtual ~UploadProgress() = default;
 
     // Every square hidden, the percentage at its start text.

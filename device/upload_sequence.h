@@ -15,7 +15,7 @@ class UploadProgress;
 // with one message, the port closed and the progress gone.
 class UploadSequence : public QObject {
     Q_OBJECT
-public:
+  public:
     enum class Outcome { Sent, Refused, Failed };
     Q_ENUM(Outcome)
 
@@ -26,10 +26,10 @@ public:
     bool start(const QString& portName, const FrameBuild& build);
     bool isRunning() const { return m_running; }
 
-signals:
+  signals:
     void finished(UploadSequence::Outcome outcome);
 
-private:
+  private:
     void after(int ms, std::function<void()> step);
     void endBreak();
     void sendPacket(int k);

@@ -12,17 +12,17 @@ class LanguageTexts;
 // Errors get the upload's messages and leave the port closed.
 class VersionFlash : public QObject {
     Q_OBJECT
-public:
+  public:
     VersionFlash(SerialLink& link, Clock& clock, Dialogs& dialogs, const LanguageTexts& texts);
 
     // Returns false, doing nothing, while a request runs.
     bool start(const QString& portName);
     bool isRunning() const { return m_running; }
 
-signals:
+  signals:
     void finished(bool ok);
 
-private:
+  private:
     void endBreak(int attempt);
     void fail(const SerialError& error);
 

@@ -1,9 +1,9 @@
 #include "editor/breakpoint_editor.h"
 
-#include "core/find_widget.h"
-#include "editor/breakpoint_checks.h"
 #include "core/decimal_format.h"
+#include "core/find_widget.h"
 #include "core/load_header_text.h"
+#include "editor/breakpoint_checks.h"
 #include "editor/load_unit_editor.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/check_failure.h"
 #include "core/dialogs.h"
 #include "core/form_state.h"
 #include "core/language_texts.h"
-#include "core/check_failure.h"
 #include "editor/editor_hooks.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"

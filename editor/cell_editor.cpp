@@ -1,8 +1,8 @@
 #include "editor/cell_editor.h"
 
+#include "core/decimal_format.h"
 #include "core/trace_log.h"
 #include "editor/cell_value_check.h"
-#include "core/decimal_format.h"
 #include "editor/field_events.h"
 
 #include <QLineEdit>
@@ -32,7 +32,8 @@ void CellEditor::enterCell(int row, int column) {
         return;
     const GridCell previous = m_state.currentCell;
     if (m_state.isRealCell(previous))
-        checkCell(previous.row, previous.column, m_widgets.cell(previous.row, previous.column)->text());
+        checkCell(previous.row, previous.column,
+                  m_widgets.cell(previous.row, previous.column)->text());
     m_state.clickedCell = entered;
     m_state.currentCell = entered;
 }

@@ -15,9 +15,9 @@
 // last entered; a changed text is always checked, and entering another cell always
 // checks the previous one.
 class CellEditor {
-public:
-    CellEditor(GridWidgets& widgets, GridState& state, FormState& form,
-               const LanguageTexts& texts, Dialogs& dialogs, const EditorHooks& hooks);
+  public:
+    CellEditor(GridWidgets& widgets, GridState& state, FormState& form, const LanguageTexts& texts,
+               Dialogs& dialogs, const EditorHooks& hooks);
 
     // Entering the cell by click or keyboard.
     void enterCell(int row, int column);
@@ -27,7 +27,7 @@ public:
     void countedCheck(int row, int column, const QString& text);
     void onFocusLost(int row, int column);
 
-private:
+  private:
     QString checkOne(int row, int column, QString text);
 
     GridWidgets& m_widgets;

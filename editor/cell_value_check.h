@@ -1,14 +1,14 @@
 #pragma once
 
-#include "core/form_state.h"
 #include "core/check_failure.h"
+#include "core/form_state.h"
 
 #include <optional>
 
 // The rules an advance cell's text must pass, in their fixed order, and the form the
 // accepted value is shown in.
 class CellValueCheck {
-public:
+  public:
     static constexpr double kMinimum = 0.5;
     static constexpr double kMaximum = 63.5;
 

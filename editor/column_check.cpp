@@ -1,8 +1,8 @@
 #include "editor/column_check.h"
 
+#include "core/decimal_format.h"
 #include "core/number_rules.h"
 #include "editor/cell_value_check.h"
-#include "core/decimal_format.h"
 
 std::optional<CheckFailure> ColumnCheck::refusal(const QString& text, Step step,
                                                  const QString& decimalSeparator) {

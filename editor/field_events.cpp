@@ -8,7 +8,9 @@
 FieldEvents::FieldEvents(Handlers handlers, QObject* parent)
     : QObject(parent), m_handlers(std::move(handlers)) {}
 
-void FieldEvents::watch(QLineEdit* field) { field->installEventFilter(this); }
+void FieldEvents::watch(QLineEdit* field) {
+    field->installEventFilter(this);
+}
 
 void FieldEvents::selectWholeText(QLineEdit* field) {
     field->end(false);
@@ -21,30 +23,53 @@ int FieldEvents::virtualKeyCode(int qtKey, bool keypad) {
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
         return qtKey; // the same codes in both worlds
     switch (qtKey) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Comma: return keypad ? 110 : 188;
-    case Qt::Key_Period: return keypad ? 110 : 190;
-    case Qt::Key_Minus: return keypad ? 109 : 189;
-    case Qt::Key_Plus: return keypad ? 107 : 187;
-    default: return qtKey & 0xff;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Comma:
+        return keypad ? 110 : 188;
+    case Qt::Key_Period:
+        return keypad ? 110 : 190;
+    case Qt::Key_Minus:
+        return keypad ? 109 : 189;
+    case Qt::Key_Plus:
+        return keypad ? 107 : 187;
+    default:
+        return qtKey & 0xff;
     }
 }
 
@@ -91,6 +116,7 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
         if (movesBetweenFields(static_cast<QFocusEvent*>(event)->reason()) && m_handlers.focusLost)
             m_handlers.focusLost(field);
         return false;
-    default: return false;
+    default:
+        return false;
     }
 }

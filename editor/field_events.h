@@ -12,7 +12,7 @@ class QLineEdit;
 // message or input box) became active is neither: the field keeps its focus when that
 // window closes.
 class FieldEvents : public QObject {
-public:
+  public:
     struct Handlers {
         std::function<void(QLineEdit*)> clicked;
         // Returns true when the key was handled and must not reach the field.
@@ -28,10 +28,10 @@ public:
     // End, then Shift+Home: the whole text selected, anchored at its end.
     static void selectWholeText(QLineEdit* field);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     static bool movesBetweenFields(Qt::FocusReason reason);
 
     Handlers m_handlers;

@@ -1,12 +1,12 @@
 #include "editor/grid_editor.h"
 
+#include "core/decimal_format.h"
 #include "core/default_axes.h"
 #include "core/twips.h"
-#include "core/decimal_format.h"
+#include "editor/cut_level_walk.h"
 #include "editor/grid_geometry.h"
 #include "editor/grid_scroll.h"
 #include "editor/load_unit_editor.h"
-#include "editor/cut_level_walk.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -27,7 +27,9 @@ void setHeight(QWidget* widget, int twips) {
     widget->resize(widget->width(), Twips::toPixels(twips));
 }
 
-void setLeft(QWidget* widget, int twips) { widget->move(Twips::toPixels(twips), widget->y()); }
+void setLeft(QWidget* widget, int twips) {
+    widget->move(Twips::toPixels(twips), widget->y());
+}
 } // namespace
 
 GridEditor::GridEditor(GridWidgets& widgets, GridState& state, FormState& form,
@@ -82,7 +84,8 @@ void GridEditor::scrollRows(int rows) {
 }
 
 void GridEditor::buildGrid() {
-    m_visibleGridHeight = GridGeometry::visibleGridHeight(Twips::fromPixels(m_widgets.picture->height()));
+    m_visibleGridHeight =
+        GridGeometry::visibleGridHeight(Twips::fromPixels(m_widgets.picture->height()));
     m_gridTop = Twips::fromPixels(m_widgets.picture->y());
     QScrollBar* bar = m_widgets.scrollBar;
     bar->setSingleStep(GridGeometry::kRowPitch);
@@ -90,7 +93,8 @@ void GridEditor::buildGrid() {
     setScrollRange();
 
     m_widgets.createRows();
-    (m_state.loadInputUsed ? m_widgets.loadInputUsed : m_widgets.loadInputNotUsed)->setChecked(true);
+    (m_state.loadInputUsed ? m_widgets.loadInputUsed : m_widgets.loadInputNotUsed)
+        ->setChecked(true);
     DefaultRpmBreakpoints(m_state.rpmBreakpoints, m_state.rowCount);
     DefaultLoadBreakpoints(m_state.loadBreakpoints, m_state.columnCount);
     setDefaultCells();

@@ -16,7 +16,7 @@ class LoadUnitEditor;
 // the other rows have their cut combo enabled and, with the load input used, every used
 // cell, otherwise only the last used column's cell.
 class GridEditor {
-public:
+  public:
     GridEditor(GridWidgets& widgets, GridState& state, FormState& form, LoadUnitEditor& units,
                const EditorHooks& hooks);
 
@@ -47,7 +47,7 @@ public:
     void applyEnabledState();
     int scrollMaximum() const;
 
-private:
+  private:
     void setScrollRange();
     void layOutShape();
     void showRowLabels();

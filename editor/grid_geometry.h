@@ -4,7 +4,7 @@
 // follows directly after the last used load column, and the rows scroll inside a
 // viewport of whole rows.
 class GridGeometry {
-public:
+  public:
     static constexpr int kRowPitch = 360;
     static constexpr int kRowLabelLeft = 0;
     static constexpr int kRowLabelWidth = 735;

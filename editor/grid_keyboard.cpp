@@ -83,6 +83,7 @@ bool GridKeyboard::onKeyDown(int row, int keyCode, const QString& text, int colu
             return true;
         }
         return false;
-    default: return false;
+    default:
+        return false;
     }
 }

@@ -10,14 +10,14 @@ class GridEditor;
 // Moving through the advance cells by keyboard. Every move checks the cell it leaves
 // first, then enters the target cell and scrolls it into view.
 class GridKeyboard {
-public:
+  public:
     GridKeyboard(GridWidgets& widgets, GridState& state, FormState& form, CellEditor& cells,
                  GridEditor& grid);
 
     // Returns true when the key was acted on; other keys keep their effect in the field.
     bool onKeyDown(int row, int keyCode, const QString& text, int column);
 
-private:
+  private:
     void goTo(int row, int column);
 
     GridWidgets& m_widgets;

@@ -34,6 +34,10 @@ GridScroll::State GridScroll::byRows(State s, int rows) {
     return shifted(s, rows * kPitch);
 }
 
-GridScroll::State GridScroll::pageUp(State s) { return shifted(s, -kPage); }
+GridScroll::State GridScroll::pageUp(State s) {
+    return shifted(s, -kPage);
+}
 
-GridScroll::State GridScroll::pageDown(State s) { return shifted(s, kPage); }
+GridScroll::State GridScroll::pageDown(State s) {
+    return shifted(s, kPage);
+}

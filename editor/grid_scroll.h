@@ -4,7 +4,7 @@
 // GridTop minus the scroll value; a row move scrolls just far enough to keep the
 // target row inside the viewport, a page move by whole pages.
 class GridScroll {
-public:
+  public:
     struct State {
         int value = 0;   // scroll bar value
         int maximum = 0; // scroll bar maximum (0 when hidden)

@@ -16,7 +16,9 @@ template <class T> T* named(QWidget* root, const char* name) {
     return findNamed<T>(root, QLatin1String(name));
 }
 
-QString cellArray(int column) { return QStringLiteral("Text%1").arg(column + 1); }
+QString cellArray(int column) {
+    return QStringLiteral("Text%1").arg(column + 1);
+}
 
 // A new element of a control array looks like element 0, one row further down.
 template <class T> T* copyBelow(T* first, const QString& array, int row) {

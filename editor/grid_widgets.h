@@ -36,19 +36,19 @@ struct GridWidgets {
     std::array<QLineEdit*, kMaxRows> rowLabels{};
     std::array<QComboBox*, kMaxRows> cutCombos{};
     std::array<QLineEdit*, kMaxColumns + 1> headers{}; // [12] is the cut header
-    QWidget* picture;                                 // Picture1, the rows' container
-    QGroupBox* viewport;                              // Frame1
-    QScrollBar* scrollBar;                            // VScroll
-    QComboBox* resolution;                            // Combo6
-    QComboBox* transparentCount;                      // Combo11
-    QComboBox* chargeCorrectionCount;                 // Combo10
-    QRadioButton* loadInputUsed;                      // Option1
-    QRadioButton* loadInputNotUsed;                   // Option2
-    QComboBox* loadUnit;                              // Combo5
-    QLineEdit* mapMaximum;                            // Text18
-    QComboBox* columnChooser;                         // Combo8
-    QPushButton* increaseColumn;                      // Command8
-    QPushButton* decreaseColumn;                      // Command9
-    QPushButton* rpmButton;                           // Command5
-    QPushButton* mapButton;                           // Command10
+    QWidget* picture;                                  // Picture1, the rows' container
+    QGroupBox* viewport;                               // Frame1
+    QScrollBar* scrollBar;                             // VScroll
+    QComboBox* resolution;                             // Combo6
+    QComboBox* transparentCount;                       // Combo11
+    QComboBox* chargeCorrectionCount;                  // Combo10
+    QRadioButton* loadInputUsed;                       // Option1
+    QRadioButton* loadInputNotUsed;                    // Option2
+    QComboBox* loadUnit;                               // Combo5
+    QLineEdit* mapMaximum;                             // Text18
+    QComboBox* columnChooser;                          // Combo8
+    QPushButton* increaseColumn;                       // Command8
+    QPushButton* decreaseColumn;                       // Command9
+    QPushButton* rpmButton;                            // Command5
+    QPushButton* mapButton;                            // Command10
 };

@@ -22,8 +22,11 @@ bool HeaderFields::onHeaderKey(int index, int keyCode) {
              QStringLiteral("): ") + QString::number(keyCode));
     int target = -1;
     switch (keyCode) {
-    case KeyCode::Enter: return true;
-    case KeyCode::Escape: m_widgets.headers[index]->setText(m_state.headerEntryText); return true;
+    case KeyCode::Enter:
+        return true;
+    case KeyCode::Escape:
+        m_widgets.headers[index]->setText(m_state.headerEntryText);
+        return true;
     case KeyCode::Right:
         if (index < m_state.columnCount - 2)
             target = index + 1;
@@ -32,7 +35,8 @@ bool HeaderFields::onHeaderKey(int index, int keyCode) {
         if (index > 0)
             target = index - 1;
         break;
-    default: break;
+    default:
+        break;
     }
     if (target < 0)
         return false;
@@ -57,8 +61,11 @@ bool HeaderFields::onRowLabelKey(int row, int keyCode) {
     WriteLog(QStringLiteral("TextLabel2_Keydown(") + QString::number(row) + QStringLiteral("): ") +
              QString::number(keyCode));
     switch (keyCode) {
-    case KeyCode::Enter: return true;
-    case KeyCode::Escape: field->setText(m_state.rowLabelEntryText); return true;
+    case KeyCode::Enter:
+        return true;
+    case KeyCode::Escape:
+        field->setText(m_state.rowLabelEntryText);
+        return true;
     case KeyCode::Down:
         if (row >= m_state.rowCount - 1)
             return false;
@@ -73,6 +80,7 @@ bool HeaderFields::onRowLabelKey(int row, int keyCode) {
         onRowLabelClicked(row - 1);
         m_grid.scrollAfterRowUp(row);
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }

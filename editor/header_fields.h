@@ -10,7 +10,7 @@ class QLineEdit;
 // a value check: entering selects the text, Escape puts back the entry text, arrows
 // move along the axis. Row labels react only while they are unlocked for editing.
 class HeaderFields {
-public:
+  public:
     HeaderFields(GridWidgets& widgets, GridState& state, GridEditor& grid);
 
     void onHeaderClicked(int index);
@@ -18,7 +18,7 @@ public:
     void onRowLabelClicked(int row);
     bool onRowLabelKey(int row, int keyCode);
 
-private:
+  private:
     GridWidgets& m_widgets;
     GridState& m_state;
     GridEditor& m_grid;

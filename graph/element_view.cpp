@@ -3,11 +3,11 @@
 #include "core/twips.h"
 
 #include <QEvent>
-#include <QHelpEvent>
-#include <QToolTip>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPen>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <set>

@@ -90,8 +90,7 @@ void Graph3DModel::placeAxes() {
     for (int i = 0; i < 3; ++i) {
         m_titles[i].text = standard ? texts[i] : texts[i] + units[i];
         m_titles[i].topLeft = standard ? kTitlePlaces[i] : axes[i]->p2 + kTurnedTitleOffset;
-        m_titles[i].size =
-            m_measure ? m_measure(m_titles[i].font, m_titles[i].text) : QSizeF();
+        m_titles[i].size = m_measure ? m_measure(m_titles[i].font, m_titles[i].text) : QSizeF();
     }
 }
 

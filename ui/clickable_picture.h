@@ -6,15 +6,15 @@
 // single-line border.
 class ClickablePicture : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ClickablePicture(QWidget* parent = nullptr);
 
     void setBorder(bool on);
     bool hasBorder() const { return frameShape() != QFrame::NoFrame; }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 };

@@ -63,9 +63,15 @@ void applyWidgetTexts(QWidget* root, Language language) {
             continue;
         const QString& text = row.text(language);
         switch (row.kind) {
-        case WidgetTextKind::Caption: setCaption(widget, text); break;
-        case WidgetTextKind::ToolTip: widget->setToolTip(text); break;
-        case WidgetTextKind::ListItem: setListItem(widget, row.item, text); break;
+        case WidgetTextKind::Caption:
+            setCaption(widget, text);
+            break;
+        case WidgetTextKind::ToolTip:
+            widget->setToolTip(text);
+            break;
+        case WidgetTextKind::ListItem:
+            setListItem(widget, row.item, text);
+            break;
         }
     }
 }

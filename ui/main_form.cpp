@@ -20,8 +20,8 @@
 namespace {
 
 enum class Kind {
-    Panel,        // framed panel with an optional caption
-    Area,         // borderless container
+    Panel, // framed panel with an optional caption
+    Area,  // borderless container
     Label,
     Field,        // single-line text
     LockedCell,   // read-only text cell of the grid's axes
@@ -34,7 +34,18 @@ enum class Kind {
     Picture,
 };
 
-enum class Font { Default, Caption, CaptionBold, SmallCaption, Value, Cell, Note, RowLabel, Header, GraphOption };
+enum class Font {
+    Default,
+    Caption,
+    CaptionBold,
+    SmallCaption,
+    Value,
+    Cell,
+    Note,
+    RowLabel,
+    Header,
+    GraphOption
+};
 
 struct TwipRect {
     int left, top, width, height;
@@ -171,16 +182,26 @@ QFont fontOf(Font font) {
     const QString lucida = QStringLiteral("Lucida Sans Unicode");
     const QString arial = QStringLiteral("Arial");
     switch (font) {
-    case Font::Caption: return designFont(lucida, 9.75);
-    case Font::CaptionBold: return designFont(lucida, 9.75, true);
-    case Font::SmallCaption: return designFont(lucida, 8.25);
-    case Font::Value: return designFont(arial, 9.75, true);
-    case Font::Cell: return designFont(arial, 9.75);
-    case Font::Note: return designFont(arial, 8.25);
-    case Font::RowLabel: return designFont(lucida, 8.25, true);
-    case Font::Header: return designFont(lucida, 6.75, true);
-    case Font::GraphOption: return designFont(arial, 11.25, true);
-    case Font::Default: break;
+    case Font::Caption:
+        return designFont(lucida, 9.75);
+    case Font::CaptionBold:
+        return designFont(lucida, 9.75, true);
+    case Font::SmallCaption:
+        return designFont(lucida, 8.25);
+    case Font::Value:
+        return designFont(arial, 9.75, true);
+    case Font::Cell:
+        return designFont(arial, 9.75);
+    case Font::Note:
+        return designFont(arial, 8.25);
+    case Font::RowLabel:
+        return designFont(lucida, 8.25, true);
+    case Font::Header:
+        return designFont(lucida, 6.75, true);
+    case Font::GraphOption:
+        return designFont(arial, 11.25, true);
+    case Font::Default:
+        break;
     }
     return designFont(QStringLiteral("MS Sans Serif"), 8.25);
 }
@@ -188,7 +209,8 @@ QFont fontOf(Font font) {
 QWidget* create(const DesignItem& item, QWidget* parent) {
     const QString text = QString::fromUtf8(item.text);
     switch (item.kind) {
-    case Kind::Panel: return new QGroupBox(text, parent);
+    case Kind::Panel:
+        return new QGroupBox(text, parent);
     case Kind::Area: {
         // Opaque, so that the rows cover the frame line and caption of their panel.
         auto* area = new QWidget(parent);
@@ -220,10 +242,14 @@ QWidget* create(const DesignItem& item, QWidget* parent) {
             list->addItems(QString::fromUtf8(item.items).split(QLatin1Char('|')));
         return list;
     }
-    case Kind::Option: return new QRadioButton(text, parent);
-    case Kind::Button: return new QPushButton(text, parent);
-    case Kind::ScrollBar: return new QScrollBar(Qt::Vertical, parent);
-    case Kind::Picture: return new ClickablePicture(parent);
+    case Kind::Option:
+        return new QRadioButton(text, parent);
+    case Kind::Button:
+        return new QPushButton(text, parent);
+    case Kind::ScrollBar:
+        return new QScrollBar(Qt::Vertical, parent);
+    case Kind::Picture:
+        return new ClickablePicture(parent);
     }
     return nullptr;
 }
@@ -245,13 +271,13 @@ void applyColours(const DesignItem& item, QWidget* widget) {
     // The panels' style sheet paints their background, so it must carry the colours too.
     if (qobject_cast<QGroupBox*>(widget))
         widget->setStyleSheet(QStringLiteral("QGroupBox#%1 { background-color: %2; color: %3; }")
-                                  .arg(widget->objectName(),
-                                       palette.color(QPalette::Window).name(),
+                                  .arg(widget->objectName(), palette.color(QPalette::Window).name(),
                                        palette.color(QPalette::WindowText).name()));
 }
 
 void buildItem(const DesignItem& item, QWidget* root) {
-    QWidget* parent = item.parent ? findNamed<QWidget>(root, QString::fromLatin1(item.parent)) : root;
+    QWidget* parent =
+        item.parent ? findNamed<QWidget>(root, QString::fromLatin1(item.parent)) : root;
     for (int i = 0; i < item.count; ++i) {
         DesignItem element = item;
         if (i > 0)
@@ -260,15 +286,17 @@ void buildItem(const DesignItem& item, QWidget* root) {
         widget->setObjectName(item.index < 0 ? QString::fromLatin1(item.name)
                                              : arrayName(item.name, item.index + i));
         widget->setFont(fontOf(item.font));
-        widget->setGeometry(Twips::rect(item.at.left + i * item.step, item.at.top, item.at.width,
-                                        item.at.height));
+        widget->setGeometry(
+            Twips::rect(item.at.left + i * item.step, item.at.top, item.at.width, item.at.height));
         applyColours(item, widget);
     }
 }
 
 void drawPictures(QWidget* root) {
-    findNamed<ClickablePicture>(root, QStringLiteral("Picture3"))->setPixmap(PictureArt::hungarianFlag());
-    findNamed<ClickablePicture>(root, QStringLiteral("Picture4"))->setPixmap(PictureArt::englishFlag());
+    findNamed<ClickablePicture>(root, QStringLiteral("Picture3"))
+        ->setPixmap(PictureArt::hungarianFlag());
+    findNamed<ClickablePicture>(root, QStringLiteral("Picture4"))
+        ->setPixmap(PictureArt::englishFlag());
     auto* logo = findNamed<ClickablePicture>(root, QStringLiteral("Picture2"));
     logo->setPixmap(PictureArt::logo());
     logo->setCursor(Qt::PointingHandCursor);

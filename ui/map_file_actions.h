@@ -15,7 +15,7 @@ struct FormState;
 // nothing; a save goes to a temporary file first, so a failed save never damages the
 // previous file.
 class MapFileActions {
-public:
+  public:
     enum class SaveResult { Saved, Cancelled, Failed };
 
     struct Hooks {
@@ -41,7 +41,7 @@ public:
     // One pair of surrounding double quotes is removed; a lone leading quote stays.
     static QString withoutSurroundingQuotes(const QString& argument);
 
-private:
+  private:
     QString askSavePath();
 
     Dialogs& m_dialogs;

@@ -27,8 +27,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 ProgressWindow::ProgressWindow(const LanguageTexts& texts, QWidget* mainWindow)
     // No close button: the upload decides when the window goes.
-    : QWidget(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
-                              Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QWidget(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                              Qt::WindowTitleHint),
       m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(texts.message("UploadWindowTitle"));
@@ -75,7 +75,9 @@ void ProgressWindow::showSquare(int index) {
     findNamed<QWidget>(m_picture, arrayName("Shape1", index))->show();
 }
 
-void ProgressWindow::setPercent(const QString& text) { m_percentLabel->setText(text); }
+void ProgressWindow::setPercent(const QString& text) {
+    m_percentLabel->setText(text);
+}
 
 void ProgressWindow::showDone() {
     m_sentLabel->hide();
@@ -88,4 +90,6 @@ void ProgressWindow::closeWindow() {
     deleteLater();
 }
 
-void ProgressWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+void ProgressWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}

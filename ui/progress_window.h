@@ -12,7 +12,7 @@ class QLabel;
 // Created anew for each upload; closing it deletes it.
 class ProgressWindow : public QWidget, public UploadProgress {
     Q_OBJECT
-public:
+  public:
     ProgressWindow(const LanguageTexts& texts, QWidget* mainWindow);
 
     void showWindow() override;
@@ -21,11 +21,11 @@ public:
     void showDone() override;
     void closeWindow() override;
 
-protected:
+  protected:
     // Only the upload closes this window; a user's close request is refused.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QWidget* m_mainWindow;
     QWidget* m_picture;
     QLabel* m_sentLabel;

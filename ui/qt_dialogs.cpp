@@ -9,20 +9,28 @@ namespace {
 
 QMessageBox::Icon toQtIcon(Dialogs::Icon icon) {
     switch (icon) {
-    case Dialogs::Icon::Question: return QMessageBox::Question;
-    case Dialogs::Icon::Information: return QMessageBox::Information;
-    case Dialogs::Icon::Warning: return QMessageBox::Warning;
-    case Dialogs::Icon::Critical: return QMessageBox::Critical;
-    case Dialogs::Icon::None: break;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::Warning:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton toQtButton(Dialogs::Answer answer) {
     switch (answer) {
-    case Dialogs::Answer::Yes: return QMessageBox::Yes;
-    case Dialogs::Answer::No: return QMessageBox::No;
-    case Dialogs::Answer::Ok: break;
+    case Dialogs::Answer::Yes:
+        return QMessageBox::Yes;
+    case Dialogs::Answer::No:
+        return QMessageBox::No;
+    case Dialogs::Answer::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
@@ -73,7 +81,8 @@ QString QtDialogs::toQtFilter(const QString& filter) {
             pattern = pattern.trimmed();
         if (description.trimmed().isEmpty() || patterns.isEmpty())
             continue;
-        qtFilters << QStringLiteral("%1 (%2)").arg(description.trimmed(), patterns.join(QLatin1Char(' ')));
+        qtFilters << QStringLiteral("%1 (%2)").arg(description.trimmed(),
+                                                   patterns.join(QLatin1Char(' ')));
     }
     return qtFilters.join(QStringLiteral(";;"));
 }

@@ -6,7 +6,7 @@ class QWidget;
 
 // The real dialogs: message boxes, input boxes and file dialogs over the main window.
 class QtDialogs : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
 
     void setParent(QWidget* parent) { m_parent = parent; }
@@ -22,6 +22,6 @@ public:
     // becomes "KLV Files (*.klv)"; several pairs are joined with ";;".
     static QString toQtFilter(const QString& filter);
 
-private:
+  private:
     QWidget* m_parent;
 };

@@ -21,7 +21,7 @@ struct MapDocument;
 // transfer ends: a close request of the main window and one press of the version button.
 class SerialActions : public QObject {
     Q_OBJECT
-public:
+  public:
     using PortResolver = std::function<QString(int portNumber)>;
 
     // The machine's serial port and the event loop's clock.
@@ -39,11 +39,11 @@ public:
     void flashVersion(int portNumber);
     bool isBusy() const { return m_blocker != nullptr; }
 
-signals:
+  signals:
     void sendFinished(UploadSequence::Outcome outcome);
     void versionFinished(bool ok);
 
-private:
+  private:
     SerialActions(QWidget* mainWindow, Dialogs& dialogs, const LanguageTexts& texts,
                   std::unique_ptr<SerialLink> ownLink, std::unique_ptr<Clock> ownClock);
     void begin();

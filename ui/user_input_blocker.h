@@ -10,17 +10,17 @@ class QWidget;
 // left-button press on `heldButton`.
 class UserInputBlocker : public QObject {
     Q_OBJECT
-public:
+  public:
     UserInputBlocker(QWidget* window, const QWidget* heldButton);
     ~UserInputBlocker() override;
 
     bool closeRequested() const { return m_closeRequested; }
     bool heldButtonPressed() const { return m_heldButtonPressed; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void note(const QObject* watched, const QEvent* event);
 
     QWidget* m_window;

@@ -9,10 +9,10 @@ namespace {
 constexpr int kSessionSteps = 200;
 
 const char* const kKeys[] = {
-    "0",    "1",     "2",  "3",    "4",    "5",    "6",    "7",     "8",     "9",     "0",   "5",
-    ".",    ",",     ".",  ",",    "-",    "a",    "x",    "Enter", "Enter", "Enter", "Tab", "Esc",
-    "Left", "Right", "Up", "Down", "PgUp", "PgDn", "Home", "End",   "Bksp",  "Bksp",  "Del",
-    "^Z",   "^Y",    "^C", "^V",   "^E",   "^R"};
+    "0",    "1",   "2",    "3",     "4",  "5",    "6",    "7",    "8",     "9",     "0",
+    "5",    ".",   ",",    ".",     ",",  "-",    "a",    "x",    "Enter", "Enter", "Enter",
+    "Tab",  "Esc", "Left", "Right", "Up", "Down", "PgUp", "PgDn", "Home",  "End",   "Bksp",
+    "Bksp", "Del", "^Z",   "^Y",    "^C", "^V",   "^E",   "^R"};
 // Load, save, send and version come up twice as often as the other buttons.
 const char* const kButtons[] = {"Command1", "Command2",  "Command3", "Command4", "Command1",
                                 "Command2", "Command3",  "Command4", "Command5", "Command8",

@@ -90,34 +90,26 @@ class SessionDialogs : public ModalDialogs {
             std::fprintf(stderr, "    message: %s\n", qPrintable(text));
         const QString value = next("message");
         answerMessage(value == "yes" ? Answer::Yes : value == "no" ? Answer::No : Answer::Ok);
-        return box<Answer>([&] {
-            return ModalDialogs::message(text, title, buttons, icon, def);
-        });
+        return box<Answer>([&] { return ModalDialogs::message(text, title, buttons, icon, def); });
     }
     QString input(const QString& prompt, const QString& title) override {
         if (g_trace)
             std::fprintf(stderr, "    input: %s\n", qPrintable(prompt));
         answerInput(next("input"));
-        return box<QString>([&] {
-            return ModalDialogs::input(prompt, title);
-        });
+        return box<QString>([&] { return ModalDialogs::input(prompt, title); });
     }
     QString openFile(const QString& title, const QString& filter) override {
         openedPath = m_files.openPath(next("open"));
         messages = 0;
         answerOpenFile(openedPath);
-        return box<QString>([&] {
-            return ModalDialogs::openFile(title, filter);
-        });
+        return box<QString>([&] { return ModalDialogs::openFile(title, filter); });
     }
     QString saveFile(const QString& title, const QString& filter) override {
         savedPath = m_files.savePath(next("save"));
         QFile before(SessionFiles::withSuffix(savedPath));
         savedBefore = before.open(QIODevice::ReadOnly) ? before.readAll() : QByteArray();
         answerSaveFile(savedPath);
-        return box<QString>([&] {
-            return ModalDialogs::saveFile(title, filter);
-        });
+        return box<QString>([&] { return ModalDialogs::saveFile(title, filter); });
     }
 
   private:

@@ -8,7 +8,7 @@
 // A Clock whose waits cost nothing: run() fires the pending waits in time order,
 // advancing the clock to each.
 class FakeClock : public Clock {
-public:
+  public:
     qint64 nowMs() const override { return m_now; }
     void after(int ms, std::function<void()> then) override;
 
@@ -22,7 +22,7 @@ public:
     // The waits asked for that are more than a pass through the event loop.
     const QList<int>& realWaits() const { return m_realWaits; }
 
-private:
+  private:
     qint64 m_now = 0;
     std::multimap<qint64, std::function<void()>> m_pending;
     QList<int> m_realWaits;

@@ -14,9 +14,8 @@ PtyPair::PtyPair() {
     // A test that aborts runs no destructor; socat must not outlive it.
     m_socat.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
 #endif
-    m_socat.start(QStringLiteral("socat"),
-                  {QStringLiteral("pty,raw,echo=0,link=") + near(),
-                   QStringLiteral("pty,raw,echo=0,link=") + far()});
+    m_socat.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + near(),
+                                            QStringLiteral("pty,raw,echo=0,link=") + far()});
     if (!m_socat.waitForStarted(5000))
         return;
     QDeadlineTimer deadline(5000);
@@ -29,10 +28,16 @@ PtyPair::PtyPair() {
     }
 }
 
-PtyPair::~PtyPair() { kill(); }
+PtyPair::~PtyPair() {
+    kill();
+}
 
-QString PtyPair::near() const { return m_dir.filePath(QStringLiteral("near")); }
-QString PtyPair::far() const { return m_dir.filePath(QStringLiteral("far")); }
+QString PtyPair::near() const {
+    return m_dir.filePath(QStringLiteral("near"));
+}
+QString PtyPair::far() const {
+    return m_dir.filePath(QStringLiteral("far"));
+}
 
 void PtyPair::kill() {
     if (m_socat.state() == QProcess::NotRunning)

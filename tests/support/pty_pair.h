@@ -8,7 +8,7 @@
 // to near(), the controller's side reads far(). The destructor stops socat, so a test
 // that fails half-way leaves nothing running.
 class PtyPair {
-public:
+  public:
     PtyPair();
     ~PtyPair();
     PtyPair(const PtyPair&) = delete;
@@ -21,7 +21,7 @@ public:
     // Ends socat at once, as if the cable were pulled.
     void kill();
 
-private:
+  private:
     QTemporaryDir m_dir;
     QProcess m_socat;
     bool m_ready = false;

@@ -13,7 +13,9 @@ void RecordingProgress::setPercent(const QString& text) {
     m_events.append(QStringLiteral("percent ") + text);
 }
 
-void RecordingProgress::showDone() { m_events.append(QStringLiteral("done")); }
+void RecordingProgress::showDone() {
+    m_events.append(QStringLiteral("done"));
+}
 
 void RecordingProgress::closeWindow() {
     m_events.append(QStringLiteral("close"));

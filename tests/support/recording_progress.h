@@ -7,7 +7,7 @@
 // An UploadProgress double: records each step ("show", "square 3", "percent 12%",
 // "done", "close") and whether the window is up.
 class RecordingProgress : public UploadProgress {
-public:
+  public:
     const QStringList& events() const { return m_events; }
     bool isShown() const { return m_shown; }
     void clear() { m_events.clear(); }
@@ -18,7 +18,7 @@ public:
     void showDone() override;
     void closeWindow() override;
 
-private:
+  private:
     QStringList m_events;
     bool m_shown = false;
 };

@@ -11,7 +11,7 @@ class Clock;
 // A SerialLink double: records every call with the clock's time and fails the calls the
 // test scripted (say the 101st write) with the given error.
 class RecordingSerialLink : public SerialLink {
-public:
+  public:
     struct Call {
         QString op; // "configure", "open", "break on", "break off", "write", "close"
         QByteArray bytes;
@@ -42,7 +42,7 @@ public:
     SerialResult write(const QByteArray& bytes) override;
     void close() override;
 
-private:
+  private:
     SerialResult record(const QString& op, const QByteArray& bytes = {});
 
     const Clock* m_clock;

@@ -1,16 +1,24 @@
 #include "frame_decoder.h"
 
 namespace {
-int at(const QByteArray& frame, int index) { return static_cast<quint8>(frame.at(index)); }
+int at(const QByteArray& frame, int index) {
+    return static_cast<quint8>(frame.at(index));
+}
 
 QString shapeName(int code) {
     switch (code) {
-    case 8: return QStringLiteral("60 x 1");
-    case 0: return QStringLiteral("60 x 4");
-    case 16: return QStringLiteral("40 x 6");
-    case 32: return QStringLiteral("30 x 8");
-    case 48: return QStringLiteral("20 x 12");
-    default: return QStringLiteral("unknown shape code %1").arg(code);
+    case 8:
+        return QStringLiteral("60 x 1");
+    case 0:
+        return QStringLiteral("60 x 4");
+    case 16:
+        return QStringLiteral("40 x 6");
+    case 32:
+        return QStringLiteral("30 x 8");
+    case 48:
+        return QStringLiteral("20 x 12");
+    default:
+        return QStringLiteral("unknown shape code %1").arg(code);
     }
 }
 } // namespace
