@@ -210,8 +210,8 @@ QString SessionFiles::write(const QString& name, const QByteArray& bytes) const 
     return file.fileName();
 }
 
-QString SessionFiles::openPath(const QString& spec) {
-    const QStringList p = spec.split(QLatin1Char(':'));
+QString SessionFiles::openPath(const QString& choice) {
+    const QStringList p = choice.split(QLatin1Char(':'));
     const int index = p.value(1).toInt();
     if (p[0] == QLatin1String("golden"))
         return m_golden.value(index);
@@ -251,15 +251,15 @@ QString SessionFiles::openPath(const QString& spec) {
     return {};
 }
 
-QString SessionFiles::savePath(const QString& spec) {
+QString SessionFiles::savePath(const QString& choice) {
     QString path;
-    if (spec == QLatin1String("again") && !m_lastSaved.isEmpty())
+    if (choice == QLatin1String("again") && !m_lastSaved.isEmpty())
         path = m_lastSaved;
-    else if (spec == QLatin1String("new") || spec == QLatin1String("again"))
+    else if (choice == QLatin1String("new") || choice == QLatin1String("again"))
         path = m_folder.filePath(QStringLiteral("save-%1.klv").arg(++m_saves));
-    else if (spec == QLatin1String("noext"))
+    else if (choice == QLatin1String("noext"))
         path = m_folder.filePath(QStringLiteral("noext-%1").arg(++m_saves));
-    else if (spec == QLatin1String("badfolder"))
+    else if (choice == QLatin1String("badfolder"))
         path = m_folder.filePath(QStringLiteral("none/map.klv"));
     if (!path.isEmpty())
         m_lastSaved = withSuffix(path);

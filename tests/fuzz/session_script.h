@@ -59,8 +59,8 @@ class SessionScript {
 class SessionFiles {
   public:
     SessionFiles(const QString& folder, const QString& goldenFolder);
-    QString openPath(const QString& spec);
-    QString savePath(const QString& spec);
+    QString openPath(const QString& choice);
+    QString savePath(const QString& choice);
     // A saved name without extension gets the map file's own, as the window does.
     static QString withSuffix(const QString& path);
 
