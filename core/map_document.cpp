@@ -33,13 +33,18 @@ bool MapDocument::operator==(const MapDocument& o) const {
     return true;
 }
 
+void MapDocument::resetTable(const QString& decimalSeparator) {
+    const QString half = QStringLiteral("0") + decimalSeparator + QStringLiteral("5");
+    for (auto& row : cells)
+        row.fill(half);
+    revCutLevel.fill(0);
+    DefaultRpmBreakpoints(rpmBreakpoints, rowCount());
+}
+
 MapDocument MapDocument::startupDefaults(const QString& decimalSeparator) {
     MapDocument doc;
-    const QString half = QStringLiteral("0") + decimalSeparator + QStringLiteral("5");
-    for (auto& row : doc.cells)
-        row.fill(half);
+    doc.resetTable(decimalSeparator);
     doc.sparkTime = QStringLiteral("1") + decimalSeparator + QStringLiteral("2");
-    DefaultRpmBreakpoints(doc.rpmBreakpoints, doc.rowCount());
     DefaultLoadBreakpoints(doc.loadBreakpoints, doc.columnCount());
     return doc;
 }

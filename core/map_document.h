@@ -42,6 +42,10 @@ struct MapDocument {
     bool operator==(const MapDocument& other) const;
     bool operator!=(const MapDocument& other) const { return !(*this == other); }
 
+    // Every cell 0.5 written with the given decimal separator, cut levels 0 and the
+    // default RPM axis of the shape; the load axis stays.
+    void resetTable(const QString& decimalSeparator);
+
     // The start-up document: 40 x 6, every cell 0.5 written with the given decimal
     // separator, default axes, cut levels 0, the settings defaults.
     static MapDocument startupDefaults(const QString& decimalSeparator);

@@ -2,8 +2,12 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QVarLengthArray>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 double roundHalfEven(double x) {
     // nearbyint honours the current rounding mode, which is round-to-nearest-even unless
@@ -24,18 +28,36 @@ std::optional<qint16> toWhole16(double x) {
     return static_cast<qint16>(r);
 }
 
-std::optional<double> textToDouble(const QString& text, const QString& decimalSeparator) {
-    static const QRegularExpression shape(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
-    QString plain = text.trimmed();
-    if (decimalSeparator != QLatin1String(".")) {
-        if (plain.contains(QLatin1Char('.')))
+std::optional<double> textToDouble(QStringView text, QStringView decimalSeparator) {
+    // Copied into a C-notation buffer while checking its shape, so that the many numbers
+    // of a map file cost no allocation: [+-]?([0-9]+.?[0-9]*|.[0-9]+)
+    text = text.trimmed();
+    QVarLengthArray<char16_t, 64> plain;
+    bool digitSeen = false;
+    bool pointSeen = false;
+    const char16_t separatorStart = decimalSeparator.isEmpty() ? 0 : decimalSeparator[0].unicode();
+    for (qsizetype i = 0; i < text.size();) {
+        const char16_t c = text[i].unicode();
+        if (c == separatorStart && text.sliced(i).startsWith(decimalSeparator)) {
+            if (pointSeen)
+                return std::nullopt;
+            pointSeen = true;
+            plain.append(u'.');
+            i += decimalSeparator.size();
+            continue;
+        }
+        if (c >= u'0' && c <= u'9')
+            digitSeen = true;
+        else if (!((c == u'+' || c == u'-') && i == 0))
             return std::nullopt;
-        plain.replace(decimalSeparator, QStringLiteral("."));
+        plain.append(c);
+        ++i;
     }
-    if (!shape.match(plain).hasMatch())
+    if (!digitSeen)
         return std::nullopt;
     bool ok = false;
-    const double value = plain.toDouble(&ok);
+    static const QLocale c = QLocale::c();
+    const double value = c.toDouble(QStringView(plain.data(), plain.size()), &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -67,32 +89,76 @@ double MinOf(double a, double b) {
     return a >= b ? b : a;
 }
 
+namespace {
+
+// The shortest decimal text that reads back as x >= 0, without exponent ("1e+20" is
+// "100000000000000000000"), made without allocating: a map file formats every cell.
+QVarLengthArray<char, 64> shortestFixed(double x) {
+    char scientific[32]; // "d.ddde-XXX"
+    const char* end =
+        std::to_chars(scientific, scientific + sizeof scientific, x, std::chars_format::scientific)
+            .ptr;
+    const char* e = std::find(static_cast<const char*>(scientific), end, 'e');
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    QVarLengthArray<char, 32> digits;
+    for (const char* d = scientific; d < e; ++d)
+        if (*d != '.')
+            digits.append(*d);
+    QVarLengthArray<char, 64> text;
+    if (exponent < 0) {
+        text.append("0.", 2);
+        text.insert(text.cend(), -exponent - 1, '0');
+        text.append(digits.data(), digits.size());
+        return text;
+    }
+    const qsizetype whole = exponent + 1;
+    text.append(digits.data(), std::min(whole, digits.size()));
+    text.insert(text.cend(), std::max<qsizetype>(whole - digits.size(), 0), '0');
+    if (digits.size() > whole) {
+        text.append('.');
+        text.append(digits.data() + whole, digits.size() - whole);
+    }
+    return text;
+}
+
+} // namespace
+
 QString formatFixed(double x, int decimals, const QString& decimalSeparator) {
     if (!std::isfinite(x))
         return QString::number(x);
     // The shortest text that reads back as x is what the user or the file wrote. Rounding
     // its digits instead of the binary value keeps a typed 1.15 at 1.2 although it is
     // held as 1.1499..., and never lifts 1.2499999999 to 1.3.
-    const QString shortest = QString::number(std::fabs(x), 'f', QLocale::FloatingPointShortest);
-    const int point = shortest.indexOf(QLatin1Char('.'));
-    const QString fraction = point < 0 ? QString() : shortest.mid(point + 1);
-    QString digits = (point < 0 ? shortest : shortest.left(point)) +
-                     fraction.left(decimals).leftJustified(decimals, QLatin1Char('0'));
-    if (fraction.size() > decimals && fraction[decimals] >= QLatin1Char('5')) {
-        int i = digits.size() - 1;
-        for (; i >= 0 && digits[i] == QLatin1Char('9'); --i)
-            digits[i] = QLatin1Char('0');
+    const QVarLengthArray<char, 64> shortest = shortestFixed(std::fabs(x));
+    const std::string_view text(shortest.data(), shortest.size());
+    const size_t point = std::min(text.find('.'), text.size());
+    const std::string_view fraction = text.substr(std::min(point + 1, text.size()));
+    QVarLengthArray<char16_t, 32> digits(text.begin(), text.begin() + point);
+    for (size_t i = 0; i < size_t(decimals); ++i)
+        digits.append(i < fraction.size() ? fraction[i] : '0');
+    if (fraction.size() > size_t(decimals) && fraction[decimals] >= '5') {
+        qsizetype i = digits.size() - 1;
+        for (; i >= 0 && digits[i] == u'9'; --i)
+            digits[i] = u'0';
         if (i < 0)
-            digits.prepend(QLatin1Char('1'));
+            digits.insert(digits.cbegin(), u'1');
         else
-            digits[i] = QChar(digits[i].unicode() + 1);
+            ++digits[i];
     }
-    const bool zero = digits.count(QLatin1Char('0')) == digits.size();
-    QString text = (x < 0 && !zero) ? QStringLiteral("-") : QString();
-    text += digits.left(digits.size() - decimals);
-    if (decimals > 0)
-        text += decimalSeparator + digits.right(decimals);
-    return text;
+    const bool zero =
+        std::all_of(digits.cbegin(), digits.cend(), [](char16_t d) { return d == u'0'; });
+    const QStringView shown(digits.data(), digits.size());
+    QString result;
+    result.reserve(shown.size() + decimalSeparator.size() + 1);
+    if (x < 0 && !zero)
+        result += u'-';
+    result += shown.first(shown.size() - decimals);
+    if (decimals > 0) {
+        result += decimalSeparator;
+        result += shown.last(decimals);
+    }
+    return result;
 }
 
 double checkedDecimalValue(const QString& text, const QString& decimalSeparator) {

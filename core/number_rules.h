@@ -20,7 +20,7 @@ std::optional<qint16> toWhole16(double x);
 // Text in the locale's notation (optional sign, digits, at most one decimal separator,
 // surrounding blanks ignored) as a double; nullopt for anything else, including the
 // other separator and exponents.
-std::optional<double> textToDouble(const QString& text, const QString& decimalSeparator);
+std::optional<double> textToDouble(QStringView text, QStringView decimalSeparator);
 
 // Text -> double -> 16-bit whole number, as toWhole16.
 std::optional<qint16> textToWhole16(const QString& text, const QString& decimalSeparator);

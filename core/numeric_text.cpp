@@ -6,7 +6,7 @@ bool isAsciiDigit(QChar c) {
 }
 } // namespace
 
-bool IsDecimalText(const QString& text) {
+bool IsDecimalText(QStringView text) {
     bool digitSeen = false;
     int separators = 0;
     for (int i = 0; i < text.size(); ++i) {
@@ -26,7 +26,7 @@ bool IsDecimalText(const QString& text) {
     return digitSeen;
 }
 
-bool IsIntegerText(const QString& text) {
+bool IsIntegerText(QStringView text) {
     for (const QChar c : text)
         if (!isAsciiDigit(c))
             return false;

@@ -6,7 +6,7 @@
 // Whether the separator is the locale's one is the caller's business.
 
 // Digits with at most one "." or "," and an optional leading "-"; at least one digit.
-bool IsDecimalText(const QString& text);
+bool IsDecimalText(QStringView text);
 
 // Every character is a digit; the empty text passes (callers test for it first).
-bool IsIntegerText(const QString& text);
+bool IsIntegerText(QStringView text);

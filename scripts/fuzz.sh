@@ -7,7 +7,7 @@ build_dir=${1:-build-asan}
 seconds=${2:-60}
 # A smaller quarantine and shorter allocation stacks than AddressSanitizer's defaults:
 # the targets allocate many small strings, and the defaults halve their speed.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=64:malloc_context_size=8"
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=16:malloc_context_size=8"
 status=0
 shopt -s nullglob
 for target in "$build_dir"/tests/*_fuzz; do

@@ -2,44 +2,54 @@
 
 #include "core/number_rules.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
-QString fileNumberText(double value, const QString& decimalSeparator) {
-    if (value == 0 || !std::isfinite(value))
-        return QStringLiteral("0");
-    // "d.dddddddddddddde+XX": the 15 significant digits and the power of ten.
-    const QString scientific = QString::asprintf("%.14e", value);
-    const bool negative = scientific.startsWith(QLatin1Char('-'));
-    const QString body = negative ? scientific.mid(1) : scientific;
-    const int e = body.indexOf(QLatin1Char('e'));
-    QString digits = body.left(1) + body.mid(2, e - 2);
-    const int exponent = body.mid(e + 1).toInt();
-    while (digits.size() > 1 && digits.endsWith(QLatin1Char('0')))
-        digits.chop(1);
+void appendFileNumber(QString& text, double value, const QString& decimalSeparator) {
+    if (value == 0 || !std::isfinite(value)) {
+        text += u'0';
+        return;
+    }
+    // Files hold scaled values, so most are whole numbers: those are their own text, made
+    // without an allocation of its own as a map file writes hundreds of them.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        char whole[24];
+        text += QLatin1String(whole, std::to_chars(whole, whole + sizeof whole, qint64(value)).ptr);
+        return;
+    }
+    // "d.dddddddddddddde+XX": the 15 significant digits and the power of ten. Qt's
+    // formatting rounds exact halves up, as files written so far do.
+    const QString scientific = QString::asprintf("%.14e", std::fabs(value));
+    const qsizetype e = scientific.indexOf(u'e');
+    const int exponent = QStringView(scientific).sliced(e + 1).toInt();
+    char digits[16];
+    int count = 0;
+    digits[count++] = char(scientific[0].unicode());
+    for (qsizetype d = 2; d < e; ++d)
+        digits[count++] = char(scientific[d].unicode());
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
 
-    QString integerPart;
-    QString fraction;
+    if (value < 0)
+        text += u'-';
     if (exponent >= 0) {
         const int integerDigits = exponent + 1;
-        if (digits.size() <= integerDigits) {
-            integerPart = digits + QString(integerDigits - digits.size(), QLatin1Char('0'));
-        } else {
-            integerPart = digits.left(integerDigits);
-            fraction = digits.mid(integerDigits);
-        }
+        text += QLatin1String(digits, std::min(count, integerDigits));
+        if (count <= integerDigits)
+            text.resize(text.size() + integerDigits - count, u'0');
+        else
+            text += decimalSeparator + QLatin1String(digits + integerDigits, count - integerDigits);
     } else {
-        integerPart = QStringLiteral("0");
-        fraction = QString(-exponent - 1, QLatin1Char('0')) + digits;
+        text += u'0';
+        text += decimalSeparator;
+        text.resize(text.size() - exponent - 1, u'0');
+        text += QLatin1String(digits, count);
     }
-    QString text = negative ? QStringLiteral("-") : QString();
-    text += integerPart;
-    if (!fraction.isEmpty())
-        text += decimalSeparator + fraction;
-    return text;
 }
 
-std::optional<double> fileNumberValue(const QString& line) {
-    if (const std::optional<double> value = textToDouble(line, QStringLiteral(".")))
+std::optional<double> fileNumberValue(QStringView line) {
+    if (const std::optional<double> value = textToDouble(line, u"."))
         return value;
-    return textToDouble(line, QStringLiteral(","));
+    return textToDouble(line, u",");
 }

@@ -1,12 +1,13 @@
 #include "storage/map_file_format.h"
 
-#include "core/default_axes.h"
 #include "core/number_rules.h"
 #include "core/numeric_text.h"
 #include "storage/central_european_code_page.h"
 #include "storage/file_number.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -27,8 +28,8 @@ class Writer {
   public:
     explicit Writer(const QString& separator) : m_separator(separator) {}
 
-    void line(const QString& text) { m_lines << text; }
-    void line(int value) { m_lines << QString::number(value); }
+    void line(const QString& text) { m_text += text + kLineEnd; }
+    void line(int value) { line(QString::number(value)); }
 
     // `what` names the field: an entry of the language table.
     void text(const QString& text, const char* what) {
@@ -37,14 +38,18 @@ class Writer {
         line(text);
     }
 
-    // A decimal text of the document, scaled so that the file needs no separator.
-    void scaled(const QString& text, double factor, const LocalText& what) {
+    // A decimal text of the document, scaled so that the file needs no separator. `what`
+    // makes the field's name, only when it is needed: a map has hundreds of cells.
+    template <typename Name> void scaled(const QString& text, double factor, Name what) {
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value)
-            fail(LocalText::entry("NotNumberDetail", {what, text}));
-        line(fileNumberText(value.value_or(0) * factor, m_separator));
+            fail(LocalText::entry("NotNumberDetail", {what(), text}));
+        scaled(value.value_or(0), factor);
     }
-    void scaled(double value, double factor) { line(fileNumberText(value * factor, m_separator)); }
+    void scaled(double value, double factor) {
+        appendFileNumber(m_text, value * factor, m_separator);
+        m_text += kLineEnd;
+    }
 
     void fail(const LocalText& reason) {
         if (m_reason.isEmpty())
@@ -54,13 +59,12 @@ class Writer {
     Outcome<QByteArray, LocalText> result() const {
         if (!m_reason.isEmpty())
             return Outcome<QByteArray, LocalText>::failure(m_reason);
-        return Outcome<QByteArray, LocalText>::success(
-            CentralEuropeanCodePage::encode(m_lines.join(kLineEnd) + kLineEnd));
+        return Outcome<QByteArray, LocalText>::success(CentralEuropeanCodePage::encode(m_text));
     }
 
   private:
     QString m_separator;
-    QStringList m_lines;
+    QString m_text;
     LocalText m_reason;
 };
 
@@ -77,17 +81,14 @@ class Reader {
     const QString& reason() const { return m_reason; }
 
     std::optional<QString> text(const char* what) {
-        if (failed())
+        const std::optional<QStringView> line = view(what);
+        if (!line)
             return std::nullopt;
-        if (atEnd()) {
-            fail(QStringLiteral("the file ends before the %1").arg(QLatin1String(what)));
-            return std::nullopt;
-        }
-        return nextLine();
+        return line->toString();
     }
 
     std::optional<int> listIndex(const char* what, int last) {
-        const std::optional<QString> line = text(what);
+        const std::optional<QStringView> line = view(what);
         if (!line)
             return std::nullopt;
         bool ok = false;
@@ -103,7 +104,7 @@ class Reader {
     }
 
     std::optional<double> number(const char* what) {
-        const std::optional<QString> line = text(what);
+        const std::optional<QStringView> line = view(what);
         if (!line)
             return std::nullopt;
         const std::optional<double> value = fileNumberValue(*line);
@@ -131,12 +132,23 @@ class Reader {
     }
 
   private:
-    QString nextLine() {
+    // The next line as a view into the text, which outlives it: numbers need no copy.
+    std::optional<QStringView> view(const char* what) {
+        if (failed())
+            return std::nullopt;
+        if (atEnd()) {
+            fail(QStringLiteral("the file ends before the %1").arg(QLatin1String(what)));
+            return std::nullopt;
+        }
+        return nextLine();
+    }
+
+    QStringView nextLine() {
         const auto isLineEnd = [](QChar c) { return c == u'\r' || c == u'\n'; };
-        qsizetype end = m_position;
-        while (end < m_text.size() && !isLineEnd(m_text[end]))
-            ++end;
-        const QString line = m_text.mid(m_position, end - m_position);
+        const QStringView rest = QStringView(m_text).sliced(m_position);
+        qsizetype end =
+            m_position + (std::find_if(rest.begin(), rest.end(), isLineEnd) - rest.begin());
+        const QStringView line = rest.first(end - m_position);
         if (end + 1 < m_text.size() && m_text[end] == u'\r' && m_text[end + 1] == u'\n')
             ++end;
         m_position = end + 1;
@@ -157,15 +169,6 @@ QString withSeparator(QString text, const QString& decimalSeparator) {
         return text;
     return text.replace(QLatin1Char('.'), decimalSeparator)
         .replace(QLatin1Char(','), decimalSeparator);
-}
-
-// A file of another shape may end before its last row: the rows it does not reach take
-// the defaults of its shape, not the rows of the shape the window held.
-void resetTable(MapDocument& doc, const QString& decimalSeparator) {
-    const MapDocument defaults = MapDocument::startupDefaults(decimalSeparator);
-    doc.cells = defaults.cells;
-    doc.revCutLevel = defaults.revCutLevel;
-    DefaultRpmBreakpoints(doc.rpmBreakpoints, doc.rowCount());
 }
 
 } // namespace
@@ -191,8 +194,8 @@ Outcome<QByteArray, LocalText> writeMapFile(const MapDocument& doc,
     out.line(doc.operationMode);
     out.line(doc.coilControlMode);
     if (doc.coilControlMode == 0) {
-        out.scaled(doc.sparkTime, 10, LocalText::entry("SparkTimeName"));
-        out.scaled(doc.chargeTime, 10, LocalText::entry("ChargeTimeName"));
+        out.scaled(doc.sparkTime, 10, [] { return LocalText::entry("SparkTimeName"); });
+        out.scaled(doc.chargeTime, 10, [] { return LocalText::entry("ChargeTimeName"); });
     } else {
         out.text(doc.dwellAngle, "ChargeDwellName");
     }
@@ -205,9 +208,10 @@ Outcome<QByteArray, LocalText> writeMapFile(const MapDocument& doc,
     for (int r = 0; r < doc.rowCount(); ++r) {
         out.line(doc.rpmBreakpoints[r]);
         for (int c = 0; c < columns; ++c)
-            out.scaled(
-                doc.cells[r][c], 10,
-                LocalText::entry("CellName", {QString::number(r + 1), QString::number(c + 1)}));
+            out.scaled(doc.cells[r][c], 10, [r, c] {
+                return LocalText::entry("CellName",
+                                        {QString::number(r + 1), QString::number(c + 1)});
+            });
         out.line(doc.revCutLevel[r]);
     }
     out.line(withCrLf(doc.note));
@@ -261,12 +265,23 @@ Outcome<MapDocument> readMapFile(const QByteArray& bytes, const MapDocument& bas
         doc.inputChargeDwell = in.text("input charge dwell").value_or(QString());
 
     const int rows = in.failed() ? 0 : doc.rowCount();
+    // A file of another shape may end before its last row: the rows it does not reach take
+    // the defaults of its shape, not the rows of the shape the window held.
     if (doc.resolution != base.resolution)
-        resetTable(doc, decimalSeparator);
+        doc.resetTable(decimalSeparator);
+    // Neighbouring cells often hold one value; they share its text.
+    double lastCell = std::nan("");
+    QString lastCellText;
     for (int r = 0; r < rows && !in.atEnd(); ++r) {
         doc.rpmBreakpoints[r] = in.whole("row RPM").value_or(0);
-        for (int c = 0; c < columns; ++c)
-            doc.cells[r][c] = formatFixed(in.number("cell").value_or(0) / 10, 1, decimalSeparator);
+        for (int c = 0; c < columns; ++c) {
+            const double cell = in.number("cell").value_or(0);
+            if (cell != lastCell) {
+                lastCell = cell;
+                lastCellText = formatFixed(cell / 10, 1, decimalSeparator);
+            }
+            doc.cells[r][c] = lastCellText;
+        }
         doc.revCutLevel[r] = in.listIndex("cut level", 3).value_or(0);
     }
 

@@ -22,7 +22,7 @@ QString outcome(const QString& rule, const QString& input) {
         return whole ? QString::number(*whole) : QStringLiteral("none");
     }
     if (rule == "point" || rule == "comma")
-        return shown(textToDouble(input, rule == "point" ? "." : ","));
+        return shown(textToDouble(input, rule == "point" ? u"." : u","));
     if (rule == "checked")
         return shown(checkedDecimalValue(input, ","));
     return formatFixed(x, rule.right(1).toInt(), rule.startsWith("comma") ? "," : ".");

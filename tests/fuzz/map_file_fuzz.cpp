@@ -46,10 +46,13 @@ void readWriteRead(const QByteArray& bytes, const QString& separator, const MapD
     const Outcome<MapDocument> again = readMapFile(file, base, separator);
     if (!again.ok())
         fail(qPrintable("a written file does not read: " + again.reason()), separator);
+    // Writing is a function of the document, so an equal read-back writes the same file.
+    if (again.value() == read.value())
+        return;
+    if (holdsEnteredValues(read.value(), separator))
+        fail("a written file reads back different", separator);
     if (written(again.value(), separator) != file)
         fail("a written file read back writes a different file", separator);
-    if (holdsEnteredValues(read.value(), separator) && again.value() != read.value())
-        fail("a written file reads back different", separator);
 }
 
 } // namespace

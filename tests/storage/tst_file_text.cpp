@@ -18,7 +18,9 @@ class FileTextTest : public QObject {
     void numberTexts() {
         QFETCH(double, value);
         QFETCH(QString, text);
-        QCOMPARE(fileNumberText(value, "."), text);
+        QString written = QStringLiteral("line ");
+        appendFileNumber(written, value, ".");
+        QCOMPARE(written, "line " + text);
     }
 
     // One byte per character both ways; what the code page lacks becomes "?".
