@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHelpEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <QToolTip>
@@ -29,9 +30,23 @@ QPointF toPixelCentre(QPointF twips) {
     return toPixels(twips) + QPointF(0.5, 0.5);
 }
 
+// Widths are design pixels at 96 dpi, 15 twips each.
+int penWidth(const GraphLine& line) {
+    return std::max(1, Twips::toPixels(15 * line.width));
+}
+
+// Where a line's pixels may fall: between its ends, widened by the round caps and the
+// antialiasing.
+QRect pixelBounds(const GraphLine& line) {
+    const double reach = penWidth(line) / 2.0 + 2;
+    return QRectF(toPixelCentre(line.p1), toPixelCentre(line.p2))
+        .normalized()
+        .adjusted(-reach, -reach, reach, reach)
+        .toAlignedRect();
+}
+
 void paintLine(QPainter& painter, const GraphLine& line) {
-    // Widths are design pixels at 96 dpi, 15 twips each.
-    QPen pen(line.colour, std::max(1, Twips::toPixels(15 * line.width)));
+    QPen pen(line.colour, penWidth(line));
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
     painter.drawLine(toPixelCentre(line.p1), toPixelCentre(line.p2));
@@ -76,9 +91,17 @@ bool ElementView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ElementView::paintEvent(QPaintEvent*) {
+void ElementView::updateLines(const QList<const GraphLine*>& lines) {
+    for (const GraphLine* line : lines)
+        update(pixelBounds(*line));
+}
+
+void ElementView::paintEvent(QPaintEvent* event) {
+    // Stroking is most of a paint's cost, so a partial repaint strokes only the lines that
+    // reach into it; Qt clips everything else to it.
+    const QRect dirty = event->rect();
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
+    painter.fillRect(dirty, Qt::black);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
@@ -91,7 +114,7 @@ void ElementView::paintEvent(QPaintEvent*) {
         layers.insert(label->layer);
     for (int layer : layers) {
         for (const GraphLine* line : lines)
-            if (line->visible && line->layer == layer)
+            if (line->visible && line->layer == layer && pixelBounds(*line).intersects(dirty))
                 paintLine(painter, *line);
         for (const GraphLabel* label : labels)
             if (label->visible && label->layer == layer)

@@ -21,6 +21,10 @@ class ElementView : public QWidget {
     ElementView(QWidget* panel, Lines lines, Labels labels);
     void setToolTipSource(ToolTip source) { m_toolTip = std::move(source); }
 
+    // Asks for a repaint of where these lines are drawn now; called before and after a
+    // few lines move, it repaints only what they covered and cover.
+    void updateLines(const QList<const GraphLine*>& lines);
+
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

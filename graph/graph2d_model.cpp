@@ -189,6 +189,17 @@ void Graph2DModel::UpdateGraph2DPoint(int row, int column, double degrees) {
         curve[row].p1.setY(y);
 }
 
+QList<const GraphLine*> Graph2DModel::linesThrough(int row, int column) const {
+    QList<const GraphLine*> through;
+    if (row < 0 || row >= m_rowCount || column < 0 || column >= m_columnCount)
+        return through;
+    if (row > 0)
+        through.append(&m_curves[column][row - 1]);
+    if (row < m_rowCount - 1)
+        through.append(&m_curves[column][row]);
+    return through;
+}
+
 std::optional<std::pair<int, int>> Graph2DModel::cellNear(QPointF at, double radius) const {
     std::optional<std::pair<int, int>> nearest;
     double best = radius * radius;

@@ -46,6 +46,8 @@ class Graph2DModel {
 
     QList<const GraphLine*> lines() const;
     QList<const GraphLabel*> labels() const;
+    // The curve segments that meet at a cell's point: they move when its value changes.
+    QList<const GraphLine*> linesThrough(int row, int column) const;
 
   private:
     void CreateGraph2DElements();

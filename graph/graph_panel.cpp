@@ -68,8 +68,10 @@ void GraphPanel::updateCell(int row, int column, const MapDocument& document) {
         m_model3D.UpdateGraph3DPoint(row, column, degrees);
         m_view3D->update();
     } else {
+        const QList<const GraphLine*> moved = m_model2D.linesThrough(row, column);
+        m_view2D->updateLines(moved);
         m_model2D.UpdateGraph2DPoint(row, column, degrees);
-        m_view2D->update();
+        m_view2D->updateLines(moved);
     }
 }
 

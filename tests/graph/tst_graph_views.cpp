@@ -8,6 +8,7 @@
 #include "ui/main_form.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QToolTip>
 #include <QtTest>
 
@@ -106,6 +107,35 @@ class GraphViewsTest : public QObject {
         QCOMPARE(graphs.model3D().frontEdge(2, 10).p1, frameBefore);
         graphs.select3D(doc);
         QCOMPARE(headerColour(&form, 1), plain);
+    }
+
+    // An edit repaints only around its point, and the window then shows what a full
+    // repaint of the edited map shows: here a peak above both neighbours is levelled.
+    void anEditRepaintsAsAFullRedrawWould() {
+        QWidget form;
+        buildMainForm(&form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        FormState state;
+        GraphPanel graphs(&form, state);
+        const MapDocument edited = chartDocument(1, ".", slopedDegrees);
+        MapDocument peaked = edited;
+        peaked.cells[10][2] = QStringLiteral("63.5");
+        const auto* view = findNamed<QWidget>(&form, "Frame18")->findChild<Graph2DView*>();
+        const auto shown = [&] {
+            QApplication::processEvents();
+            return form.screen()
+                ->grabWindow(form.winId())
+                .toImage()
+                .copy(QRect(view->mapTo(&form, QPoint()), view->size()));
+        };
+        graphs.select2D(peaked);
+        const QImage before = shown();
+        graphs.updateCell(10, 2, edited);
+        const QImage afterEdit = shown();
+        graphs.select2D(edited);
+        QCOMPARE(afterEdit, shown());
+        QVERIFY(afterEdit != before);
     }
 
     // The turn stays through redraws and edits; a double-click gives back the standard
