@@ -6,35 +6,17 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string_view>
-
-double roundHalfEven(double x) {
-    // nearbyint honours the current rounding mode, which is round-to-nearest-even unless
-    // someone changes it; nothing in this program does.
-    return std::nearbyint(x);
-}
-
-double intFloor(double x) {
-    return std::floor(x);
-}
-
-std::optional<qint16> toWhole16(double x) {
-    if (!std::isfinite(x))
-        return std::nullopt;
-    const double r = roundHalfEven(x);
-    if (r < std::numeric_limits<qint16>::min() || r > std::numeric_limits<qint16>::max())
-        return std::nullopt;
-    return static_cast<qint16>(r);
-}
 
 std::optional<double> textToDouble(QStringView text, QStringView decimalSeparator) {
     // Copied into a C-notation buffer while checking its shape, so that the many numbers
-    // of a map file cost no allocation: [+-]?([0-9]+.?[0-9]*|.[0-9]+)
+    // of a map or an image cost no allocation: [+-]?([0-9]+.?[0-9]*|.[0-9]+)
     text = text.trimmed();
-    QVarLengthArray<char16_t, 64> plain;
-    bool digitSeen = false;
+    QVarLengthArray<char, 64> plain;
+    int digits = 0;
+    int fractionDigits = 0;
     bool pointSeen = false;
+    quint64 mantissa = 0;
     const char16_t separatorStart = decimalSeparator.isEmpty() ? 0 : decimalSeparator[0].unicode();
     for (qsizetype i = 0; i < text.size();) {
         const char16_t c = text[i].unicode();
@@ -42,22 +24,38 @@ std::optional<double> textToDouble(QStringView text, QStringView decimalSeparato
             if (pointSeen)
                 return std::nullopt;
             pointSeen = true;
-            plain.append(u'.');
+            plain.append('.');
             i += decimalSeparator.size();
             continue;
         }
-        if (c >= u'0' && c <= u'9')
-            digitSeen = true;
-        else if (!((c == u'+' || c == u'-') && i == 0))
+        if (c >= u'0' && c <= u'9') {
+            if (++digits <= 15)
+                mantissa = mantissa * 10 + (c - u'0');
+            fractionDigits += pointSeen;
+        } else if (!((c == u'+' || c == u'-') && i == 0)) {
             return std::nullopt;
-        plain.append(c);
+        }
+        if (c != u'+')
+            plain.append(char(c));
         ++i;
     }
-    if (!digitSeen)
+    if (digits == 0)
         return std::nullopt;
+    // Up to 15 digits the quotient of two exact doubles is the correctly rounded value.
+    if (digits <= 15) {
+        static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const double value = double(mantissa) / kPowersOfTen[fractionDigits];
+        return plain[0] == '-' ? -value : value;
+    }
+    double value = 0;
+    const std::from_chars_result read =
+        std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (read.ec == std::errc() && read.ptr == plain.data() + plain.size())
+        return value;
+    // Beyond a double's range or below its precision: Qt's reading decides, as it always has.
     bool ok = false;
-    static const QLocale c = QLocale::c();
-    const double value = c.toDouble(QStringView(plain.data(), plain.size()), &ok);
+    value = QString::fromLatin1(plain.data(), plain.size()).toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -68,16 +66,6 @@ std::optional<qint16> textToWhole16(const QString& text, const QString& decimalS
     if (!value)
         return std::nullopt;
     return toWhole16(*value);
-}
-
-double RoundToHalf(double x) {
-    const double whole = intFloor(x);
-    const double fraction = x - whole;
-    if (fraction <= 0.25)
-        return whole;
-    if (fraction < 0.75)
-        return whole + 0.5;
-    return whole + 1;
 }
 
 int IntDiv(int a, int b) {

@@ -21,23 +21,31 @@ class Conversions {
   public:
     explicit Conversions(const QString& decimalSeparator) : m_separator(decimalSeparator) {}
 
-    std::optional<double> number(const QString& text, const LocalText& what) {
+    // `name()` makes the value's name only when a conversion fails: a map has hundreds
+    // of cells.
+    template <typename Name> std::optional<double> number(const QString& text, Name name) {
         if (m_code)
             return std::nullopt;
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value)
-            fail(kTypeMismatch, LocalText::entry("TypeMismatchDetail", {what, text}));
+            fail(kTypeMismatch, LocalText::entry("TypeMismatchDetail", {name(), text}));
         return value;
     }
+    std::optional<double> number(const QString& text, const LocalText& what) {
+        return number(text, [&what] { return what; });
+    }
 
-    std::optional<qint16> whole(double value, const LocalText& what) {
+    template <typename Name> std::optional<qint16> whole(double value, Name name) {
         if (m_code)
             return std::nullopt;
         const std::optional<qint16> result = toWhole16(value);
         if (!result)
             fail(kOverflow,
-                 LocalText::entry("OverflowDetail", {what, QString::number(value, 'g', 15)}));
+                 LocalText::entry("OverflowDetail", {name(), QString::number(value, 'g', 15)}));
         return result;
+    }
+    std::optional<qint16> whole(double value, const LocalText& what) {
+        return whole(value, [&what] { return what; });
     }
 
     std::optional<qint16> wholeText(const QString& text, const LocalText& what) {
@@ -70,8 +78,8 @@ LocalText cellName(const MapDocument& doc, int row, int column) {
 
 // Twice the advance on the half-degree grid in the low seven bits, one bit of the
 // row's cut level in bit 7.
-std::optional<qint16> cellWord(Conversions& conv, double halfGridAdvance, int cutBit,
-                               const LocalText& what) {
+template <typename Name>
+std::optional<qint16> cellWord(Conversions& conv, double halfGridAdvance, int cutBit, Name what) {
     return conv.whole(2 * halfGridAdvance + 128 * cutBit, what);
 }
 
@@ -82,7 +90,7 @@ void putCells(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
         const int evenBit = level % 2;
         const int oddBit = IntDiv(level, 2);
         for (int c = 0; c < columns; ++c) {
-            const LocalText what = cellName(doc, r, c);
+            const auto what = [&doc, r, c] { return cellName(doc, r, c); };
             const std::optional<double> advance = conv.number(doc.cells[r][c], what);
             if (!advance)
                 return;
