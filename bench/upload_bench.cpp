@@ -2,7 +2,6 @@
 // and once over a pseudo-terminal pair with the real clock, timed without the fixed
 // 0.5 s break, 300 ms and 1.5 s waits.
 #include "bench/bench_support.h"
-#include "core/language_texts.h"
 #include "device/qt_serial_link.h"
 #include "device/real_clock.h"
 #include "device/upload_sequence.h"
@@ -10,7 +9,6 @@
 #include "tests/support/pty_pair.h"
 #include "tests/support/recording_progress.h"
 #include "tests/support/recording_serial_link.h"
-#include "tests/support/scripted_dialogs.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,13 +28,11 @@ FrameBuild sampleFrame() {
 
 void uploadOverRecordingLink(benchmark::State& state) {
     const FrameBuild build = sampleFrame();
-    LanguageTexts texts;
-    ScriptedDialogs dialogs;
     RecordingProgress progress;
     for (auto _ : state) {
         FakeClock clock;
         RecordingSerialLink link(&clock);
-        UploadSequence upload(link, clock, progress, dialogs, texts);
+        UploadSequence upload(link, clock, progress);
         upload.start(QStringLiteral("bench"), build);
         clock.run();
         benchmark::DoNotOptimize(link.calls().size());
@@ -57,13 +53,11 @@ void uploadOverPty(benchmark::State& state) {
         return;
     }
     const FrameBuild build = sampleFrame();
-    LanguageTexts texts;
-    ScriptedDialogs dialogs;
     RecordingProgress progress;
     QtSerialLink link;
     RealClock clock;
     for (auto _ : state) {
-        UploadSequence upload(link, clock, progress, dialogs, texts);
+        UploadSequence upload(link, clock, progress);
         QEventLoop loop;
         QObject::connect(&upload, &UploadSequence::finished, &loop, &QEventLoop::quit);
         QElapsedTimer timer;

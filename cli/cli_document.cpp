@@ -1,6 +1,7 @@
 #include "cli/cli_document.h"
 
 #include "core/document_ranges.h"
+#include "core/language_texts.h"
 #include "storage/map_file.h"
 
 std::optional<MapDocument> CliDocument::load(const QString& path, CliContext& context) {

@@ -8,6 +8,7 @@
 #include "device/qt_serial_link.h"
 #include "device/real_clock.h"
 #include "device/upload_sequence.h"
+#include "messages/serial_messages.h"
 
 #include <QEventLoop>
 
@@ -40,11 +41,13 @@ int runSend(const QStringList& arguments, CliContext& context) {
     StderrProgress progress(texts);
     QtSerialLink link;
     RealClock clock;
-    UploadSequence upload(link, clock, progress, dialogs, texts);
+    UploadSequence upload(link, clock, progress);
     int exitCode = kExitSerialError;
     QEventLoop loop;
     QObject::connect(&upload, &UploadSequence::finished, &loop,
                      [&](UploadSequence::Outcome outcome) {
+                         if (upload.problem())
+                             tellSerialProblem(*upload.problem(), dialogs, texts);
                          exitCode = exitCodeOf(outcome);
                          loop.quit();
                      });

@@ -2,6 +2,7 @@
 
 #include "cli/cli_document.h"
 #include "core/document_ranges.h"
+#include "core/language_texts.h"
 #include "core/load_header_text.h"
 #include "core/number_rules.h"
 

@@ -5,6 +5,7 @@
 #include "device/qt_serial_link.h"
 #include "device/real_clock.h"
 #include "device/version_flash.h"
+#include "messages/serial_messages.h"
 
 #include <QEventLoop>
 
@@ -20,10 +21,12 @@ int runVersion(const QStringList& arguments, CliContext& context) {
     StderrDialogs dialogs;
     QtSerialLink link;
     RealClock clock;
-    VersionFlash flash(link, clock, dialogs, texts);
+    VersionFlash flash(link, clock);
     int exitCode = kExitOk;
     QEventLoop loop;
     QObject::connect(&flash, &VersionFlash::finished, &loop, [&](bool ok) {
+        if (flash.problem())
+            tellSerialProblem({std::nullopt, *flash.problem()}, dialogs, texts);
         exitCode = ok ? kExitOk : kExitSerialError;
         loop.quit();
     });

@@ -1,6 +1,7 @@
 #include "core/document_ranges.h"
 
 #include "core/dwell_limits.h"
+#include "core/language_texts.h"
 #include "core/number_rules.h"
 
 #include <cmath>

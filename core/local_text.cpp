@@ -1,5 +1,7 @@
 #include "core/local_text.h"
 
+#include "core/language_texts.h"
+
 LocalText LocalText::entry(const char* name, std::vector<LocalText> values) {
     LocalText text;
     text.m_entry = name;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/language_texts.h"
-
 #include <QString>
 #include <vector>
+
+class LanguageTexts;
 
 // A text for the user that is put into words only when it is shown, in the language of
 // that moment: an entry of the language table with its values (which may be such texts

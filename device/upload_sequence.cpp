@@ -1,7 +1,6 @@
 #include "device/upload_sequence.h"
 
 #include "device/clock.h"
-#include "device/serial_error_message.h"
 #include "device/upload_progress.h"
 
 #include "core/number_rules.h"
@@ -13,9 +12,8 @@ constexpr int kDoneShownMs = 1500;
 constexpr int kFrameSize = 256;
 } // namespace
 
-UploadSequence::UploadSequence(SerialLink& link, Clock& clock, UploadProgress& progress,
-                               Dialogs& dialogs, const LanguageTexts& texts)
-    : m_link(link), m_clock(clock), m_progress(progress), m_dialogs(dialogs), m_texts(texts) {}
+UploadSequence::UploadSequence(SerialLink& link, Clock& clock, UploadProgress& progress)
+    : m_link(link), m_clock(clock), m_progress(progress) {}
 
 bool UploadSequence::start(const QString& portName, const FrameBuild& build) {
     if (m_running)
@@ -23,34 +21,36 @@ bool UploadSequence::start(const QString& portName, const FrameBuild& build) {
     m_running = true;
     ++m_attempt;
     m_squaresShown = 0;
+    m_problem.reset();
     if (build.outOfRange) {
-        m_dialogs.message(m_texts.message("SendRefusedMessage", {build.outOfRange->text(m_texts)}),
-                          build.outOfRange->title(m_texts), Dialogs::Buttons::Ok,
-                          Dialogs::Icon::Critical, Dialogs::Answer::Ok);
+        m_problem = SerialProblem{build.outOfRange, {}};
         finish(Outcome::Refused);
         return true;
     }
     if (build.conversionError) {
-        fail(Outcome::Refused, *build.conversionError);
+        fail(Outcome::Refused, {std::nullopt, *build.conversionError});
         return true;
     }
     // A byte that does not fit would reach the controller as a damaged frame, so the
     // whole frame is checked before anything is sent.
     if (const std::optional<int> index = firstByteOutOfRange(build.frame)) {
         fail(Outcome::Refused,
-             {kOverflowError,
-              LocalText::entry("FrameByteOverflowDetail",
-                               {QString::number(*index), QString::number(build.frame[*index])})});
+             {std::nullopt,
+              {kOverflowError,
+               LocalText::entry("FrameByteOverflowDetail",
+                                {QString::number(*index), QString::number(build.frame[*index])})}});
         return true;
     }
     m_frame = build.frame;
-    m_link.setLineLostHandler([this](const SerialError& error) { fail(Outcome::Failed, error); });
+    m_link.setLineLostHandler([this](const SerialError& error) {
+        fail(Outcome::Failed, {std::nullopt, error});
+    });
     m_link.configure(portName, LineSettings{});
     SerialResult error = m_link.open();
     if (!error)
         error = m_link.setBreak(true);
     if (error) {
-        fail(Outcome::Failed, *error);
+        fail(Outcome::Failed, {std::nullopt, *error});
         return true;
     }
     after(kBreakMs, [this] { endBreak(); });
@@ -67,7 +67,7 @@ void UploadSequence::after(int ms, std::function<void()> step) {
 
 void UploadSequence::endBreak() {
     if (SerialResult error = m_link.setBreak(false)) {
-        fail(Outcome::Failed, *error);
+        fail(Outcome::Failed, {std::nullopt, *error});
         return;
     }
     m_progress.showWindow();
@@ -77,7 +77,7 @@ void UploadSequence::endBreak() {
 void UploadSequence::sendPacket(int k) {
     const char packet[] = {static_cast<char>(m_frame[k]), '\xFF', '\xFF'};
     if (SerialResult error = m_link.write(QByteArray(packet, sizeof packet))) {
-        fail(Outcome::Failed, *error);
+        fail(Outcome::Failed, {std::nullopt, *error});
         return;
     }
     const int squares = static_cast<int>(roundHalfEven((k + 1) / 16.0));
@@ -104,13 +104,13 @@ void UploadSequence::showSent() {
     });
 }
 
-void UploadSequence::fail(Outcome outcome, const SerialError& error) {
-    // The port and the progress go first, so nothing is held while the message waits,
-    // and no step still waiting may run from the message's own event loop.
+void UploadSequence::fail(Outcome outcome, SerialProblem problem) {
+    // The port and the progress go first, so nothing is held while the caller tells the
+    // problem, and no step still waiting may run from its message's event loop.
     ++m_attempt;
     m_link.close();
     m_progress.closeWindow();
-    reportSerialError(error, m_dialogs, m_texts);
+    m_problem = std::move(problem);
     finish(outcome);
 }
 

@@ -1,20 +1,18 @@
 #include "device/version_flash.h"
 
 #include "device/clock.h"
-#include "device/serial_error_message.h"
 
 namespace {
 constexpr int kBreakMs = 1500;
 }
 
-VersionFlash::VersionFlash(SerialLink& link, Clock& clock, Dialogs& dialogs,
-                           const LanguageTexts& texts)
-    : m_link(link), m_clock(clock), m_dialogs(dialogs), m_texts(texts) {}
+VersionFlash::VersionFlash(SerialLink& link, Clock& clock) : m_link(link), m_clock(clock) {}
 
 bool VersionFlash::start(const QString& portName) {
     if (m_running)
         return false;
     m_running = true;
+    m_problem.reset();
     const int attempt = ++m_attempt;
     // A hang-up during the break is told at once, not when the break would end.
     m_link.setLineLostHandler([this](const SerialError& error) { fail(error); });
@@ -47,7 +45,7 @@ void VersionFlash::fail(const SerialError& error) {
     ++m_attempt;
     m_link.close();
     m_link.setLineLostHandler({});
-    reportSerialError(error, m_dialogs, m_texts);
+    m_problem = error;
     m_running = false;
     emit finished(false);
 }

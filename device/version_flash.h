@@ -5,19 +5,19 @@
 #include <QObject>
 
 class Clock;
-class Dialogs;
-class LanguageTexts;
 
 // Asks the controller to flash its version: a 1.5 s break on the line, nothing else.
-// Errors get the upload's messages and leave the port closed.
+// An error leaves the port closed and is kept for the caller to tell.
 class VersionFlash : public QObject {
     Q_OBJECT
   public:
-    VersionFlash(SerialLink& link, Clock& clock, Dialogs& dialogs, const LanguageTexts& texts);
+    VersionFlash(SerialLink& link, Clock& clock);
 
     // Returns false, doing nothing, while a request runs.
     bool start(const QString& portName);
     bool isRunning() const { return m_running; }
+    // What ended the last request without success, until the next start.
+    const SerialResult& problem() const { return m_problem; }
 
   signals:
     void finished(bool ok);
@@ -28,8 +28,7 @@ class VersionFlash : public QObject {
 
     SerialLink& m_link;
     Clock& m_clock;
-    Dialogs& m_dialogs;
-    const LanguageTexts& m_texts;
+    SerialResult m_problem;
     int m_attempt = 0;
     bool m_running = false;
 };

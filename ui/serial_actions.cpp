@@ -5,6 +5,7 @@
 #include "device/qt_serial_link.h"
 #include "device/real_clock.h"
 #include "device/version_flash.h"
+#include "messages/serial_messages.h"
 #include "ui/progress_window.h"
 #include "ui/user_input_blocker.h"
 
@@ -18,9 +19,11 @@ SerialActions::SerialActions(QWidget* mainWindow, Dialogs& dialogs, const Langua
                              SerialLink& link, Clock& clock)
     : QObject(mainWindow), m_mainWindow(mainWindow), m_dialogs(dialogs), m_texts(texts),
       m_link(link), m_clock(clock), m_resolvePort(systemPortName),
-      m_flash(new VersionFlash(link, clock, dialogs, texts)) {
+      m_flash(new VersionFlash(link, clock)) {
     m_flash->setParent(this);
     connect(m_flash, &VersionFlash::finished, this, [this](bool ok) {
+        if (const SerialResult error = m_flash->problem())
+            tellSerialProblem({std::nullopt, *error}, m_dialogs, m_texts);
         end();
         emit versionFinished(ok);
     });
@@ -42,10 +45,13 @@ void SerialActions::send(const MapDocument& document, const QString& decimalSepa
     begin();
     // The window and the sequence that drives it live for one upload only.
     auto* progress = new ProgressWindow(m_texts, m_mainWindow);
-    auto* upload = new UploadSequence(m_link, m_clock, *progress, m_dialogs, m_texts);
+    auto* upload = new UploadSequence(m_link, m_clock, *progress);
     upload->setParent(this);
     connect(upload, &UploadSequence::finished, this,
             [this, upload](UploadSequence::Outcome outcome) {
+                // Told while the window's input is still held, as the transfer's end.
+                if (const std::optional<SerialProblem> problem = upload->problem())
+                    tellSerialProblem(*problem, m_dialogs, m_texts);
                 upload->deleteLater();
                 end();
                 emit sendFinished(outcome);

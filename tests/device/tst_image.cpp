@@ -1,4 +1,5 @@
 #include "core/default_axes.h"
+#include "core/language_texts.h"
 #include "device/device_frame.h"
 #include "device/device_image.h"
 #include "device/frame_build.h"

@@ -1,6 +1,7 @@
 #include "core/language_texts.h"
 #include "device/upload_sequence.h"
 #include "device/version_flash.h"
+#include "messages/serial_messages.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/recording_progress.h"
 #include "tests/support/recording_serial_link.h"
@@ -26,15 +27,27 @@ QByteArrayList packetsOf(const DeviceFrame& frame, int count) {
     return packets;
 }
 
-// The doubles around both sequences, with every wait fired at once.
+// The doubles around both sequences, with every wait fired at once; what ends either
+// without success is told as the window tells it.
 struct Bench {
+    Bench() {
+        QObject::connect(&upload, &UploadSequence::finished, [this] {
+            if (upload.problem())
+                tellSerialProblem(*upload.problem(), dialogs, texts);
+        });
+        QObject::connect(&flash, &VersionFlash::finished, [this] {
+            if (flash.problem())
+                tellSerialProblem({std::nullopt, *flash.problem()}, dialogs, texts);
+        });
+    }
+
     FakeClock clock;
     RecordingSerialLink link{&clock};
     RecordingProgress progress;
     ScriptedDialogs dialogs;
     LanguageTexts texts;
-    UploadSequence upload{link, clock, progress, dialogs, texts};
-    VersionFlash flash{link, clock, dialogs, texts};
+    UploadSequence upload{link, clock, progress};
+    VersionFlash flash{link, clock};
     QSignalSpy sent{&upload, &UploadSequence::finished};
     QSignalSpy flashed{&flash, &VersionFlash::finished};
 

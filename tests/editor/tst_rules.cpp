@@ -1,4 +1,5 @@
 #include "core/decimal_format.h"
+#include "core/language_texts.h"
 #include "core/load_header_text.h"
 #include "editor/breakpoint_checks.h"
 #include "editor/cell_value_check.h"

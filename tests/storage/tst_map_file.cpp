@@ -1,3 +1,4 @@
+#include "core/language_texts.h"
 #include "storage/map_file.h"
 #include "storage/map_file_format.h"
 

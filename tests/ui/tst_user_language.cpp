@@ -4,6 +4,7 @@
 #include "core/widget_texts.h"
 #include "device/frame_build.h"
 #include "device/upload_sequence.h"
+#include "messages/serial_messages.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/recording_progress.h"
 #include "tests/support/recording_serial_link.h"
@@ -216,9 +217,10 @@ class TestUserLanguage : public QObject {
             FakeClock clock;
             RecordingSerialLink link(&clock);
             RecordingProgress progress;
-            UploadSequence upload(link, clock, progress, dialogs, texts);
+            UploadSequence upload(link, clock, progress);
             dialogs.answerMessage(Dialogs::Answer::Ok);
             upload.start("COM1", buildFrame(document, "."));
+            tellSerialProblem(*upload.problem(), dialogs, texts);
         }
         QCOMPARE(dialogs.lastCall().text, expected);
     }
