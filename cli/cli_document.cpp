@@ -1,7 +1,7 @@
 #include "cli/cli_document.h"
 
 #include "core/document_ranges.h"
-#include "core/language_texts.h"
+#include "language/language_texts.h"
 #include "storage/map_file.h"
 
 std::optional<MapDocument> CliDocument::load(const QString& path, CliContext& context) {
@@ -17,14 +17,14 @@ std::optional<MapDocument> CliDocument::load(const QString& path, CliContext& co
 std::optional<DeviceImage> CliDocument::image(const MapDocument& document, CliContext& context) {
     if (const std::optional<CheckFailure> failure =
             firstValueOutOfRange(document, context.decimalSeparator)) {
-        context.err
-            << QStringLiteral("The map cannot be sent: %1\n").arg(failure->text(LanguageTexts()));
+        context.err << QStringLiteral("The map cannot be sent: %1\n")
+                           .arg(LanguageTexts().message(*failure));
         return std::nullopt;
     }
     const DeviceImageResult result = BuildDeviceImage(document, context.decimalSeparator);
     if (!result.ok()) {
         context.err << QStringLiteral("The map cannot be sent: %1 (error %2)\n")
-                           .arg(result.errorDescription.in(LanguageTexts()))
+                           .arg(LanguageTexts().words(result.errorDescription))
                            .arg(result.errorCode);
         return std::nullopt;
     }

@@ -1,6 +1,6 @@
 #include "cli/cli_command.h"
 #include "cli/cli_document.h"
-#include "core/map_comparison.h"
+#include "messages/map_comparison.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include "cli/serial_arguments.h"
 #include "cli/stderr_dialogs.h"
 #include "cli/stderr_progress.h"
-#include "core/language_texts.h"
 #include "device/frame_build.h"
 #include "device/qt_serial_link.h"
 #include "device/real_clock.h"
 #include "device/upload_sequence.h"
+#include "language/language_texts.h"
 #include "messages/serial_messages.h"
 
 #include <QEventLoop>

@@ -2,9 +2,10 @@
 
 #include "cli/cli_document.h"
 #include "core/document_ranges.h"
-#include "core/language_texts.h"
 #include "core/load_header_text.h"
 #include "core/number_rules.h"
+#include "language/language_texts.h"
+#include "messages/range_summary.h"
 
 namespace {
 

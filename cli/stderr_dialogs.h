@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dialogs.h"
+#include "language/dialogs.h"
 
 // Messages of the shared sequences written to standard error; the command line never
 // asks anything, so questions answer No and inputs and file choices stay empty.

@@ -1,6 +1,6 @@
 #include "cli/stderr_progress.h"
 
-#include "core/language_texts.h"
+#include "language/language_texts.h"
 
 #include <cstdio>
 

@@ -1,10 +1,10 @@
 #include "cli/cli_command.h"
 #include "cli/serial_arguments.h"
 #include "cli/stderr_dialogs.h"
-#include "core/language_texts.h"
 #include "device/qt_serial_link.h"
 #include "device/real_clock.h"
 #include "device/version_flash.h"
+#include "language/language_texts.h"
 #include "messages/serial_messages.h"
 
 #include <QEventLoop>

@@ -1,14 +1,11 @@
 #include "core/document_ranges.h"
 
 #include "core/dwell_limits.h"
-#include "core/language_texts.h"
 #include "core/number_rules.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr int kListedInSummary = 8;
 
 class RangeCheck {
   public:
@@ -111,19 +108,4 @@ std::optional<CheckFailure> firstValueOutOfRange(const MapDocument& doc,
     if (failures.isEmpty())
         return std::nullopt;
     return failures.first();
-}
-
-QString outOfRangeSummary(const MapDocument& doc, const QString& decimalSeparator,
-                          const LanguageTexts& texts) {
-    const QList<CheckFailure> failures = valuesOutOfRange(doc, decimalSeparator);
-    if (failures.isEmpty())
-        return QString();
-    QString text = texts.message("LoadOutOfRangeMessage");
-    for (int i = 0; i < failures.size() && i < kListedInSummary; ++i)
-        text += QLatin1Char('\n') + failures[i].text(texts);
-    if (failures.size() > kListedInSummary)
-        text += QLatin1Char('\n') +
-                texts.message("MoreOutOfRangeMessage",
-                              {QString::number(failures.size() - kListedInSummary)});
-    return text;
 }

@@ -17,8 +17,3 @@ QList<CheckFailure> valuesOutOfRange(const MapDocument& document, const QString&
 
 std::optional<CheckFailure> firstValueOutOfRange(const MapDocument& document,
                                                  const QString& decimalSeparator);
-
-// One message naming every value out of range (the first few and how many more), for
-// the load of a file that holds them; empty when there is none.
-QString outOfRangeSummary(const MapDocument& document, const QString& decimalSeparator,
-                          const LanguageTexts& texts);

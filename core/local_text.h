@@ -3,11 +3,10 @@
 #include <QString>
 #include <vector>
 
-class LanguageTexts;
-
 // A text for the user that is put into words only when it is shown, in the language of
-// that moment: an entry of the language table with its values (which may be such texts
-// themselves), or a value as it stands (a number, a typed text, the system's words).
+// that moment (by LanguageTexts::words): an entry of the language table with its values
+// (which may be such texts themselves), or a value as it stands (a number, a typed text,
+// the system's words).
 class LocalText {
   public:
     LocalText() = default;
@@ -17,8 +16,11 @@ class LocalText {
 
     static LocalText entry(const char* name, std::vector<LocalText> values = {});
 
-    QString in(const LanguageTexts& texts) const;
     bool isEmpty() const { return !m_entry && m_value.isEmpty(); }
+    // The entry's name, or null for a plain value.
+    const char* entryName() const { return m_entry; }
+    const QString& value() const { return m_value; }
+    const std::vector<LocalText>& values() const { return m_values; }
 
   private:
     const char* m_entry = nullptr;

@@ -152,7 +152,7 @@ void BlockEditor::paste() {
         const QString column = QString::number(refused->column + 1);
         if (pasted.reason)
             note("PasteValueMessage",
-                 {elided(pasted.refusedValue), row, column, pasted.reason->text(m_texts)});
+                 {elided(pasted.refusedValue), row, column, m_texts.message(*pasted.reason)});
         else
             note("PasteDisabledMessage", {row, column});
         return;
@@ -198,7 +198,7 @@ std::optional<double> BlockEditor::askAmount(const char* prompt, Kind kind) {
         const auto failure = BlockAmountCheck::firstFailure(text, kind, m_form);
         if (!failure)
             return DecimalFormat::toDouble(text, m_form.decimalSeparator);
-        text = failure->ask(m_dialogs, m_texts);
+        text = m_dialogs.askAgain(*failure, m_texts);
     }
     return std::nullopt;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/dialogs.h"
 #include "core/form_state.h"
-#include "core/language_texts.h"
 #include "editor/block_amount_check.h"
 #include "editor/block_operations.h"
 #include "editor/editor_hooks.h"
 #include "editor/grid_selection.h"
+#include "language/dialogs.h"
+#include "language/language_texts.h"
 
 #include <QObject>
 #include <functional>

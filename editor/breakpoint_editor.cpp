@@ -148,7 +148,7 @@ void BreakpointEditor::finishLoadEditing() {
 bool BreakpointEditor::showFailure(const std::optional<CheckFailure>& failure) {
     if (!failure)
         return false;
-    m_dialogs.inform(failure->text(m_texts), failure->title(m_texts));
+    m_dialogs.inform(m_texts.message(*failure), m_texts.title(*failure));
     return true;
 }
 

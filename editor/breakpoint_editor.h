@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/check_failure.h"
-#include "core/dialogs.h"
 #include "core/form_state.h"
-#include "core/language_texts.h"
 #include "editor/editor_hooks.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
+#include "language/dialogs.h"
+#include "language/language_texts.h"
 
 #include <QObject>
 #include <array>

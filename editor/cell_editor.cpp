@@ -63,7 +63,7 @@ QString CellEditor::checkOne(int row, int column, QString text) {
         const auto failure = CellValueCheck::firstFailure(text, m_form);
         if (!failure)
             break;
-        text = failure->ask(m_dialogs, m_texts);
+        text = m_dialogs.askAgain(*failure, m_texts);
     }
     const QString shown = CellValueCheck::formatted(text, m_form.decimalSeparator);
     m_widgets.cell(row, column)->setText(shown);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/dialogs.h"
 #include "core/form_state.h"
-#include "core/language_texts.h"
 #include "editor/editor_hooks.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
+#include "language/dialogs.h"
+#include "language/language_texts.h"
 
 // Entering an advance cell and checking its value. A value is checked when the cell is
 // left, re-asked through an input box until it passes, rewritten with one decimal and,

@@ -67,7 +67,7 @@ bool ColumnTool::allRowsCanStep(int column, ColumnCheck::Step step) {
         }
         if (const auto refusal =
                 ColumnCheck::refusal(cell->text(), step, m_form.decimalSeparator)) {
-            m_dialogs.inform(refusal->text(m_texts), refusal->title(m_texts));
+            m_dialogs.inform(m_texts.message(*refusal), m_texts.title(*refusal));
             return false;
         }
     }

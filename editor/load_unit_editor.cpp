@@ -119,7 +119,7 @@ void LoadUnitEditor::checkMapMaximum() {
         while (const auto failure = MapMaxCheck::firstFailure(field->text(), m_form)) {
             if (field->text().isEmpty())
                 field->setText(m_form.entryText);
-            field->setText(failure->ask(m_dialogs, m_texts));
+            field->setText(m_dialogs.askAgain(*failure, m_texts));
         }
     }
     m_checking = false;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/dialogs.h"
 #include "core/form_state.h"
-#include "core/language_texts.h"
 #include "editor/editor_hooks.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
+#include "language/dialogs.h"
+#include "language/language_texts.h"
 
 class FieldEvents;
 

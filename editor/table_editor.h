@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/dialogs.h"
 #include "core/form_state.h"
-#include "core/language_texts.h"
 #include "core/map_document.h"
 #include "editor/block_editor.h"
 #include "editor/breakpoint_editor.h"
@@ -15,6 +13,8 @@
 #include "editor/grid_widgets.h"
 #include "editor/header_fields.h"
 #include "editor/load_unit_editor.h"
+#include "language/dialogs.h"
+#include "language/language_texts.h"
 
 #include <QObject>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/widget_texts.h"
 #include "graph/graph_element.h"
 #include "graph/label_measure.h"
 #include "graph/view_turn.h"
+#include "language/widget_texts.h"
 
 #include <QList>
 #include <array>

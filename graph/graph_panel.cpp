@@ -2,10 +2,10 @@
 
 #include "core/find_widget.h"
 #include "core/form_state.h"
-#include "core/map_comparison.h"
 #include "core/map_document.h"
 #include "graph/graph_numbers.h"
 #include "graph/header_colours.h"
+#include "messages/map_comparison.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "messages/serial_messages.h"
 
-#include "core/dialogs.h"
-#include "core/language_texts.h"
+#include "language/dialogs.h"
+#include "language/language_texts.h"
 
 namespace {
 
@@ -9,15 +9,15 @@ QString serialErrorMessage(const SerialError& error, const LanguageTexts& texts)
     if (error.number == kPortMissingError)
         return texts.message("PortMissingMessage");
     return texts.message("PortErrorMessage",
-                         {error.description.in(texts), QString::number(error.number)});
+                         {texts.words(error.description), QString::number(error.number)});
 }
 
 } // namespace
 
 void tellSerialProblem(const SerialProblem& problem, Dialogs& dialogs, const LanguageTexts& texts) {
     if (const std::optional<CheckFailure>& value = problem.outOfRange) {
-        dialogs.message(texts.message("SendRefusedMessage", {value->text(texts)}),
-                        value->title(texts), Dialogs::Buttons::Ok, Dialogs::Icon::Critical,
+        dialogs.message(texts.message("SendRefusedMessage", {texts.message(*value)}),
+                        texts.title(*value), Dialogs::Buttons::Ok, Dialogs::Icon::Critical,
                         Dialogs::Answer::Ok);
         return;
     }

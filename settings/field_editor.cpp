@@ -1,8 +1,8 @@
 #include "settings/field_editor.h"
 
-#include "core/dialogs.h"
 #include "core/form_state.h"
-#include "core/language_texts.h"
+#include "language/dialogs.h"
+#include "language/language_texts.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -32,7 +32,7 @@ void FieldEditor::check(QLineEdit* edit) {
             edit->setText(verdict.accepted);
             break;
         }
-        edit->setText(verdict.failure->ask(m_dialogs, m_texts));
+        edit->setText(m_dialogs.askAgain(*verdict.failure, m_texts));
     }
     m_checking = false;
     emit accepted(field);

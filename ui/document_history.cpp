@@ -1,6 +1,6 @@
 #include "ui/document_history.h"
 
-#include "core/language_texts.h"
+#include "language/language_texts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ui/language_switch.h"
 
-#include "core/widget_texts.h"
+#include "language/widget_texts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

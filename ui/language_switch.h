@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/language_texts.h"
+#include "language/language_texts.h"
 
 class QWidget;
 

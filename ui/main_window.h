@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/form_state.h"
-#include "core/language_texts.h"
 #include "core/map_document.h"
+#include "language/language_texts.h"
 #include "storage/settings_file.h"
 
 #include <QMainWindow>

@@ -1,9 +1,9 @@
 #include "ui/map_comparison_view.h"
 
-#include "core/dialogs.h"
 #include "core/find_widget.h"
 #include "core/form_state.h"
-#include "core/language_texts.h"
+#include "language/dialogs.h"
+#include "language/language_texts.h"
 #include "storage/map_file.h"
 
 #include <QAction>

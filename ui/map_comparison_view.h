@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/map_comparison.h"
 #include "core/map_document.h"
+#include "messages/map_comparison.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,9 +1,10 @@
 #include "ui/map_file_actions.h"
 
-#include "core/dialogs.h"
 #include "core/document_ranges.h"
 #include "core/form_state.h"
-#include "core/language_texts.h"
+#include "language/dialogs.h"
+#include "language/language_texts.h"
+#include "messages/range_summary.h"
 #include "storage/map_file.h"
 
 #include <QFileInfo>
@@ -45,7 +46,7 @@ MapFileActions::SaveResult MapFileActions::save() {
     const ::SaveResult result =
         saveMapFile(path, m_hooks.collectDocument(), m_form.decimalSeparator);
     if (!result.saved) {
-        m_dialogs.message(m_texts.message("SaveFailedMessage", {result.reason.in(m_texts)}),
+        m_dialogs.message(m_texts.message("SaveFailedMessage", {m_texts.words(result.reason)}),
                           m_texts.title("SaveFailedMessage"), Dialogs::Buttons::Ok,
                           Dialogs::Icon::Critical, Dialogs::Answer::Ok);
         return SaveResult::Failed;

@@ -1,6 +1,6 @@
 #include "ui/port_list_tips.h"
 
-#include "core/language_texts.h"
+#include "language/language_texts.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

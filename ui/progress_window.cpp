@@ -1,8 +1,8 @@
 #include "ui/progress_window.h"
 
 #include "core/find_widget.h"
-#include "core/language_texts.h"
 #include "core/twips.h"
+#include "language/language_texts.h"
 #include "ui/design_font.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "core/default_axes.h"
-#include "core/language_texts.h"
 #include "device/device_frame.h"
 #include "device/device_image.h"
 #include "device/frame_build.h"
+#include "language/language_texts.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -122,7 +122,7 @@ class DeviceImageTest : public QObject {
         doc.rpmBreakpoints[3] = -5;
         const FrameBuild build = buildFrame(doc, QStringLiteral("."));
         QVERIFY(!build.conversionError);
-        const QString refusal = build.outOfRange ? build.outOfRange->text(LanguageTexts()) : "";
+        const QString refusal = build.outOfRange ? LanguageTexts().message(*build.outOfRange) : "";
         QVERIFY2(message.isEmpty() ? refusal.isEmpty() : refusal.startsWith(message),
                  qPrintable(refusal));
     }

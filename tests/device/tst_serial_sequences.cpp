@@ -1,6 +1,6 @@
-#include "core/language_texts.h"
 #include "device/upload_sequence.h"
 #include "device/version_flash.h"
+#include "language/language_texts.h"
 #include "messages/serial_messages.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/recording_progress.h"

@@ -2,9 +2,9 @@
 
 #include "core/find_widget.h"
 #include "core/form_state.h"
-#include "core/language_texts.h"
 #include "core/twips.h"
 #include "editor/table_editor.h"
+#include "language/language_texts.h"
 #include "tests/support/modal_dialogs.h"
 #include "ui/main_form.h"
 

@@ -1,11 +1,11 @@
 #include "core/decimal_format.h"
-#include "core/language_texts.h"
 #include "core/load_header_text.h"
 #include "editor/breakpoint_checks.h"
 #include "editor/cell_value_check.h"
 #include "editor/column_check.h"
 #include "editor/cut_level_walk.h"
 #include "editor/map_max_check.h"
+#include "language/language_texts.h"
 
 #include <QtTest>
 
@@ -45,7 +45,7 @@ QString outcome(const QString& check, const QString& input, const QString& decim
         if (!failure)
             accepted = ColumnCheck::stepped(input, step, decimal);
     }
-    return failure ? failure->text(texts) : accepted;
+    return failure ? texts.message(*failure) : accepted;
 }
 } // namespace
 

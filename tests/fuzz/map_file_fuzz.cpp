@@ -16,7 +16,8 @@ namespace {
 QByteArray written(const MapDocument& document, const QString& separator) {
     const Outcome<QByteArray, LocalText> bytes = writeMapFile(document, separator);
     if (!bytes.ok())
-        fail(qPrintable("a read document cannot be written: " + bytes.reason().in(LanguageTexts())),
+        fail(qPrintable("a read document cannot be written: " +
+                        LanguageTexts().words(bytes.reason())),
              separator);
     return bytes.value();
 }

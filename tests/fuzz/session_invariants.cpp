@@ -143,7 +143,7 @@ QString SessionInvariants::sentFrame(const MapDocument& from, const QByteArray& 
     const QString separator = m_window.formState().decimalSeparator;
     if (const auto failure = firstValueOutOfRange(from, separator))
         return QStringLiteral("frame-out-of-range: sent although %1")
-            .arg(failure->text(m_window.texts()));
+            .arg(m_window.texts().message(*failure));
     const FrameBuild build = buildFrame(from, separator);
     for (int i = 0; i < sent.size() && i < int(build.frame.size()); ++i)
         if (quint8(sent[i]) != build.frame[size_t(i)] || build.conversionError)

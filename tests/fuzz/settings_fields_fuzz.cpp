@@ -1,4 +1,4 @@
-#include "core/language_texts.h"
+#include "language/language_texts.h"
 #include "settings/critical_rpm.h"
 #include "settings/field_checks.h"
 

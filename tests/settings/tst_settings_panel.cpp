@@ -1,6 +1,6 @@
 #include "core/form_state.h"
-#include "core/language_texts.h"
 #include "core/map_document.h"
+#include "language/language_texts.h"
 #include "settings/settings_panel.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_form.h"

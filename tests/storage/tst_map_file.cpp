@@ -1,4 +1,4 @@
-#include "core/language_texts.h"
+#include "language/language_texts.h"
 #include "storage/map_file.h"
 #include "storage/map_file_format.h"
 
@@ -95,7 +95,7 @@ class MapFileTest : public QObject {
             "read");
         QTEST(doc.note, "note");
         const Outcome<QByteArray, LocalText> bytes = writeMapFile(doc, separator);
-        QVERIFY2(bytes.ok(), qPrintable(bytes.reason().in(LanguageTexts())));
+        QVERIFY2(bytes.ok(), qPrintable(LanguageTexts().words(bytes.reason())));
         QCOMPARE(bytes.value(), golden(name));
     }
 
@@ -199,10 +199,10 @@ class MapFileTest : public QObject {
     void unwritableDocumentsAreRefused() {
         MapDocument doc = MapDocument::startupDefaults(".");
         doc.cells[2][1].clear();
-        QVERIFY(writeMapFile(doc, ".").reason().in(LanguageTexts()).contains("row 3, column 2"));
+        QVERIFY(LanguageTexts().words(writeMapFile(doc, ".").reason()).contains("row 3, column 2"));
         doc = MapDocument::startupDefaults(".");
         doc.revLimit = "6000\r\nkelvor310";
-        QVERIFY(writeMapFile(doc, ".").reason().in(LanguageTexts()).contains("rev limit"));
+        QVERIFY(LanguageTexts().words(writeMapFile(doc, ".").reason()).contains("rev limit"));
     }
 
     // A failed save, for want of a folder or of a valid document, keeps the old file.

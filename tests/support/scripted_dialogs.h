@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dialogs.h"
+#include "language/dialogs.h"
 
 #include <QList>
 #include <QString>

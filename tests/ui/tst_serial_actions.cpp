@@ -1,5 +1,5 @@
-#include "core/language_texts.h"
 #include "core/map_document.h"
+#include "language/language_texts.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/recording_serial_link.h"
 #include "tests/support/scripted_dialogs.h"

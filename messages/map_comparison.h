@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/language_texts.h"
 #include "core/map_document.h"
+#include "language/language_texts.h"
 
 #include <QString>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "core/map_comparison.h"
+#include "messages/map_comparison.h"
 
 #include "core/load_header_text.h"
 #include "core/number_rules.h"
-#include "core/widget_texts.h"
+#include "language/widget_texts.h"
 
 namespace {
 

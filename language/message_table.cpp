@@ -1,4 +1,4 @@
-#include "core/language_texts.h"
+#include "language/language_texts.h"
 
 // Both languages side by side. Value i follows piece i, so a message whose last value
 // comes after all its text (a reason, an error code) simply has one piece fewer.

@@ -1,4 +1,4 @@
-#include "core/map_comparison.h"
+#include "messages/map_comparison.h"
 
 #include <QtTest>
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/check_failure.h"
+#include "core/local_text.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +28,13 @@ class LanguageTexts {
     // The entry's pieces with `values` inserted between them, in the current language.
     QString message(const char* entry, const QStringList& values = {}) const;
     QString title(const char* entry) const;
+    // A broken rule's message and title.
+    QString message(const CheckFailure& failure) const {
+        return message(failure.entry, failure.values);
+    }
+    QString title(const CheckFailure& failure) const { return title(failure.entry); }
+    // A text made elsewhere, put into words now.
+    QString words(const LocalText& text) const;
 
     // The whole table, both languages side by side.
     static const QList<MessageEntry>& table();

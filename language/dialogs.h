@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language/language_texts.h"
+
 #include <QString>
 
 // Every question and message the program puts to the user goes through this seam, so
@@ -20,6 +22,11 @@ class Dialogs {
     // the empty text on Cancel.
     virtual QString openFile(const QString& title, const QString& filter) = 0;
     virtual QString saveFile(const QString& title, const QString& filter) = 0;
+
+    // Re-asks for a value that broke a rule, in an input box; the empty text on Cancel.
+    QString askAgain(const CheckFailure& failure, const LanguageTexts& texts) {
+        return input(texts.message(failure), texts.title(failure));
+    }
 
     // Shorthand for the common OK-only message without an icon.
     void inform(const QString& text, const QString& title) {

@@ -1,4 +1,4 @@
-#include "core/widget_texts.h"
+#include "language/widget_texts.h"
 
 #include <cstring>
 

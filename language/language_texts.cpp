@@ -1,4 +1,4 @@
-#include "core/language_texts.h"
+#include "language/language_texts.h"
 
 #include <cstring>
 
@@ -21,6 +21,15 @@ QString LanguageTexts::message(const char* entry, const QStringList& values) con
             text += values[i];
     }
     return text;
+}
+
+QString LanguageTexts::words(const LocalText& text) const {
+    if (!text.entryName())
+        return text.value();
+    QStringList values;
+    for (const LocalText& value : text.values())
+        values.append(words(value));
+    return message(text.entryName(), values);
 }
 
 QString LanguageTexts::title(const char* entry) const {

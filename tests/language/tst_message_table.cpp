@@ -1,5 +1,5 @@
-#include "core/language_texts.h"
-#include "core/widget_texts.h"
+#include "language/language_texts.h"
+#include "language/widget_texts.h"
 
 #include <QDir>
 #include <QDirIterator>
