@@ -1,4 +1,5 @@
 #include "device/device_image.h"
+#include "language/language_texts.h"
 #include "storage/map_file_format.h"
 
 #include <cmath>
