@@ -31,8 +31,8 @@ class MessageTableTest : public QObject {
     void everyNameUsedInTheSourcesExists() {
         const QRegularExpression call(R"(\b(?:message|title|entry)\(\s*"(\w+)\")");
         int found = 0;
-        for (const char* folder : {"core", "device", "storage", "editor", "settings", "graph", "ui",
-                                   "app", "cli", "tests"}) {
+        for (const char* folder : {"core", "language", "device", "messages", "storage", "editor",
+                                   "settings", "graph", "ui", "app", "cli", "tests"}) {
             QDirIterator it(QDir(KELVOR_SOURCE_DIR).filePath(folder), {"*.cpp", "*.h"}, QDir::Files,
                             QDirIterator::Subdirectories);
             while (it.hasNext()) {
