@@ -77,10 +77,10 @@ LocalText cellName(const MapDocument& doc, int row, int column) {
 }
 
 // Twice the advance on the half-degree grid in the low seven bits, one bit of the
-// row's cut level in bit 7.
+// row's cut level in bit 7; 0 when it does not fit, which `conv` then holds as its fault.
 template <typename Name>
-std::optional<qint16> cellWord(Conversions& conv, double halfGridAdvance, int cutBit, Name what) {
-    return conv.whole(2 * halfGridAdvance + 128 * cutBit, what);
+qint16 cellWord(Conversions& conv, double halfGridAdvance, int cutBit, Name what) {
+    return conv.whole(2 * halfGridAdvance + 128 * cutBit, what).value_or(0);
 }
 
 void putCells(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
@@ -91,26 +91,17 @@ void putCells(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
         const int oddBit = IntDiv(level, 2);
         for (int c = 0; c < columns; ++c) {
             const auto what = [&doc, r, c] { return cellName(doc, r, c); };
-            const std::optional<double> advance = conv.number(doc.cells[r][c], what);
-            if (!advance)
-                return;
-            const double half = RoundToHalf(*advance);
+            const double half = RoundToHalf(conv.number(doc.cells[r][c], what).value_or(0));
             if (doc.resolution == 0) {
                 // The controller always holds four columns: the single cell is sent
                 // four times, the even copies with bit 0 of the level, the odd with bit 1.
-                const std::optional<qint16> even = cellWord(conv, half, evenBit, what);
-                const std::optional<qint16> odd = cellWord(conv, half, oddBit, what);
-                if (!even || !odd)
-                    return;
-                w[4 * r] = w[4 * r + 2] = *even;
-                w[4 * r + 1] = w[4 * r + 3] = *odd;
+                w[4 * r] = w[4 * r + 2] = cellWord(conv, half, evenBit, what);
+                w[4 * r + 1] = w[4 * r + 3] = cellWord(conv, half, oddBit, what);
             } else {
-                const std::optional<qint16> word =
-                    cellWord(conv, half, c % 2 == 0 ? evenBit : oddBit, what);
-                if (!word)
-                    return;
-                w[r * columns + c] = *word;
+                w[r * columns + c] = cellWord(conv, half, c % 2 == 0 ? evenBit : oddBit, what);
             }
+            if (conv.failed())
+                return;
         }
     }
 }
