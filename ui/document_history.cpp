@@ -46,6 +46,18 @@ Step stepOf(const QKeyEvent& key) {
     return Step::None;
 }
 
+// Whether the focused field of `window` holds typing not yet checked: its text is no value
+// of the document yet, so no snapshot may take it.
+bool holdsUncheckedTyping(const QWidget* window) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != window)
+        return false;
+    if (auto* combo = qobject_cast<QComboBox*>(focus); combo && combo->lineEdit())
+        focus = combo->lineEdit();
+    auto* field = qobject_cast<QLineEdit*>(focus);
+    return field && field->isUndoAvailable();
+}
+
 // Whether the focused field has typing of its own to take back (or bring back).
 bool fieldCanStep(QWidget* widget, Step step) {
     if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
@@ -70,8 +82,10 @@ void DocumentHistory::restart() {
     m_shown = m_bridges.collect();
 }
 
+// While a field holds typing the change waits: its check commits it together with the
+// field's value, and undo first runs that check.
 void DocumentHistory::commit() {
-    if (!m_bridges.ready())
+    if (!m_bridges.ready() || holdsUncheckedTyping(m_window))
         return;
     MapDocument now = m_bridges.collect();
     if (now == m_shown)
