@@ -46,23 +46,26 @@ Step stepOf(const QKeyEvent& key) {
     return Step::None;
 }
 
+// The line edit a widget types into: itself, or an editable list's own field.
+QLineEdit* lineEditOf(QWidget* widget) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
+        return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(widget);
+}
+
 // Whether the focused field of `window` holds typing not yet checked: its text is no value
 // of the document yet, so no snapshot may take it.
 bool holdsUncheckedTyping(const QWidget* window) {
     QWidget* focus = QApplication::focusWidget();
     if (!focus || focus->window() != window)
         return false;
-    if (auto* combo = qobject_cast<QComboBox*>(focus); combo && combo->lineEdit())
-        focus = combo->lineEdit();
-    auto* field = qobject_cast<QLineEdit*>(focus);
+    const QLineEdit* field = lineEditOf(focus);
     return field && field->isUndoAvailable();
 }
 
 // Whether the focused field has typing of its own to take back (or bring back).
 bool fieldCanStep(QWidget* widget, Step step) {
-    if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
-        widget = combo->lineEdit();
-    if (auto* field = qobject_cast<QLineEdit*>(widget))
+    if (const QLineEdit* field = lineEditOf(widget))
         return step == Step::Undo ? field->isUndoAvailable() : field->isRedoAvailable();
     if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
         return step == Step::Undo ? text->document()->isUndoAvailable()
