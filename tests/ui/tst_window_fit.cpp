@@ -1,6 +1,5 @@
 #include "core/twips.h"
-#include "tests/support/scripted_dialogs.h"
-#include "ui/main_window.h"
+#include "tests/support/test_window.h"
 #include "ui/window_fit.h"
 
 #include <QAbstractButton>
@@ -27,16 +26,14 @@ class WindowFitTest : public QObject {
     void initTestCase() { Twips::setLogicalDpi(96); }
 
     void everyControlScrollsIntoView() {
-        ScriptedDialogs dialogs;
-        QTemporaryDir dir;
-        MainWindow window(dialogs, dir.filePath(QStringLiteral("kelvor-310.ini")));
+        TestWindow w;
+        MainWindow& window = *w.main;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QRect screen = window.screen()->availableGeometry();
         QVERIFY(window.width() <= screen.width() && window.height() < screen.height());
 
         auto* area = window.findChild<QScrollArea*>();
-        QVERIFY(area);
         int controls = 0;
         for (QWidget* control : window.form()->findChildren<QWidget*>()) {
             if (!control->isVisible() ||
