@@ -2,7 +2,6 @@
 
 #include "core/find_widget.h"
 #include "core/form_state.h"
-#include "core/twips.h"
 #include "editor/table_editor.h"
 #include "language/language_texts.h"
 #include "tests/support/modal_dialogs.h"
@@ -24,19 +23,15 @@ using Typed = QMap<int, QString>;
 // The real form with the table editor attached as the window does at start-up: the
 // default 40 x 6 document, the load input used, the document ready.
 struct EditorFixture {
-    struct CellUpdate {
-        int row;
-        int column;
-        double value;
-    };
-
     explicit EditorFixture(const QString& decimalSeparator = QStringLiteral(".")) {
         form.decimalSeparator = decimalSeparator;
         form.otherSeparator = decimalSeparator == "," ? "." : ",";
         buildMainForm(&window);
         EditorHooks hooks;
         hooks.redrawGraph = [this] { ++redraws; };
-        hooks.updateGraphCell = [this](int r, int c, double v) { updates.append({r, c, v}); };
+        hooks.updateGraphCell = [this](int r, int c, double v) {
+            updates << QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(v);
+        };
         editor = std::make_unique<TableEditor>(&window, form, texts, dialogs, hooks);
         editor->buildGrid();
         editor->applyResolution();
@@ -67,23 +62,29 @@ struct EditorFixture {
     QComboBox* cutCombo(int row) { return named<QComboBox>(arrayName("Combo9", row)); }
 
     // A choice made by the user: the list changes, then its handler runs.
-    void choose(const char* comboName, int index) {
-        auto* combo = named<QComboBox>(QLatin1String(comboName));
+    void choose(QComboBox* combo, int index) {
         combo->setCurrentIndex(index);
         emit combo->activated(index);
     }
-    void chooseCutLevel(int row, int level) {
-        cutCombo(row)->setCurrentIndex(level);
-        emit cutCombo(row)->activated(level);
-    }
-    bool enabled(const char* name) { return named<QWidget>(QLatin1String(name))->isEnabled(); }
-    QString caption(const char* buttonName) {
-        return named<QAbstractButton>(QLatin1String(buttonName))->text();
+    void choose(const char* comboName, int index) {
+        choose(named<QComboBox>(QLatin1String(comboName)), index);
     }
     void click(const char* buttonName) {
         named<QAbstractButton>(QLatin1String(buttonName))->click();
     }
+    // A press as the user makes it: the mouse button goes down on the button and comes up.
+    void press(const char* buttonName, Qt::MouseButton mouseButton = Qt::LeftButton) {
+        auto* button = named<QPushButton>(QLatin1String(buttonName));
+        QTest::mousePress(button, mouseButton);
+        QTest::mouseRelease(button, mouseButton);
+    }
 
+    QStringList asked() const {
+        QStringList texts;
+        for (const auto& call : dialogs.calls())
+            texts << call.text;
+        return texts;
+    }
     QString number(QString text) const { return text.replace('#', form.decimalSeparator); }
 
     QWidget window;
@@ -92,5 +93,5 @@ struct EditorFixture {
     ModalDialogs dialogs;
     std::unique_ptr<TableEditor> editor;
     int redraws = 0;
-    QList<CellUpdate> updates;
+    QStringList updates; // "row,column value" of each graph point moved
 };

@@ -1,12 +1,12 @@
 #include "editor_fixture.h"
 
 namespace {
-// The RPM axis opens after a notice, the MAP axis at once; the same button finishes.
-void toggleAxis(EditorFixture& f, bool rpm, bool starting) {
-    if (rpm && starting)
-        f.dialogs.answerMessage(Dialogs::Answer::Ok);
-    f.click(rpm ? "Command5" : "Command10");
-}
+struct Axis {
+    bool rpm;
+    QString separator;
+    Typed typed;
+    QString outcome; // the refusal, or the axis as taken over
+};
 
 // Whether each named control of the window is enabled.
 QMap<QString, bool> enabledStates(EditorFixture& f) {
@@ -26,34 +26,36 @@ class AxisEditingTest : public QObject {
     // redraw) or refuses it with one message, every text kept as typed and nothing
     // taken over.
     void axisEdited_data() {
-        QTest::addColumn<bool>("rpm");
-        QTest::addColumn<QString>("separator");
-        QTest::addColumn<Typed>("typed");
-        QTest::addColumn<QString>("outcome"); // the refusal, or the axis as taken over
+        QTest::addColumn<Axis>("axis");
         QTest::newRow("RPM taken over")
-            << true << "." << Typed{{0, "600"}, {1, "0790"}, {39, "32767"}} << "600 790 900 32767";
+            << Axis{true, ".", {{0, "600"}, {1, "0790"}, {39, "32767"}}, "600 790 900 32767"};
         QTest::newRow("RPM last row")
-            << true << "." << Typed{{39, "40000"}} << "The 40. RPM value (40000) is not number!";
+            << Axis{true, ".", {{39, "40000"}}, "The 40. RPM value (40000) is not number!"};
+        const Typed volts{{0, "3#1"}, {1, "3#2"}, {2, "3#255"}, {4, "4"}};
         QTest::newRow("MAP taken over in volts")
-            << false << "," << Typed{{0, "3#1"}, {1, "3#2"}, {2, "3#255"}, {4, "4"}}
-            << "3#10 3#20 3#26 3#50 4#00 5#00";
-        QTest::newRow("MAP last editable at 5 V")
-            << false << "," << Typed{{4, "5"}}
-            << "The 6. Voltage value (5#00) is not higher than the 5. (5)!";
+            << Axis{false, ",", volts, "3#10 3#20 3#26 3#50 4#00 5#00"};
     }
     void axisEdited() {
-        QFETCH(bool, rpm);
-        QFETCH(QString, separator);
-        QFETCH(Typed, typed);
-        QFETCH(QString, outcome);
+        QFETCH(Axis, axis);
+        const auto& [rpm, separator, typed, outcome] = axis;
         EditorFixture f(separator);
         f.choose("Combo5", 2);
-        const GridState before = f.editor->state();
         const auto field = [&](int i) { return rpm ? f.rowLabel(i) : f.header(i); };
-        const char* button = rpm ? "Command5" : "Command10";
-        toggleAxis(f, rpm, true);
+        const auto held = [&] { // the axis the table works with
+            QStringList values;
+            for (int i : rpm ? QList<int>{0, 1, 2, 39} : QList<int>{0, 1, 2, 3, 4, 5})
+                values << (rpm ? QString::number(f.editor->state().rpmBreakpoints[i])
+                               : f.named<QComboBox>("Combo8")->itemText(i));
+            return values.join(' ');
+        };
+        const QString before = held();
+        auto* button = f.named<QPushButton>(rpm ? "Command5" : "Command10");
+        const QString caption = button->text();
+        if (rpm)
+            f.dialogs.answerMessage(Dialogs::Answer::Ok);
+        button->click();
 
-        QCOMPARE(f.caption(button), QLatin1String(rpm ? "RPM OK" : "MAP OK"));
+        QCOMPARE(button->text(), caption + " OK");
         const int lastEditable = rpm ? 39 : 4;
         QVERIFY(!field(lastEditable)->isReadOnly() && field(lastEditable + 1)->isReadOnly());
         if (rpm)
@@ -69,58 +71,38 @@ class AxisEditingTest : public QObject {
         if (refused)
             f.dialogs.answerMessage(Dialogs::Answer::Ok);
 
-        toggleAxis(f, rpm, false);
+        button->click();
 
-        if (refused) {
+        if (refused)
             QCOMPARE(f.dialogs.lastCall().text, f.number(outcome));
-            QCOMPARE(f.caption(button), QLatin1String(rpm ? "RPM OK" : "MAP OK"));
-            for (auto it = typed.cbegin(); it != typed.cend(); ++it)
-                QVERIFY(field(it.key())->text() == f.number(it.value()) &&
-                        !field(it.key())->isReadOnly());
-            QVERIFY(f.editor->state().rpmBreakpoints == before.rpmBreakpoints);
-            QVERIFY(f.editor->state().loadBreakpoints == before.loadBreakpoints);
-            QCOMPARE(f.redraws, redraws);
-            return;
-        }
-        QStringList values;
-        for (int i : rpm ? QList<int>{0, 1, 2, 39} : QList<int>{0, 1, 2, 3, 4, 5})
-            values << (rpm ? QString::number(f.editor->state().rpmBreakpoints[i])
-                           : f.named<QComboBox>("Combo8")->itemText(i));
-        QCOMPARE(values.join(' '), f.number(outcome));
-        QVERIFY(!rpm || f.rowLabel(1)->text() == "0790"); // the text stays as typed
-        QCOMPARE(f.redraws, redraws + 1);
-        QVERIFY(field(0)->isReadOnly());
-        QCOMPARE(f.caption(button), QLatin1String(rpm ? "RPM" : "MAP"));
+        QCOMPARE(held(), refused ? before : f.number(outcome));
+        QCOMPARE(button->text(), refused ? caption + " OK" : caption);
+        QCOMPARE(f.redraws, redraws + (refused ? 0 : 1));
+        QCOMPARE(field(0)->isReadOnly(), !refused);
+        for (auto it = typed.cbegin(); rpm && it != typed.cend(); ++it)
+            QCOMPARE(field(it.key())->text(), it.value()); // kept as typed
     }
 
     // While an axis is edited the other editing controls are off; finishing restores
     // exactly the state from before, transparent rows and the load input rule included.
-    void editingControlsRestored_data() {
-        QTest::addColumn<bool>("rpm");
-        QTest::addColumn<int>("resolution");
-        QTest::newRow("MAP 30 x 8, load input not used") << false << 3;
-    }
     void editingControlsRestored() {
-        QFETCH(bool, rpm);
-        QFETCH(int, resolution);
         EditorFixture f;
-        f.choose("Combo6", resolution);
-        if (!rpm)
-            f.click("Option2");
+        f.choose("Combo6", 3); // 30 x 8
+        f.click("Option2");
         f.choose("Combo11", 3);
         const QMap<QString, bool> before = enabledStates(f);
+        QVERIFY(before["Combo9(3)"] && before["Text8(3)"]);
 
-        toggleAxis(f, rpm, true);
+        f.click("Command10");
 
-        const QMap<QString, bool> during = enabledStates(f);
-        for (int r = 0; r < f.editor->state().rowCount; ++r)
-            QVERIFY(!during[f.cutCombo(r)->objectName()] && !during[f.cell(r, 0)->objectName()]);
-        QVERIFY(!during["Combo6"] && !during["Command1"] && !during["Command8"]);
+        QMap<QString, bool> during = enabledStates(f);
+        QVERIFY(!during["Combo9(3)"] && !during["Text8(3)"] && !during["Combo6"] &&
+                !during["Command1"] && !during["Command8"]);
         QCOMPARE(QList<bool>({during["Combo12"], during["Command5"], during["Command10"],
                               during["Combo5"]}),
-                 QList<bool>({true, rpm, !rpm, rpm}));
+                 QList<bool>({true, false, true, false}));
 
-        toggleAxis(f, rpm, false);
+        f.click("Command10");
 
         QCOMPARE(enabledStates(f), before);
     }

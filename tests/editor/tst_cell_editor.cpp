@@ -1,6 +1,12 @@
 #include "editor_fixture.h"
 
 namespace {
+struct Reask {
+    QString separator;
+    int row, entersBefore;
+    QString typed;
+    QStringList answers, prompts;
+};
 struct Move {
     int resolution, transparent;
     GridCell from;
@@ -18,28 +24,19 @@ class CellEditorTest : public QObject {
     // keeps the focus). Four checks of an unchanged text use up the entry's checks, but
     // a text changed after them is checked all the same.
     void typedValueIsCheckedAndReasked_data() {
-        QTest::addColumn<QString>("separator");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("entersBefore");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QStringList>("prompts");
+        QTest::addColumn<Reask>("reask");
+        const QString number = "Only number is accepted! Type again:";
         const QString empty =
             "Empty field is not allowed on the Ignition Values table! Type again!";
+        const QStringList prompts{number, empty, empty, "Minimal value is 0#5 degree! Type again:"};
         QTest::newRow("cancel keeps asking")
-            << "," << 4 << 0 << "abc" << QStringList{"", "", "-1", "0#5"}
-            << QStringList{"Only number is accepted! Type again:", empty, empty,
-                           "Minimal value is 0#5 degree! Type again:"};
+            << Reask{",", 4, 0, "abc", {"", "", "-1", "0#5"}, prompts};
         QTest::newRow("changed after four checks")
-            << "." << 39 << 4 << "44#0abc" << QStringList{"0#5"}
-            << QStringList{"Only number is accepted! Type again:"};
+            << Reask{".", 39, 4, "44#0abc", {"0#5"}, {number}};
     }
     void typedValueIsCheckedAndReasked() {
-        QFETCH(QString, separator);
-        QFETCH(int, row);
-        QFETCH(int, entersBefore);
-        QFETCH(QStringList, answers);
-        QFETCH(QStringList, prompts);
+        QFETCH(Reask, reask);
+        auto [separator, row, entersBefore, typed, answers, prompts] = reask;
         EditorFixture f(separator);
         QVERIFY(f.activate());
         f.enter(f.cell(row, 2));
@@ -47,19 +44,16 @@ class CellEditorTest : public QObject {
             QTest::keyClick(f.cell(row, 2), Qt::Key_Return);
         for (const QString& answer : answers)
             f.dialogs.answerInput(f.number(answer));
-        QFETCH(QString, typed);
         f.cell(row, 2)->setText(f.number(typed));
         QTest::keyClick(f.cell(row, 2), Qt::Key_Return);
 
         QCOMPARE(f.cell(row, 2)->text(), f.number("0#5"));
-        QStringList asked;
-        for (const auto& call : f.dialogs.calls())
-            asked << call.text;
-        QCOMPARE(asked, prompts.replaceInStrings("#", separator));
+        QCOMPARE(f.asked(), prompts.replaceInStrings("#", separator));
         QCOMPARE(f.window.focusWidget(), f.cell(qMin(row + 1, 39), 2));
-        QCOMPARE(f.updates.last().value, 0.5);
+        QCOMPARE(f.updates.last(), QStringLiteral("%1,2 0.5").arg(row));
     }
 
+    // Without the load input a value typed in the last column fills its row.
     void lastColumnIsCopiedAlongTheRowWithoutLoadInput() {
         EditorFixture f;
         QVERIFY(f.activate());
@@ -67,15 +61,10 @@ class CellEditorTest : public QObject {
         f.click("Option2");
         f.updates.clear();
         f.type(f.cell(5, 3), "20", Qt::Key_Return);
-        QStringList updated;
-        for (const auto& update : f.updates)
-            updated << QString("%1,%2 %3")
-                           .arg(update.row)
-                           .arg(update.column)
-                           .arg(f.cell(update.row, update.column)->text());
-        updated.sort();
-        updated.removeDuplicates();
-        QCOMPARE(updated.join(' '), "5,0 20.0 5,1 20.0 5,2 20.0 5,3 20.0");
+        f.updates.sort();
+        f.updates.removeDuplicates();
+        QCOMPARE(f.updates.join(' '), "5,0 20 5,1 20 5,2 20 5,3 20");
+        QCOMPARE(f.cell(5, 0)->text(), "20.0");
     }
 
     // A move checks the cell it leaves; Enter in the last row checks without moving.
@@ -111,13 +100,18 @@ class CellEditorTest : public QObject {
         f.enter(f.cell(3, 1));
         f.cell(3, 1)->setText("abc");
         f.enter(f.cell(3, 1));
-        QCOMPARE(f.cell(3, 1)->selectedText(), QStringLiteral("abc"));
+        QCOMPARE(f.cell(3, 1)->selectedText(), "abc");
         f.form.documentReady = false;
         QTest::keyClick(f.cell(3, 1), Qt::Key_Return);
         QVERIFY(f.cell(3, 1)->text() == "abc" && f.dialogs.calls().isEmpty());
     }
 
+    // A cell reached with Tab is entered as a clicked one is (the trace names it), and a
+    // bad text there is checked when Tab leaves it.
     void tabEntersTheCellItReaches() {
+        QTemporaryDir dir;
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(dir.path()); // a trace log of this test only
         EditorFixture f;
         QVERIFY(f.activate());
         f.enter(f.cell(5, 0));
@@ -127,7 +121,10 @@ class CellEditorTest : public QObject {
         f.cell(5, 4)->setText("abc");
         f.dialogs.answerInput("4");
         QTest::keyClick(f.cell(5, 4), Qt::Key_Tab);
-        QCOMPARE(f.cell(5, 4)->text(), QStringLiteral("4.0"));
+        QCOMPARE(f.cell(5, 4)->text(), "4.0");
+        QFile log(dir.filePath("log.txt"));
+        QVERIFY(log.open(QIODevice::ReadOnly) && log.readAll().contains("Text_Click_Uni(5,0.5,4)"));
+        QDir::setCurrent(home);
     }
 };
 

@@ -1,4 +1,3 @@
-#include "core/decimal_format.h"
 #include "core/load_header_text.h"
 #include "editor/breakpoint_checks.h"
 #include "editor/cell_value_check.h"
@@ -20,32 +19,25 @@ QString inLocale(QString text, const QString& decimal) {
         .replace("<other>", point ? "comma" : "point");
 }
 
-// The message of a refused input, or what an accepted one becomes.
+// The message of a refused input, or "ok".
 QString outcome(const QString& check, const QString& input, const QString& decimal) {
     LanguageTexts texts;
     FormState form;
     form.decimalSeparator = decimal;
     form.otherSeparator = decimal == "," ? "." : ",";
     std::optional<CheckFailure> failure;
-    QString accepted = QStringLiteral("ok");
     if (check == "cell") {
         failure = CellValueCheck::firstFailure(input, form);
-    } else if (check == "format") {
-        accepted = CellValueCheck::formatted(input, decimal);
     } else if (check == "map") {
         failure = MapMaxCheck::firstFailure(input, form);
     } else if (check == "rpm") { // texts of the rows, split at spaces
         failure = BreakpointChecks::checkRpm(input.split(' ')).failure;
     } else if (check == "volts") { // headers incl. the locked top one
         failure = BreakpointChecks::checkVolts(input.split(' '), form).failure;
-    } else {
-        const auto step =
-            check == "raise" ? ColumnCheck::Step::Increase : ColumnCheck::Step::Decrease;
-        failure = ColumnCheck::refusal(input, step, decimal);
-        if (!failure)
-            accepted = ColumnCheck::stepped(input, step, decimal);
+    } else { // lowering a column
+        failure = ColumnCheck::refusal(input, ColumnCheck::Step::Decrease, decimal);
     }
-    return failure ? texts.message(*failure) : accepted;
+    return failure ? texts.message(*failure) : QStringLiteral("ok");
 }
 } // namespace
 
@@ -66,9 +58,6 @@ class RulesTest : public QObject {
         // Numbers too long for a double are above the maximum.
         const QByteArray huge = QByteArray(320, '9') + "#5";
         row("cell", huge.constData()) << "Maximal value is 63#5 degree! Type again:";
-        // One decimal, halves away from zero as typed (1.15 is just below in binary).
-        row("format", "1#15") << "1#2";
-        row("format", "-0#01") << "0#0";
         row("map", "x1") << "Effective range upper limit of MAP sensor must be number! Type again!";
         row("map", "2@5") << "Only decimal <own> is allowed, not decimal <other>!";
         row("rpm", "650 900 800 1000") << "The 3. RPM value (800) is not higher than the 2. (900)!";
@@ -103,21 +92,9 @@ class RulesTest : public QObject {
         QCOMPARE(LoadHeaderText::text(7, 5.0, 2.5, ","), QStringLiteral("2,50"));
     }
 
-    void cutLevelWalk_data() {
-        QTest::addColumn<QList<int>>("before");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QList<int>>("after");
-        QTest::newRow("every lower row is examined")
-            << QList<int>{3, 0, 3, 0, 0} << 3 << 1 << QList<int>{1, 0, 1, 1, 1};
-    }
-    void cutLevelWalk() {
-        QFETCH(QList<int>, before);
-        QFETCH(int, row);
-        QFETCH(int, level);
-        QFETCH(QList<int>, after);
-        before[row] = level;
-        QCOMPARE(CutLevelWalk::apply(before, row), after);
+    // A chosen cut level caps every row above it, also past a row already lower.
+    void cutLevelWalkCapsEveryRowAbove() {
+        QCOMPARE(CutLevelWalk::apply({3, 0, 3, 1, 0}, 3), (QList<int>{1, 0, 1, 1, 1}));
     }
 };
 
