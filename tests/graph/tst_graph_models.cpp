@@ -1,0 +1,114 @@
+#include "core/advance_color.h"
+#include "graph/graph2d_model.h"
+#include "graph/graph3d_model.h"
+#include "graph/graph_numbers.h"
+#include "graph_test_maps.h"
+
+#include <QtTest>
+
+namespace {
+QColor colourOf(double degrees) {
+    const RgbColor rgb = AdvanceColor(degrees);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// The 2D chart or the 3D wire frame, behind one face for the checks they share.
+struct Chart {
+    bool threeD;
+    Graph2DModel flat{fixedMeasure};
+    Graph3DModel frame{fixedMeasure};
+
+    void draw(const MapDocument& doc, const QString& separator) {
+        threeD ? frame.DrawGraph3D(doc, separator) : flat.DrawGraph2D(doc, separator);
+    }
+    void update(int row, int column, double degrees) {
+        threeD ? frame.UpdateGraph3DPoint(row, column, degrees)
+               : flat.UpdateGraph2DPoint(row, column, degrees);
+    }
+    QList<const GraphLine*> lines() const { return threeD ? frame.lines() : flat.lines(); }
+    // What is shown: hidden lines may keep any geometry and colour.
+    QStringList shown() const {
+        QStringList all;
+        for (const GraphLine* line : lines())
+            all << (line->visible ? QStringLiteral("%1,%2 %3,%4 %5")
+                                        .arg(line->p1.x())
+                                        .arg(line->p1.y())
+                                        .arg(line->p2.x())
+                                        .arg(line->p2.y())
+                                        .arg(line->colour.name())
+                                  : QString());
+        return all;
+    }
+};
+} // namespace
+
+class GraphModelsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // A chart drawn over a larger shape and then updated in one cell shows what a fresh
+    // drawing of the edited map shows; an update outside the shape changes nothing. The 3D
+    // frame differs in one colour: an edited last row gives its closing cross line the new
+    // value's colour, a fresh drawing that of the row before. The 2D curves take their
+    // legend colours, the 3D cross lines the colour of their cell's advance.
+    void drawingsAndUpdatesAgreeWithAFreshDrawing_data() {
+        QTest::addColumn<bool>("threeD");
+        QTest::addColumn<int>("resolution");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::newRow("2D: last row of 60x1") << false << 0 << 59 << 0;
+        QTest::newRow("2D: negative row") << false << 3 << -1 << 0;
+        QTest::newRow("3D: last row, last column") << true << 2 << 39 << 5;
+        QTest::newRow("3D: row past the shape") << true << 3 << 30 << 0;
+    }
+    void drawingsAndUpdatesAgreeWithAFreshDrawing() {
+        QFETCH(bool, threeD);
+        QFETCH(int, resolution);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        MapDocument doc = chartDocument(resolution, ",", slopedDegrees);
+        Chart chart{threeD}, fresh{threeD};
+        chart.draw(chartDocument(4, ".", slopedDegrees), "."); // 20 x 12
+        chart.draw(doc, ",");
+        chart.update(row, column, 35.0);
+        if (row >= 0 && row < doc.rowCount() && column < doc.columnCount())
+            doc.cells[row][column] = QStringLiteral("35,0");
+        fresh.draw(doc, ",");
+        QStringList expected = fresh.shown();
+        if (threeD && row == doc.rowCount() - 1) {
+            const int k = chart.lines().indexOf(&chart.frame.crossLine(column, row));
+            expected[k].replace(QRegularExpression("#.*"), colourOf(35.0).name());
+        }
+        QCOMPARE(chart.shown(), expected);
+        const QList<QColor> legend = chart.flat.headerColours();
+        QCOMPARE(legend.size(), threeD ? 0 : doc.columnCount());
+        for (int c = 0; c < doc.columnCount(); ++c)
+            for (int i = 0; i + 1 < doc.rowCount(); ++i)
+                QCOMPARE(threeD ? chart.frame.crossLine(c, i).colour
+                                : chart.flat.curveSegment(c, i).colour,
+                         threeD ? colourOf(CellDegrees(doc.cells[i][c], ",")) : legend[c]);
+    }
+
+    // Equal first and last RPM draw at the axis start instead of dividing by zero.
+    void equalRpmEndsDrawAtTheAxisStart() {
+        Graph2DModel model(fixedMeasure);
+        MapDocument flat = chartDocument(2, ".", [](int, int) { return 0.0; });
+        flat.rpmBreakpoints.fill(3000);
+        model.DrawGraph2D(flat, ".");
+        for (int i = 0; i <= 10; ++i)
+            QCOMPARE(model.rpmTick(i).p1.x(), 480.0);
+        QCOMPARE(model.curveSegment(5, 38).p2, QPointF(480, 4800));
+    }
+
+    // RPM labels are thousands with one to three decimals; a cell being typed counts as 0.
+    void chartNumbers() {
+        QCOMPARE(FormatRpmThousands(6000, ",") + FormatRpmThousands(1125, ".") +
+                     FormatRpmThousands(12250, ","),
+                 QStringLiteral("6,01.12512,25"));
+        QCOMPARE(QList<double>(
+                     {CellDegrees("12,5", ","), CellDegrees("", "."), CellDegrees("abc", ".")}),
+                 QList<double>({12.5, 0.0, 0.0}));
+    }
+};
+
+QTEST_MAIN(GraphModelsTest)
+#include "tst_graph_models.moc"
