@@ -106,22 +106,22 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
                },
                [this] { return m_state.documentReady && !m_table->state().columnToolBusy; },
                [this] { checkFocusedField(); }});
-    EditorHooks hooks;
-    hooks.redrawGraph = [this] {
+    m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs);
+    TableSignals& table = m_table->notices();
+    connect(&table, &TableSignals::tableChanged, this, [this] {
         redrawGraph();
         m_history->commitSoon();
-    };
-    hooks.updateGraphCell = [this](int row, int column, double) {
+    });
+    connect(&table, &TableSignals::cellChanged, this, [this](int row, int column) {
         m_graphs->updateCell(row, column, collectDocument());
         m_history->commitSoon();
-    };
-    hooks.commitChange = [this] { m_history->commit(); };
-    hooks.recordChange = [this](const std::function<void()>& change) { m_history->record(change); };
-    hooks.setCriticalRpm = [this] { m_settings->setCriticalRpm(); };
-    hooks.applyLoadedSettingsModes = [this] { m_settings->applyLoadedModes(); };
-    hooks.applyLoadedInputDwellMode = [this] { m_settings->applyLoadedInputDwellMode(); };
-    hooks.checkFocusedField = [this] { checkFocusedField(); };
-    m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs, hooks);
+    });
+    connect(&table, &TableSignals::stepComplete, m_history, &DocumentHistory::commit);
+    connect(&table, &TableSignals::rpmAxisChanged, m_settings, &SettingsPanel::setCriticalRpm);
+    connect(&table, &TableSignals::loadedModesReady, m_settings, &SettingsPanel::applyLoadedModes);
+    connect(&table, &TableSignals::loadedInputDwellReady, m_settings,
+            &SettingsPanel::applyLoadedInputDwellMode);
+    connect(&table, &TableSignals::tableReplacing, this, &MainWindow::checkFocusedField);
 
     m_serial = link ? new SerialActions(this, m_dialogs, m_texts, *link, *clock)
                     : new SerialActions(this, m_dialogs, m_texts);

@@ -34,10 +34,12 @@ struct EditorFixture {
         form.decimalSeparator = decimalSeparator;
         form.otherSeparator = decimalSeparator == "," ? "." : ",";
         buildMainForm(&window);
-        EditorHooks hooks;
-        hooks.redrawGraph = [this] { ++redraws; };
-        hooks.updateGraphCell = [this](int r, int c, double v) { updates.append({r, c, v}); };
-        editor = std::make_unique<TableEditor>(&window, form, texts, dialogs, hooks);
+        editor = std::make_unique<TableEditor>(&window, form, texts, dialogs);
+        TableSignals& table = editor->notices();
+        QObject::connect(&table, &TableSignals::tableChanged, [this] { ++redraws; });
+        QObject::connect(&table, &TableSignals::cellChanged, [this](int r, int c, double v) {
+            updates.append({r, c, v});
+        });
         editor->buildGrid();
         editor->applyResolution();
         form.documentReady = true;
