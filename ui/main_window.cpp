@@ -75,13 +75,12 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
         m_form, m_table->gridMenu(), m_dialogs, m_texts, m_state,
         [this] { return collectDocument(); }, this);
     new PortListTips(findNamed<QComboBox>(m_form, QStringLiteral("Combo1")), m_texts);
-    auto* desktop = new DesktopConventions(this,
-                                           {[this](const QString& path) {
-                                                checkFocusedField();
-                                                m_files->loadPath(path);
-                                            },
-                                            [this] { return m_serial->isBusy(); }},
-                                           RecentMapFiles());
+    auto* desktop = new DesktopConventions(
+        this, [this] { return m_serial->isBusy(); }, RecentMapFiles());
+    connect(desktop, &DesktopConventions::mapFileChosen, this, [this](const QString& path) {
+        checkFocusedField();
+        m_files->loadPath(path);
+    });
     connect(this, &MainWindow::mapFileUsed, desktop, &DesktopConventions::remember);
 }
 
@@ -125,17 +124,16 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
 
     m_serial = link ? new SerialActions(this, m_dialogs, m_texts, *link, *clock)
                     : new SerialActions(this, m_dialogs, m_texts);
-    m_files =
-        std::make_unique<MapFileActions>(m_dialogs, m_texts, m_state,
-                                         MapFileActions::Hooks{[this] { return collectDocument(); },
-                                                               [this](const MapDocument& doc) {
-                                                                   applyLoadedDocument(doc);
-                                                                   m_history->commit();
-                                                               },
-                                                               [this](const QString& path) {
-                                                                   showFilePath(path);
-                                                                   emit mapFileUsed(path);
-                                                               }});
+    m_files = std::make_unique<MapFileActions>(m_dialogs, m_texts, m_state,
+                                               [this] { return collectDocument(); });
+    connect(m_files.get(), &MapFileActions::documentLoaded, this, [this](const MapDocument& doc) {
+        applyLoadedDocument(doc);
+        m_history->commit();
+    });
+    connect(m_files.get(), &MapFileActions::fileUsed, this, [this](const QString& path) {
+        showFilePath(path);
+        emit mapFileUsed(path);
+    });
 }
 
 void MainWindow::wireButtons() {

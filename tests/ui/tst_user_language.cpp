@@ -211,7 +211,7 @@ class TestUserLanguage : public QObject {
             FormState form;
             dialogs.answerSaveFile(m_dir.filePath("refused.klv"));
             dialogs.answerMessage(Dialogs::Answer::Ok);
-            MapFileActions files(dialogs, texts, form, {[&] { return document; }, {}, {}});
+            MapFileActions files(dialogs, texts, form, [&] { return document; });
             QCOMPARE(files.save(), MapFileActions::SaveResult::Failed);
         } else {
             FakeClock clock;
