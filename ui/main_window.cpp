@@ -12,6 +12,7 @@
 #include "ui/clickable_picture.h"
 #include "ui/desktop_conventions.h"
 #include "ui/document_history.h"
+#include "ui/field_frame_cache.h"
 #include "ui/interrupted_click.h"
 #include "ui/language_switch.h"
 #include "ui/list_wheel_guard.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
                        Clock* clock, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs), m_settingsLocation(settingsLocation),
       m_form(new QWidget(this)) {
+    FieldFrameCache::install();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kBaseTitle));
     buildMainForm(m_form);
