@@ -24,9 +24,9 @@ QString elided(const QString& value) {
 
 BlockEditor::BlockEditor(GridWidgets& widgets, GridState& state, FormState& form,
                          const LanguageTexts& texts, Dialogs& dialogs, CellEditor& cells,
-                         GridEditor& grid, const EditorHooks& hooks)
+                         GridEditor& grid, TableSignals& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
-      m_cells(cells), m_hooks(hooks), m_selection(widgets, state, cells, grid),
+      m_cells(cells), m_notices(notices), m_selection(widgets, state, cells, grid),
       m_menu(new QMenu(widgets.root)) {
     auto entry = [this](const char* caption, const QKeySequence& keys, std::function<void()> run) {
         m_captions.append({addAction(keys, std::move(run)), caption});
@@ -204,17 +204,14 @@ std::optional<double> BlockEditor::askAmount(const char* prompt, Kind kind) {
 }
 
 void BlockEditor::write(const MapDocument& doc) {
-    auto change = [&] {
-        for (int r = 0; r < m_state.rowCount; ++r)
-            for (int c = 0; c < m_state.columnCount; ++c)
-                if (m_widgets.cell(r, c)->text() != doc.cells[r][c])
-                    m_widgets.cell(r, c)->setText(doc.cells[r][c]);
-        callHook(m_hooks.redrawGraph);
-    };
-    if (m_hooks.recordChange)
-        m_hooks.recordChange(change);
-    else
-        change();
+    // A change made before the operation is a step of its own, and the operation another.
+    emit m_notices.stepComplete();
+    for (int r = 0; r < m_state.rowCount; ++r)
+        for (int c = 0; c < m_state.columnCount; ++c)
+            if (m_widgets.cell(r, c)->text() != doc.cells[r][c])
+                m_widgets.cell(r, c)->setText(doc.cells[r][c]);
+    emit m_notices.tableChanged();
+    emit m_notices.stepComplete();
     // Escape in the current cell puts back its new value, not the one before the change.
     const GridCell current = m_state.currentCell;
     if (m_state.isRealCell(current) && m_widgets.cell(current.row, current.column)->hasFocus())

@@ -3,8 +3,8 @@
 #include "core/form_state.h"
 #include "editor/block_amount_check.h"
 #include "editor/block_operations.h"
-#include "editor/editor_hooks.h"
 #include "editor/grid_selection.h"
+#include "editor/table_signals.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
@@ -22,7 +22,7 @@ class QMenu;
 class BlockEditor : public QObject {
   public:
     BlockEditor(GridWidgets& widgets, GridState& state, FormState& form, const LanguageTexts& texts,
-                Dialogs& dialogs, CellEditor& cells, GridEditor& grid, const EditorHooks& hooks);
+                Dialogs& dialogs, CellEditor& cells, GridEditor& grid, TableSignals& notices);
     void watch(QLineEdit* cell);
 
     // The grid's context menu; other parts of the window may add their actions to it.
@@ -59,7 +59,7 @@ class BlockEditor : public QObject {
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
     CellEditor& m_cells;
-    const EditorHooks& m_hooks;
+    TableSignals& m_notices;
     GridSelection m_selection;
     QMenu* m_menu;
     // The menu's actions and the entries of their captions.

@@ -29,9 +29,9 @@ QColor colourOf(const QWidget* widget, QPalette::ColorRole role) {
 
 BreakpointEditor::BreakpointEditor(GridWidgets& widgets, GridState& state, const FormState& form,
                                    const LanguageTexts& texts, Dialogs& dialogs,
-                                   LoadUnitEditor& units, const EditorHooks& hooks)
+                                   LoadUnitEditor& units, TableSignals& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
-      m_units(units), m_hooks(hooks),
+      m_units(units), m_notices(notices),
       m_fileButtons{findNamed<QPushButton>(widgets.root, QStringLiteral("Command1")),
                     findNamed<QPushButton>(widgets.root, QStringLiteral("Command2")),
                     findNamed<QPushButton>(widgets.root, QStringLiteral("Command3")),
@@ -95,7 +95,7 @@ void BreakpointEditor::finishRpmEditing() {
         setColour(m_widgets.rowLabels[r], QPalette::Base, lockedBackground);
         m_state.rpmBreakpoints[r] = axis.rpm[r];
     }
-    callHook(m_hooks.redrawGraph);
+    emit m_notices.tableChanged();
 }
 
 void BreakpointEditor::startLoadEditing() {
@@ -140,7 +140,7 @@ void BreakpointEditor::finishLoadEditing() {
         header->setText(DecimalFormat::fixed(axis.volts[i], 2, m_form.decimalSeparator));
         m_state.loadBreakpoints[i + 1] = axis.volts[i];
     }
-    callHook(m_hooks.redrawGraph);
+    emit m_notices.tableChanged();
     m_widgets.loadUnit->setEnabled(true);
     m_units.fillColumnChooser();
 }

@@ -17,9 +17,9 @@ QString traceLine(const char* routine, int row, const QString& text, int column)
 } // namespace
 
 CellEditor::CellEditor(GridWidgets& widgets, GridState& state, FormState& form,
-                       const LanguageTexts& texts, Dialogs& dialogs, const EditorHooks& hooks)
+                       const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
-      m_hooks(hooks) {}
+      m_notices(notices) {}
 
 void CellEditor::enterCell(int row, int column) {
     QLineEdit* field = m_widgets.cell(row, column);
@@ -67,8 +67,8 @@ QString CellEditor::checkOne(int row, int column, QString text) {
     }
     const QString shown = CellValueCheck::formatted(text, m_form.decimalSeparator);
     m_widgets.cell(row, column)->setText(shown);
-    callHook(m_hooks.updateGraphCell, row, column,
-             DecimalFormat::toDouble(shown, m_form.decimalSeparator));
+    emit m_notices.cellChanged(row, column,
+                               DecimalFormat::toDouble(shown, m_form.decimalSeparator));
     return shown;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/form_state.h"
-#include "editor/editor_hooks.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
+#include "editor/table_signals.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
@@ -17,7 +17,7 @@
 class CellEditor {
   public:
     CellEditor(GridWidgets& widgets, GridState& state, FormState& form, const LanguageTexts& texts,
-               Dialogs& dialogs, const EditorHooks& hooks);
+               Dialogs& dialogs, TableSignals& notices);
 
     // Entering the cell by click or keyboard.
     void enterCell(int row, int column);
@@ -35,7 +35,7 @@ class CellEditor {
     FormState& m_form;
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
-    const EditorHooks& m_hooks;
+    TableSignals& m_notices;
     // True while a check runs; an input box it opens can take the focus from a cell,
     // and that focus loss must not start a second check.
     bool m_checking = false;

@@ -8,9 +8,9 @@
 #include <utility>
 
 ColumnTool::ColumnTool(GridWidgets& widgets, GridState& state, const FormState& form,
-                       const LanguageTexts& texts, Dialogs& dialogs, const EditorHooks& hooks)
+                       const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
-      m_hooks(hooks) {
+      m_notices(notices) {
     watch(m_widgets.increaseColumn, ColumnCheck::Step::Increase);
     watch(m_widgets.decreaseColumn, ColumnCheck::Step::Decrease);
 }
@@ -49,7 +49,7 @@ void ColumnTool::press(ColumnCheck::Step step) {
     const int column = m_widgets.columnChooser->currentIndex();
     if (column >= 0 && column < m_state.columnCount && allRowsCanStep(column, step)) {
         stepAllRows(column, step);
-        callHook(m_hooks.redrawGraph);
+        emit m_notices.tableChanged();
     }
     m_state.columnToolBusy = false;
 }

@@ -2,9 +2,9 @@
 
 #include "core/form_state.h"
 #include "editor/column_check.h"
-#include "editor/editor_hooks.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
+#include "editor/table_signals.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
@@ -18,7 +18,7 @@ class QPushButton;
 class ColumnTool : public QObject {
   public:
     ColumnTool(GridWidgets& widgets, GridState& state, const FormState& form,
-               const LanguageTexts& texts, Dialogs& dialogs, const EditorHooks& hooks);
+               const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices);
 
     void press(ColumnCheck::Step step);
 
@@ -37,7 +37,7 @@ class ColumnTool : public QObject {
     const FormState& m_form;
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
-    const EditorHooks& m_hooks;
+    TableSignals& m_notices;
     // Set while a left mouse button press is being delivered to one of the buttons.
     bool m_leftButtonGoingDown = false;
 };

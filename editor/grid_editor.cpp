@@ -33,8 +33,8 @@ void setLeft(QWidget* widget, int twips) {
 } // namespace
 
 GridEditor::GridEditor(GridWidgets& widgets, GridState& state, FormState& form,
-                       LoadUnitEditor& units, const EditorHooks& hooks)
-    : m_widgets(widgets), m_state(state), m_form(form), m_units(units), m_hooks(hooks) {}
+                       LoadUnitEditor& units, TableSignals& notices)
+    : m_widgets(widgets), m_state(state), m_form(form), m_units(units), m_notices(notices) {}
 
 int GridEditor::scrollMaximum() const {
     return GridGeometry::scrollMaximum(m_state.rowCount, m_visibleGridHeight);
@@ -107,7 +107,7 @@ void GridEditor::buildGrid() {
         combo->addItems(cutLevelItems());
         combo->setCurrentIndex(0);
     }
-    callHook(m_hooks.setCriticalRpm);
+    emit m_notices.rpmAxisChanged();
 }
 
 void GridEditor::setDefaultCells() {
@@ -160,7 +160,7 @@ void GridEditor::onResolutionChosen(int index) {
     if (!m_form.documentReady || index == m_state.resolution || index < 0 ||
         index >= kResolutionCount)
         return;
-    callHook(m_hooks.checkFocusedField);
+    emit m_notices.tableReplacing();
     m_state.setResolution(index);
     m_widgets.chargeCorrectionCount->setCurrentIndex(0);
     m_widgets.transparentCount->setCurrentIndex(0);
@@ -178,7 +178,7 @@ void GridEditor::onResolutionChosen(int index) {
         onLoadInputNotUsed();
         m_units.selectLastColumn();
     }
-    callHook(m_hooks.redrawGraph);
+    emit m_notices.tableChanged();
 }
 
 void GridEditor::applyEnabledState() {
@@ -216,7 +216,7 @@ void GridEditor::onLoadInputNotUsed() {
         for (int c = 0; c < last; ++c)
             m_widgets.cell(r, c)->setText(m_widgets.cell(r, last)->text());
     applyEnabledState();
-    callHook(m_hooks.redrawGraph);
+    emit m_notices.tableChanged();
     m_units.selectLastColumn();
 }
 
@@ -245,8 +245,8 @@ void GridEditor::applyLoadedLayout() {
     } else {
         m_units.selectLastColumn();
     }
-    callHook(m_hooks.applyLoadedSettingsModes);
-    callHook(m_hooks.setCriticalRpm);
+    emit m_notices.loadedModesReady();
+    emit m_notices.rpmAxisChanged();
     m_state.transparentIntervals = m_widgets.transparentCount->currentIndex();
     m_state.forgetEnteredCell();
     m_form.documentReady = true;
@@ -254,7 +254,7 @@ void GridEditor::applyLoadedLayout() {
         onLoadInputUsed();
     else
         onLoadInputNotUsed();
-    callHook(m_hooks.applyLoadedInputDwellMode);
+    emit m_notices.loadedInputDwellReady();
 }
 
 void GridEditor::collectInto(MapDocument& doc) const {

@@ -2,9 +2,9 @@
 
 #include "core/form_state.h"
 #include "core/map_document.h"
-#include "editor/editor_hooks.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
+#include "editor/table_signals.h"
 
 class LoadUnitEditor;
 
@@ -18,7 +18,7 @@ class LoadUnitEditor;
 class GridEditor {
   public:
     GridEditor(GridWidgets& widgets, GridState& state, FormState& form, LoadUnitEditor& units,
-               const EditorHooks& hooks);
+               TableSignals& notices);
 
     void buildGrid();
     // A default document of the current shape: cells 0.5 and default axes.
@@ -58,7 +58,7 @@ class GridEditor {
     GridState& m_state;
     FormState& m_form;
     LoadUnitEditor& m_units;
-    const EditorHooks& m_hooks;
+    TableSignals& m_notices;
     int m_visibleGridHeight = 0;
     int m_gridTop = 0;
 };

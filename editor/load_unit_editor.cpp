@@ -10,10 +10,9 @@
 #include <QLineEdit>
 
 LoadUnitEditor::LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState& form,
-                               const LanguageTexts& texts, Dialogs& dialogs,
-                               const EditorHooks& hooks)
+                               const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
-      m_hooks(hooks) {
+      m_notices(notices) {
     m_events = new FieldEvents({[this](QLineEdit*) { onMapFieldClicked(); },
                                 [this](QLineEdit*, int key) { return onMapFieldKey(key); },
                                 [this](QLineEdit*) { checkMapMaximum(); },
@@ -124,7 +123,7 @@ void LoadUnitEditor::checkMapMaximum() {
     }
     m_checking = false;
     relabel();
-    callHook(m_hooks.commitChange);
+    emit m_notices.stepComplete();
 }
 
 void LoadUnitEditor::relabel() {

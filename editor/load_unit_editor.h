@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/form_state.h"
-#include "editor/editor_hooks.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
+#include "editor/table_signals.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
@@ -15,7 +15,7 @@ class FieldEvents;
 class LoadUnitEditor {
   public:
     LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState& form,
-                   const LanguageTexts& texts, Dialogs& dialogs, const EditorHooks& hooks);
+                   const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices);
 
     // Headers, MAP field and chooser for a unit; the bar unit starts from 1.0 bar.
     void applyLoadUnit(int unit);
@@ -45,7 +45,7 @@ class LoadUnitEditor {
     FormState& m_form;
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
-    const EditorHooks& m_hooks;
+    TableSignals& m_notices;
     FieldEvents* m_events;
     bool m_checking = false;
 };

@@ -9,15 +9,15 @@
 #include <QScrollBar>
 
 TableEditor::TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts,
-                         Dialogs& dialogs, EditorHooks hooks)
-    : QObject(root), m_form(form), m_hooks(std::move(hooks)), m_widgets(root),
-      m_units(m_widgets, m_state, form, texts, dialogs, m_hooks),
-      m_grid(m_widgets, m_state, form, m_units, m_hooks),
-      m_cells(m_widgets, m_state, form, texts, dialogs, m_hooks),
+                         Dialogs& dialogs)
+    : QObject(root), m_form(form), m_widgets(root),
+      m_units(m_widgets, m_state, form, texts, dialogs, m_notices),
+      m_grid(m_widgets, m_state, form, m_units, m_notices),
+      m_cells(m_widgets, m_state, form, texts, dialogs, m_notices),
       m_keyboard(m_widgets, m_state, form, m_cells, m_grid), m_headers(m_widgets, m_state, m_grid),
-      m_axes(m_widgets, m_state, form, texts, dialogs, m_units, m_hooks),
-      m_columnTool(m_widgets, m_state, form, texts, dialogs, m_hooks),
-      m_blocks(m_widgets, m_state, form, texts, dialogs, m_cells, m_grid, m_hooks) {
+      m_axes(m_widgets, m_state, form, texts, dialogs, m_units, m_notices),
+      m_columnTool(m_widgets, m_state, form, texts, dialogs, m_notices),
+      m_blocks(m_widgets, m_state, form, texts, dialogs, m_cells, m_grid, m_notices) {
     wireChoices();
 }
 

@@ -6,13 +6,13 @@
 #include "editor/breakpoint_editor.h"
 #include "editor/cell_editor.h"
 #include "editor/column_tool.h"
-#include "editor/editor_hooks.h"
 #include "editor/grid_editor.h"
 #include "editor/grid_keyboard.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
 #include "editor/header_fields.h"
 #include "editor/load_unit_editor.h"
+#include "editor/table_signals.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
@@ -25,8 +25,7 @@ class QWidget;
 // start-up, and applyDocument followed by applyLoadedLayout for a loaded map.
 class TableEditor : public QObject {
   public:
-    TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts, Dialogs& dialogs,
-                EditorHooks hooks);
+    TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts, Dialogs& dialogs);
 
     void buildGrid();
     void applyResolution() { m_grid.applyResolution(); }
@@ -40,6 +39,7 @@ class TableEditor : public QObject {
     void applyDocument(const MapDocument& doc) { m_grid.applyDocument(doc); }
 
     const GridState& state() const { return m_state; }
+    TableSignals& notices() { return m_notices; }
     // The window closes: a press of "+" or "-" waiting for a cell ends without a change.
     void endWaits() { ++m_state.tableNumber; }
     // The grid's context menu with the block actions.
@@ -54,7 +54,7 @@ class TableEditor : public QObject {
     void wireRows();
 
     FormState& m_form;
-    EditorHooks m_hooks;
+    TableSignals m_notices;
     GridWidgets m_widgets;
     GridState m_state;
     LoadUnitEditor m_units;

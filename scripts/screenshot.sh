@@ -11,5 +11,4 @@ cmake --build "$BUILD_DIR" --target kelvor_screenshot
 mkdir -p docs
 # A screen large enough for the whole window, as on a desktop.
 export QT_QPA_PLATFORM=offscreen:configfile=$PWD/tests/support/desktop_screen.json
-tool=$(find "$BUILD_DIR/tests/tools" -name kelvor_screenshot -type f | head -n 1)
-"$tool" docs
+"$BUILD_DIR/tools/screenshot/kelvor_screenshot" docs

@@ -12,8 +12,9 @@
 #include <QShortcut>
 #include <QTimer>
 
-DesktopConventions::DesktopConventions(QMainWindow* window, Hooks hooks, RecentMapFiles recent)
-    : QObject(window), m_window(window), m_hooks(std::move(hooks)), m_recent(std::move(recent)),
+DesktopConventions::DesktopConventions(QMainWindow* window, std::function<bool()> busy,
+                                       RecentMapFiles recent)
+    : QObject(window), m_window(window), m_busy(std::move(busy)), m_recent(std::move(recent)),
       m_loadButton(findNamed<QPushButton>(window, QStringLiteral("Command3"))),
       m_saveButton(findNamed<QPushButton>(window, QStringLiteral("Command2"))),
       m_recentMenu(new QMenu(window)) {
@@ -24,7 +25,7 @@ DesktopConventions::DesktopConventions(QMainWindow* window, Hooks hooks, RecentM
             [this] { press(m_saveButton); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), window), &QShortcut::activated, this,
             [this] {
-                if (!m_hooks.busy())
+                if (!m_busy())
                     m_window->close();
             });
     m_loadButton->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -43,22 +44,22 @@ void DesktopConventions::remember(const QString& path) {
 // The button takes the focus first, as a click would, so a field being typed in is
 // checked before the button acts; a disabled button does nothing, as with the mouse.
 void DesktopConventions::press(QPushButton* button) {
-    if (m_hooks.busy() || !button->isEnabled())
+    if (m_busy() || !button->isEnabled())
         return;
     button->setFocus(Qt::OtherFocusReason);
     button->click();
 }
 
 void DesktopConventions::load(const QString& path) {
-    if (m_hooks.busy() || !m_loadButton->isEnabled())
+    if (m_busy() || !m_loadButton->isEnabled())
         return;
     m_loadButton->setFocus(Qt::OtherFocusReason);
-    m_hooks.loadFile(path);
+    emit mapFileChosen(path);
 }
 
 void DesktopConventions::showRecentMenu(const QPoint& position) {
     const QStringList files = m_recent.files();
-    if (files.isEmpty() || m_hooks.busy())
+    if (files.isEmpty() || m_busy())
         return;
     m_recentMenu->clear();
     for (const QString& path : files)

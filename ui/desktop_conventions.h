@@ -17,17 +17,16 @@ class QPushButton;
 class DesktopConventions : public QObject {
     Q_OBJECT
   public:
-    struct Hooks {
-        // Loads a chosen file as the Load button does after its dialog.
-        std::function<void(const QString& path)> loadFile;
-        // True while an upload or a version request holds the window.
-        std::function<bool()> busy;
-    };
-
-    DesktopConventions(QMainWindow* window, Hooks hooks, RecentMapFiles recent);
+    // `busy` is true while an upload or a version request holds the window.
+    DesktopConventions(QMainWindow* window, std::function<bool()> busy, RecentMapFiles recent);
 
     // A map file was loaded or saved.
     void remember(const QString& path);
+
+  signals:
+    // A file was dropped or picked from the recent files: the window loads it as the Load
+    // button does after its dialog.
+    void mapFileChosen(const QString& path);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,7 +38,7 @@ class DesktopConventions : public QObject {
     static QString droppedMapFile(const QMimeData* data);
 
     QMainWindow* m_window;
-    Hooks m_hooks;
+    std::function<bool()> m_busy;
     RecentMapFiles m_recent;
     QPushButton* m_loadButton;
     QPushButton* m_saveButton;

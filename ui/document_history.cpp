@@ -106,12 +106,6 @@ void DocumentHistory::commitSoon() {
     });
 }
 
-void DocumentHistory::record(const std::function<void()>& change) {
-    commit();
-    change();
-    commit();
-}
-
 void DocumentHistory::addMenuEntries(QMenu& menu, const LanguageTexts& texts) {
     QAction* first = menu.actions().value(0);
     auto entry = [&](const QList<QKeySequence>& keys, bool undo) {

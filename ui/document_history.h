@@ -35,8 +35,6 @@ class DocumentHistory : public QObject {
     // The same once the running event is over, so that a value copied along a row
     // and its neighbours' graph updates form one step.
     void commitSoon();
-    // `change` as a step of its own; a change made before it becomes a step first.
-    void record(const std::function<void()>& change);
 
     // Undo and Redo entries at the top of `menu`, enabled as the history allows, with
     // captions in the current language.

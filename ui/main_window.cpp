@@ -12,6 +12,7 @@
 #include "ui/clickable_picture.h"
 #include "ui/desktop_conventions.h"
 #include "ui/document_history.h"
+#include "ui/field_frame_cache.h"
 #include "ui/interrupted_click.h"
 #include "ui/language_switch.h"
 #include "ui/list_wheel_guard.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
                        Clock* clock, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs), m_settingsLocation(settingsLocation),
       m_form(new QWidget(this)) {
+    FieldFrameCache::install();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kBaseTitle));
     buildMainForm(m_form);
@@ -75,13 +77,12 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
         m_form, m_table->gridMenu(), m_dialogs, m_texts, m_state,
         [this] { return collectDocument(); }, this);
     new PortListTips(findNamed<QComboBox>(m_form, QStringLiteral("Combo1")), m_texts);
-    auto* desktop = new DesktopConventions(this,
-                                           {[this](const QString& path) {
-                                                checkFocusedField();
-                                                m_files->loadPath(path);
-                                            },
-                                            [this] { return m_serial->isBusy(); }},
-                                           RecentMapFiles());
+    auto* desktop = new DesktopConventions(
+        this, [this] { return m_serial->isBusy(); }, RecentMapFiles());
+    connect(desktop, &DesktopConventions::mapFileChosen, this, [this](const QString& path) {
+        checkFocusedField();
+        m_files->loadPath(path);
+    });
     connect(this, &MainWindow::mapFileUsed, desktop, &DesktopConventions::remember);
 }
 
@@ -106,36 +107,35 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
                },
                [this] { return m_state.documentReady && !m_table->state().columnToolBusy; },
                [this] { checkFocusedField(); }});
-    EditorHooks hooks;
-    hooks.redrawGraph = [this] {
+    m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs);
+    TableSignals& table = m_table->notices();
+    connect(&table, &TableSignals::tableChanged, this, [this] {
         redrawGraph();
         m_history->commitSoon();
-    };
-    hooks.updateGraphCell = [this](int row, int column, double) {
+    });
+    connect(&table, &TableSignals::cellChanged, this, [this](int row, int column) {
         m_graphs->updateCell(row, column, collectDocument());
         m_history->commitSoon();
-    };
-    hooks.commitChange = [this] { m_history->commit(); };
-    hooks.recordChange = [this](const std::function<void()>& change) { m_history->record(change); };
-    hooks.setCriticalRpm = [this] { m_settings->setCriticalRpm(); };
-    hooks.applyLoadedSettingsModes = [this] { m_settings->applyLoadedModes(); };
-    hooks.applyLoadedInputDwellMode = [this] { m_settings->applyLoadedInputDwellMode(); };
-    hooks.checkFocusedField = [this] { checkFocusedField(); };
-    m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs, hooks);
+    });
+    connect(&table, &TableSignals::stepComplete, m_history, &DocumentHistory::commit);
+    connect(&table, &TableSignals::rpmAxisChanged, m_settings, &SettingsPanel::setCriticalRpm);
+    connect(&table, &TableSignals::loadedModesReady, m_settings, &SettingsPanel::applyLoadedModes);
+    connect(&table, &TableSignals::loadedInputDwellReady, m_settings,
+            &SettingsPanel::applyLoadedInputDwellMode);
+    connect(&table, &TableSignals::tableReplacing, this, &MainWindow::checkFocusedField);
 
     m_serial = link ? new SerialActions(this, m_dialogs, m_texts, *link, *clock)
                     : new SerialActions(this, m_dialogs, m_texts);
-    m_files =
-        std::make_unique<MapFileActions>(m_dialogs, m_texts, m_state,
-                                         MapFileActions::Hooks{[this] { return collectDocument(); },
-                                                               [this](const MapDocument& doc) {
-                                                                   applyLoadedDocument(doc);
-                                                                   m_history->commit();
-                                                               },
-                                                               [this](const QString& path) {
-                                                                   showFilePath(path);
-                                                                   emit mapFileUsed(path);
-                                                               }});
+    m_files = std::make_unique<MapFileActions>(m_dialogs, m_texts, m_state,
+                                               [this] { return collectDocument(); });
+    connect(m_files.get(), &MapFileActions::documentLoaded, this, [this](const MapDocument& doc) {
+        applyLoadedDocument(doc);
+        m_history->commit();
+    });
+    connect(m_files.get(), &MapFileActions::fileUsed, this, [this](const QString& path) {
+        showFilePath(path);
+        emit mapFileUsed(path);
+    });
 }
 
 void MainWindow::wireButtons() {

@@ -14,8 +14,9 @@ const char* const kMapFileFilter = "KLV Files(*.klv)|*.klv";
 }
 
 MapFileActions::MapFileActions(Dialogs& dialogs, const LanguageTexts& texts, FormState& form,
-                               Hooks hooks)
-    : m_dialogs(dialogs), m_texts(texts), m_form(form), m_hooks(std::move(hooks)) {}
+                               std::function<MapDocument()> collectDocument)
+    : m_dialogs(dialogs), m_texts(texts), m_form(form),
+      m_collectDocument(std::move(collectDocument)) {}
 
 // Answering No to the overwrite question starts the choice again; an empty path is Cancel.
 QString MapFileActions::askSavePath() {
@@ -43,15 +44,14 @@ MapFileActions::SaveResult MapFileActions::save() {
     if (path.isEmpty())
         return SaveResult::Cancelled;
     m_currentFilePath = path;
-    const ::SaveResult result =
-        saveMapFile(path, m_hooks.collectDocument(), m_form.decimalSeparator);
+    const ::SaveResult result = saveMapFile(path, m_collectDocument(), m_form.decimalSeparator);
     if (!result.saved) {
         m_dialogs.message(m_texts.message("SaveFailedMessage", {m_texts.words(result.reason)}),
                           m_texts.title("SaveFailedMessage"), Dialogs::Buttons::Ok,
                           Dialogs::Icon::Critical, Dialogs::Answer::Ok);
         return SaveResult::Failed;
     }
-    m_hooks.showFilePath(path);
+    emit fileUsed(path);
     return SaveResult::Saved;
 }
 
@@ -68,7 +68,7 @@ void MapFileActions::loadFromCommandLine(const QString& argument) {
 }
 
 bool MapFileActions::loadPath(const QString& path) {
-    const MapDocument current = m_hooks.collectDocument();
+    const MapDocument current = m_collectDocument();
     m_form.documentReady = false;
     const Outcome<MapDocument> loaded = loadMapFile(path, current, m_form.decimalSeparator);
     if (!loaded.ok()) {
@@ -78,8 +78,8 @@ bool MapFileActions::loadPath(const QString& path) {
         return false;
     }
     m_currentFilePath = path;
-    m_hooks.applyDocument(loaded.value());
-    m_hooks.showFilePath(path);
+    emit documentLoaded(loaded.value());
+    emit fileUsed(path);
     // The map stays loaded so the user can mend it; sending refuses until then.
     const QString outOfRange = outOfRangeSummary(loaded.value(), m_form.decimalSeparator, m_texts);
     if (!outOfRange.isEmpty())

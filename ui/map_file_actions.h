@@ -2,6 +2,7 @@
 
 #include "core/map_document.h"
 
+#include <QObject>
 #include <QString>
 #include <functional>
 
@@ -14,18 +15,13 @@ struct FormState;
 // A file is read whole before anything in the window changes, so a bad file changes
 // nothing; a save goes to a temporary file first, so a failed save never damages the
 // previous file.
-class MapFileActions {
+class MapFileActions : public QObject {
+    Q_OBJECT
   public:
     enum class SaveResult { Saved, Cancelled, Failed };
 
-    struct Hooks {
-        std::function<MapDocument()> collectDocument;
-        // Writes a just-read document into the widgets, lays the grid out and redraws.
-        std::function<void(const MapDocument&)> applyDocument;
-        std::function<void(const QString& path)> showFilePath;
-    };
-
-    MapFileActions(Dialogs& dialogs, const LanguageTexts& texts, FormState& form, Hooks hooks);
+    MapFileActions(Dialogs& dialogs, const LanguageTexts& texts, FormState& form,
+                   std::function<MapDocument()> collectDocument);
 
     SaveResult save();
     void load();
@@ -41,12 +37,18 @@ class MapFileActions {
     // One pair of surrounding double quotes is removed; a lone leading quote stays.
     static QString withoutSurroundingQuotes(const QString& argument);
 
+  signals:
+    // A file was read whole and passed: the window shows its document.
+    void documentLoaded(const MapDocument& document);
+    // A map file was saved or loaded under this path.
+    void fileUsed(const QString& path);
+
   private:
     QString askSavePath();
 
     Dialogs& m_dialogs;
     const LanguageTexts& m_texts;
     FormState& m_form;
-    Hooks m_hooks;
+    std::function<MapDocument()> m_collectDocument;
     QString m_currentFilePath;
 };

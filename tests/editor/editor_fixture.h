@@ -27,12 +27,12 @@ struct EditorFixture {
         form.decimalSeparator = decimalSeparator;
         form.otherSeparator = decimalSeparator == "," ? "." : ",";
         buildMainForm(&window);
-        EditorHooks hooks;
-        hooks.redrawGraph = [this] { ++redraws; };
-        hooks.updateGraphCell = [this](int r, int c, double v) {
+        editor = std::make_unique<TableEditor>(&window, form, texts, dialogs);
+        TableSignals& table = editor->notices();
+        QObject::connect(&table, &TableSignals::tableChanged, [this] { ++redraws; });
+        QObject::connect(&table, &TableSignals::cellChanged, [this](int r, int c, double v) {
             updates << QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(v);
-        };
-        editor = std::make_unique<TableEditor>(&window, form, texts, dialogs, hooks);
+        });
         editor->buildGrid();
         editor->applyResolution();
         form.documentReady = true;
