@@ -10,20 +10,6 @@
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    // Wheel notches (positive: away from the user) over the middle of `target`, delivered
-    // to the widget the window finds there, as the window system does.
-    static void turnWheel(QWidget* target, int notches) {
-        QWidget* window = target->window();
-        const QPoint at = target->mapTo(window, target->rect().center());
-        QWidget* receiver = window->childAt(at);
-        QVERIFY(receiver == target || target->isAncestorOf(receiver));
-        QWheelEvent wheel(receiver->mapFrom(window, QPointF(at)), window->mapToGlobal(QPointF(at)),
-                          {}, {0, 120 * notches}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                          false);
-        QSpontaneKeyEvent::setSpontaneous(&wheel); // only those travel on to the parents
-        qApp->notify(receiver, &wheel);
-    }
-
   private slots:
     void initTestCase() { Twips::setLogicalDpi(96); }
 
@@ -80,7 +66,17 @@ class TestMainWindow : public QObject {
         bar->setValue(rows[0] * bar->singleStep());
         w.named(target)->setEnabled(!target.startsWith("Text1("));
         const MapDocument before = w.document();
-        turnWheel(w.named(target), rows[1]);
+        // Notches (positive: away from the user) over the target's middle go to the widget
+        // the window finds there, as the window system sends them; only spontaneous events
+        // travel on to the parents.
+        const QPoint at = w.at(w.named(target));
+        QWidget* receiver = w.main->childAt(at);
+        QVERIFY(receiver == w.named(target) || w.named(target)->isAncestorOf(receiver));
+        QWheelEvent wheel(receiver->mapFrom(w.main.get(), QPointF(at)),
+                          w.main->mapToGlobal(QPointF(at)), {}, {0, 120 * rows[1]}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        qApp->notify(receiver, &wheel);
         QCOMPARE(bar->value(), rows[2] < 0 ? bar->maximum() : rows[2] * bar->singleStep());
         QVERIFY(w.document() == before);
     }

@@ -6,7 +6,6 @@
 #include "ui/serial_actions.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -76,9 +75,10 @@ struct Window : TestWindow {
     QString separator;
 };
 
-// A typed text in a focused field, the action that must check it, the answer given.
+// A typed text in a focused field, the action that must check it, the answer given and
+// the value then shown.
 struct Action {
-    QString separator, action, field, typed, answer;
+    QString separator, action, field, typed, answer, shown;
 };
 } // namespace
 Q_DECLARE_METATYPE(Action)
@@ -88,60 +88,57 @@ class ModalEdgesTest : public QObject {
   private slots:
     void initTestCase() { Twips::setLogicalDpi(96); }
 
-    // The clicked field or control acts once the previous cell's check has passed,
-    // without a second click. A field is entered: its text is selected, typing replaces
-    // it, Escape brings back its own text.
-    void clickedTargetActsAfterTheCheck_data() {
+    // The clicked control acts once the previous cell's check has passed, without a
+    // second click.
+    void clickedControlActsAfterTheCheck_data() {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("target");
-        QTest::newRow("cell ,") << QString(",") << "Text4(5)";
         QTest::newRow("list") << QString(".") << "Combo7";
         QTest::newRow("option") << QString(",") << "Option4";
         QTest::newRow("column tool") << QString(".") << "Command8";
     }
-    void clickedTargetActsAfterTheCheck() {
+    void clickedControlActsAfterTheCheck() {
         QFETCH(QString, separator);
         QFETCH(QString, target);
         Window w(separator);
-        auto* clicked = qobject_cast<QLineEdit*>(w.named(target));
-        const QString own = clicked ? clicked->text() : QString();
         w.type(w.field("Text2(2)"), "abc");
         w.dialogs.answerInput(w.number("7#5"));
 
         w.clickIntoCheck(w.named(target));
 
         QCOMPARE(w.field("Text2(2)")->text(), w.number("7#5"));
-        QCOMPARE(w.dialogs.pendingAnswers(), 0);
-        if (clicked) {
-            QCOMPARE(QApplication::focusWidget(), clicked);
-            QCOMPARE(clicked->selectedText(), own);
-            QTest::keyClicks(clicked, "12");
-            QCOMPARE(clicked->text(), QStringLiteral("12"));
-            QTest::keyClick(clicked, Qt::Key_Escape);
-            QCOMPARE(clicked->text(), own);
-            QVERIFY(w.log().contains("Text_Click_Uni(5," + own + ",3)"));
-            QCOMPARE(w.dialogs.calls().size(), 1);
-        }
         if (target == "Combo7") {
             QVERIFY(QApplication::activePopupWidget());
             QApplication::activePopupWidget()->close();
-        }
-        if (target == "Option4")
+        } else if (target == "Option4") {
             QVERIFY(w.named<QRadioButton>(target)->isChecked());
-        if (target == "Command8")
+        } else {
             QCOMPARE(w.field("Text1(0)")->text(), w.number("1#0"));
+        }
     }
 
-    // Each click enters its cell, so every bad text is checked however often it happens.
-    void everyRoundOfClicksIsChecked() {
+    // A clicked cell is entered once the previous cell's check has passed: its text is
+    // selected, typing replaces it, Escape brings back its own text. Each click enters its
+    // cell, so every bad text is checked however often it happens.
+    void clickedCellIsEnteredAfterEveryCheck() {
         Window w(",");
-        w.click(w.field("Text1(0)"));
+        w.click(w.field("Text2(0)"));
         for (int row = 1; row <= 5; ++row) {
             QTest::keyClicks(QApplication::focusWidget(), "abc");
             w.dialogs.answerInput(w.number("1#5"));
-            w.clickIntoCheck(w.cell(row, 0));
-            QCOMPARE(w.cell(row - 1, 0)->text(), w.number("1#5"));
+            QLineEdit* clicked = w.cell(row, 1);
+            const QString own = clicked->text();
+            w.clickIntoCheck(clicked);
+            QCOMPARE(w.cell(row - 1, 1)->text(), w.number("1#5"));
+            QCOMPARE(QApplication::focusWidget(), clicked);
+            QCOMPARE(clicked->selectedText(), own);
+            QVERIFY(w.log().contains(QString("Text_Click_Uni(%1,%2,1)").arg(row).arg(own)));
         }
+        QLineEdit* last = w.cell(5, 1);
+        QTest::keyClicks(last, "12");
+        QCOMPARE(last->text(), QStringLiteral("12"));
+        QTest::keyClick(last, Qt::Key_Escape);
+        QCOMPARE(last->text(), w.number("0#5"));
         QCOMPARE(w.dialogs.calls().size(), 5);
     }
 
@@ -170,17 +167,17 @@ class ModalEdgesTest : public QObject {
     // been left, and then go on with the value that passed.
     void actionsCheckTheFocusedFieldFirst_data() {
         QTest::addColumn<Action>("a");
-        QTest::newRow("exit, cell abc") << Action{".", "exit", "Text2(2)", "abc", "7#5"};
-        QTest::newRow("exit, spark 9 back by Escape") << Action{".", "exit", "Text15", "9", "1#8"};
-        QTest::newRow("flag, cell 99") << Action{".", "flag", "Text2(2)", "99", "9"};
-        QTest::newRow("resolution, spark x") << Action{",", "resolution", "Text15", "x", "1#8"};
-        QTest::newRow("save, spark x") << Action{",", "save", "Text15", "x", "1#2"};
+        const auto row = [](const char* name, const Action& a) { QTest::newRow(name) << a; };
+        row("exit, cell abc", {".", "exit", "Text2(2)", "abc", "7#5", "7#5"});
+        row("exit, spark 9 back by Escape", {".", "exit", "Text15", "9", "1#8", "1#8"});
+        row("flag, cell 99", {".", "flag", "Text2(2)", "99", "9", "9#0"});
+        row("resolution, spark x", {",", "resolution", "Text15", "x", "1#8", "1#8"});
+        row("save, spark x", {",", "save", "Text15", "x", "1#2", "1#2"});
     }
     void actionsCheckTheFocusedFieldFirst() {
         QFETCH(Action, a);
-        const QString &action = a.action, &field = a.field, &answer = a.answer;
         Window w(a.separator);
-        QLineEdit* edit = w.field(field);
+        QLineEdit* edit = w.field(a.field);
         w.type(edit, a.typed);
         if (a.typed == "9") { // corrected on Enter, then Escape brings the 9 back
             w.dialogs.answerInput(w.number("1#5"));
@@ -190,32 +187,31 @@ class ModalEdgesTest : public QObject {
         }
         const int asked = w.dialogs.calls().size();
         const QString path = w.path("map.klv");
-        w.dialogs.answerInput(w.number(answer));
-        if (action == "exit")
+        w.dialogs.answerInput(w.number(a.answer));
+        if (a.action == "exit")
             w.dialogs.answerMessage(Dialogs::Answer::Yes);
-        if (action == "exit" || action == "save")
+        if (a.action == "exit" || a.action == "save")
             w.dialogs.answerSaveFile(path);
 
-        if (action == "exit")
+        if (a.action == "exit")
             w.main->close();
-        else if (action == "flag")
+        else if (a.action == "flag")
             w.click(w.named("Picture3"));
-        else if (action == "resolution")
+        else if (a.action == "resolution")
             w.choose("Combo6", 3);
         else
             w.clickIntoCheck(w.named("Command2"));
 
         QCOMPARE(w.dialogs.calls()[asked].title, QStringLiteral("Attention!"));
-        const QString shown =
-            w.number(field == "Text15" || answer.contains('#') ? answer : answer + "#0");
+        const QString shown = w.number(a.shown);
         QCOMPARE(edit->text(), shown);
-        if (action == "flag" || action == "resolution") {
+        if (a.action == "flag" || a.action == "resolution") {
             QVERIFY(w.main->uiLanguage() == "hun" || w.field("Text8(29)")->isVisible());
             return;
         }
         const auto saved = loadMapFile(path, MapDocument(), a.separator);
         QVERIFY(saved.ok());
-        QCOMPARE(field == "Text15" ? saved.value().sparkTime : saved.value().cells[2][1], shown);
+        QCOMPARE(a.field == "Text15" ? saved.value().sparkTime : saved.value().cells[2][1], shown);
     }
 
     // A dragged block goes to the clipboard as a spreadsheet takes it and comes back at
@@ -252,71 +248,44 @@ class ModalEdgesTest : public QObject {
     }
 
     // Each operation on a Shift+click block, and each committed change elsewhere, is
-    // one step; typing in the focused field is undone by the field first. The menu's
-    // Undo checks the typing instead, which then is the step undone.
+    // one step; typing in the focused field is undone by the field first.
     void everyChangeIsOneStep_data() {
-        // 0: a checked cell, 1: a column press, 2: a shape, 3: a settings field, 6: the
-        // note, 7: nothing but the committed cell, undone from the menu; else the block
-        // operation's key
-        QTest::addColumn<int>("key");
-        QTest::newRow("add") << int(Qt::Key_D);
-        QTest::newRow("both") << int(Qt::Key_B);
-        QTest::newRow("checked cell") << 0;
-        QTest::newRow("column press") << 1;
-        QTest::newRow("shape") << 2;
-        QTest::newRow("settings field") << 3;
-        QTest::newRow("note") << 6;
-        QTest::newRow("menu") << 7;
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"add", "both", "cell", "column tool", "shape", "spark", "note"})
+            QTest::newRow(change) << QString(change);
     }
     void everyChangeIsOneStep() {
-        QFETCH(int, key);
+        QFETCH(QString, change);
         Window w(".");
         w.seed();
-        auto* readOut = w.named<QLabel>("Label11");
-        auto* menu = w.main->form()->findChild<QMenu*>();
-        const auto menuOffers = [&] {
-            emit menu->aboutToShow();
-            return QList<bool>{menu->actions().value(0)->isEnabled(),
-                               menu->actions().value(1)->isEnabled()};
-        };
-        if (key == 7) {
-            QCOMPARE(menuOffers(), (QList<bool>{false, false}));
-            const MapDocument before = w.document();
-            const MapDocument typed = w.commitAndType(true);
-            QCOMPARE(menuOffers(), (QList<bool>{true, false}));
-            menu->actions().value(0)->trigger();
-            menu->actions().value(0)->trigger();
-            QCOMPARE(w.document(), before);
-            QCOMPARE(menuOffers(), (QList<bool>{false, true}));
-            menu->actions().value(1)->trigger();
-            QCOMPARE(w.document(), typed);
-            return;
-        }
         QTest::mouseClick(w.cell(3, 1), Qt::LeftButton);
         QTest::mouseClick(w.cell(5, 3), Qt::LeftButton, Qt::ShiftModifier);
         QCoreApplication::processEvents(); // as between the user's actions
-        const auto state = [&] { return std::pair(w.document(), readOut->text()); };
+        const auto state = [&] {
+            return std::pair(w.document(), w.named("Label11")->property("text"));
+        };
         const auto before = state();
-        if (key == Qt::Key_D)
+        if (change == "add") {
             w.dialogs.answerInput("2");
-        if (key == 0) {
+            w.keys(Qt::Key_D);
+        } else if (change == "both") {
+            w.keys(Qt::Key_B);
+        } else if (change == "cell") {
             w.cell(5, 3)->setText("42");
             w.keys(Qt::Key_Return, Qt::NoModifier);
-        } else if (key == 1) {
+        } else if (change == "column tool") {
             QTest::mouseClick(w.named("Command8"), Qt::LeftButton);
-        } else if (key == 2) {
+        } else if (change == "shape") {
             w.choose("Combo6", 4);
             // The block chosen in the table of the old shape is gone with it.
             QCOMPARE(w.cell(4, 2)->palette(), w.cell(9, 2)->palette());
-        } else if (key == 3) {
+        } else if (change == "spark") {
             auto* spark = qobject_cast<QLineEdit*>(w.focus("Text15"));
             spark->selectAll();
             QTest::keyClicks(spark, "1.5");
             w.keys(Qt::Key_Return, Qt::NoModifier);
-        } else if (key == 6) {
-            QTest::keyClicks(w.focus("Text13"), "abc");
         } else {
-            w.keys(Qt::Key(key));
+            QTest::keyClicks(w.focus("Text13"), "abc");
         }
         QCoreApplication::processEvents();
         const auto after = state();
@@ -329,6 +298,30 @@ class ModalEdgesTest : public QObject {
         QVERIFY(state() == before);
         w.keys(Qt::Key_Y);
         QVERIFY(state() == after);
+    }
+
+    // The grid menu's Undo checks the typing instead, which then is the step undone; each
+    // entry is offered only when there is a step for it.
+    void menuUndoChecksTheTypingFirst() {
+        Window w(".");
+        w.seed();
+        auto* menu = w.main->form()->findChild<QMenu*>();
+        const auto offers = [&] { // whether Undo and Redo are offered
+            emit menu->aboutToShow();
+            return QString("%1 %2")
+                .arg(int(menu->actions().value(0)->isEnabled()))
+                .arg(int(menu->actions().value(1)->isEnabled()));
+        };
+        QCOMPARE(offers(), "0 0");
+        const MapDocument before = w.document();
+        const MapDocument typed = w.commitAndType(true);
+        QCOMPARE(offers(), "1 0");
+        menu->actions().value(0)->trigger();
+        menu->actions().value(0)->trigger();
+        QCOMPARE(w.document(), before);
+        QCOMPARE(offers(), "0 1");
+        menu->actions().value(1)->trigger();
+        QCOMPARE(w.document(), typed);
     }
 };
 

@@ -50,8 +50,7 @@ class TestQtDialogs : public QObject {
     void saveDialogDoesNotAskAboutOverwriting() {
         QTemporaryDir dir;
         const QString existing = dir.filePath("map.klv");
-        QFile file(existing);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(QFile(existing).open(QIODevice::WriteOnly));
         bool askedTwice = false;
         QStringList filters;
         whenShown<QFileDialog>([&](QFileDialog* dialog) {

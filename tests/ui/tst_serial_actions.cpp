@@ -16,14 +16,18 @@ struct Window : TestWindow {
     QLabel* label(const char* name) const {
         return progress()->findChild<QLabel*>(QLatin1String(name));
     }
+    // What a transfer leaves behind once deferred deletes are done; empty when nothing.
+    QString leftBehind() const {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return QString(progress() ? "progress window " : "") + (link.isOpen() ? "open line " : "") +
+               (main->serialActions().isBusy() ? "busy" : "");
+    }
     // Whether a click reaches a plain control of the window (the 3D option).
     bool takesClicks() {
-        auto* option = named<QRadioButton>("Option6");
-        option->setChecked(false);
-        click(option);
-        return option->isChecked();
+        named<QRadioButton>("Option5")->setChecked(true); // the 2D option lets go of the 3D one
+        click(named("Option6"));
+        return named<QRadioButton>("Option6")->isChecked();
     }
-    void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 } // namespace
 
@@ -32,93 +36,81 @@ class TestSerialActions : public QObject {
   private slots:
     // An upload shows its progress once the break is over; it leaves no window, open line
     // or busy state behind, also when the port is missing or the line dies mid-frame.
-    void uploadLeavesNothingBehind_data() {
-        QTest::addColumn<QString>("op"); // the line operation that fails; none: the map is sent
-        QTest::addColumn<int>("occurrence");
-        QTest::addColumn<QString>("messageEnd");
-        QTest::newRow("sent") << QString() << 0 << QString();
-        QTest::newRow("port missing") << "open" << 0 << "Choose another one!";
-        QTest::newRow("line dies mid-frame") << "write" << 40 << "Error Code: 8109";
-    }
     void uploadLeavesNothingBehind() {
-        QFETCH(QString, op);
-        QFETCH(int, occurrence);
-        QFETCH(QString, messageEnd);
         Window w;
-        if (!op.isEmpty()) {
-            w.link.failAt(op, occurrence,
-                          SerialError{op == "open" ? 8002 : 8109, QStringLiteral("Gone")});
+        struct Fault { // the line operation that fails, and the end of the message then
+            const char* op;
+            int occurrence, code;
+            QString messageEnd;
+        };
+        for (const Fault& f : {Fault{"open", 0, 8002, "Choose another one!"},
+                               Fault{"write", 40, 8109, "Error Code: 8109"}}) {
+            w.link.clear();
+            w.link.failAt(f.op, f.occurrence, SerialError{f.code, QStringLiteral("Gone")});
             w.dialogs.answerMessage(Dialogs::Answer::Ok);
-        }
-        w.click(w.named("Command1"));
-        if (op.isEmpty()) {
-            QCOMPARE(w.link.portName(), QStringLiteral("port1"));
-            QVERIFY(!w.progress() || !w.progress()->isVisible()); // not before the break is over
-            QVERIFY(w.clock.step());                              // break over, first packet
-            QVERIFY(w.progress() && w.progress()->isVisible());
-            QCOMPARE(w.label("Label2")->text(), QStringLiteral("0%"));
-            QCOMPARE(w.progress()->windowTitle(), QStringLiteral("Sending Data — port1"));
-            while (!w.label("Label3")->isVisible())
-                QVERIFY(w.clock.step());
-            for (int i = 0; i < 16; ++i)
-                QVERIFY(w.progress()->findChild<QWidget*>(arrayName("Shape1", i))->isVisible());
-            QVERIFY(!w.label("Label2")->isVisible());
-            QVERIFY(!w.link.isOpen());
-        }
-        w.clock.run();
-        w.flushDeletes();
-        QCOMPARE(w.dialogs.calls().size(), op.isEmpty() ? 0 : 1);
-        if (op.isEmpty()) {
-            QCOMPARE(w.link.written().size(), 768);
-        } else {
-            QVERIFY2(w.dialogs.lastCall().text.endsWith(messageEnd),
+            w.click(w.named("Command1"));
+            w.clock.run();
+            QCOMPARE(w.leftBehind(), QString());
+            QVERIFY2(w.dialogs.lastCall().text.endsWith(f.messageEnd),
                      qPrintable(w.dialogs.lastCall().text));
             QCOMPARE(w.dialogs.lastCall().title, QStringLiteral("VORTAMIX"));
         }
-        QVERIFY(!w.progress());
-        QVERIFY(!w.link.isOpen());
-        QVERIFY(!w.main->serialActions().isBusy());
+        w.link.clear();
+        w.click(w.named("Command1"));
+        QCOMPARE(w.link.portName(), QStringLiteral("port1"));
+        QVERIFY(!w.progress() || !w.progress()->isVisible()); // not before the break is over
+        QVERIFY(w.clock.step());                              // break over, first packet
+        QVERIFY(w.progress() && w.progress()->isVisible());
+        QCOMPARE(w.label("Label2")->text() + ' ' + w.progress()->windowTitle(),
+                 QStringLiteral("0% Sending Data — port1"));
+        while (!w.label("Label3")->isVisible())
+            QVERIFY(w.clock.step());
+        for (int i = 0; i < 16; ++i)
+            QVERIFY(w.progress()->findChild<QWidget*>(arrayName("Shape1", i))->isVisible());
+        QVERIFY(!w.label("Label2")->isVisible() && !w.link.isOpen());
+        w.clock.run();
+        QCOMPARE(w.leftBehind(), QString());
+        QCOMPARE(w.dialogs.calls().size(), 2);
+        QCOMPARE(w.link.written().size(), 768);
     }
 
     // While a transfer runs the window takes no input; only a close request of the main
     // window and one press of Version? are held and carried out when it ends (the close
     // after a flash the press started). The progress window refuses to be closed.
-    void heldInputRunsWhenTheTransferEnds_data() {
-        QTest::addColumn<bool>("upload");
-        QTest::newRow("two presses during the flash") << false;
-        QTest::newRow("press and close during the upload") << true;
-    }
     void heldInputRunsWhenTheTransferEnds() {
-        QFETCH(bool, upload);
         Window w;
         QWidget* version = w.named("Command4");
-        if (upload) {
-            w.click(w.named("Command1"));
-            w.clock.step();
-            QVERIFY(!w.progress()->windowHandle()->close());
-            QVERIFY(w.progress()->isVisible());
-        } else {
-            w.click(version);
-        }
+        const auto lineOps = [&] { // each transfer opens, breaks and closes the port
+            QStringList ops;
+            for (const QString& op : w.link.ops())
+                if (op != "configure" && op != "write")
+                    ops << op;
+            return ops.join(", ");
+        };
+        const QString transfer = "open, break on, break off, close";
+        // Two presses during a flash: one flash follows.
+        w.click(version);
         QVERIFY(!w.takesClicks());
-        for (int i = 0; i < (upload ? 1 : 2); ++i)
-            w.click(version);
-        if (upload) {
-            w.main->windowHandle()->close();
-            w.dialogs.answerMessage(Dialogs::Answer::No); // the exit question, once it ends
-        }
-        QVERIFY(w.main->isVisible());
-
+        w.click(version);
+        w.click(version);
         w.clock.run();
-        QCOMPARE(w.main->isVisible(), !upload);
-        QStringList lineOps; // each of the two transfers opens, breaks and closes the port
-        for (const QString& op : w.link.ops())
-            if (op != "configure" && op != "write")
-                lineOps << op;
-        const QStringList transfer{"open", "break on", "break off", "close"};
-        QCOMPARE(lineOps, transfer + transfer);
-        QCOMPARE(w.clock.realWaits().count(1500), 2);
-        QVERIFY(upload || w.takesClicks());
+        QCOMPARE(lineOps(), transfer + ", " + transfer);
+        QCOMPARE(w.leftBehind(), QString());
+        QVERIFY(w.takesClicks());
+        // A press and a close during an upload: the flash, then the exit question.
+        w.click(w.named("Command1"));
+        w.clock.step();
+        QVERIFY(!w.progress()->windowHandle()->close());
+        QVERIFY(w.progress()->isVisible());
+        QVERIFY(!w.takesClicks());
+        w.click(version);
+        w.main->windowHandle()->close();
+        w.dialogs.answerMessage(Dialogs::Answer::No); // the exit question, once it ends
+        QVERIFY(w.main->isVisible());
+        w.clock.run();
+        QVERIFY(!w.main->isVisible());
+        QCOMPARE(lineOps(), QStringList(4, transfer).join(", "));
+        QCOMPARE(w.clock.realWaits().count(1500), 4);
     }
 };
 

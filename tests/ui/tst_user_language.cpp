@@ -23,9 +23,9 @@ int textRoom(const QLineEdit* field) {
     option.initFrom(field);
     option.lineWidth =
         field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
-    const QMargins margins = field->textMargins();
+    const QMargins m = field->textMargins();
     return field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field).width() -
-           margins.left() - margins.right() - 4;
+           m.left() - m.right() - 4;
 }
 
 int textRoom(const QComboBox* list) {
@@ -57,12 +57,9 @@ QString shownText(const QWidget* w, WidgetTextKind kind = WidgetTextKind::Captio
 QStringList clippedTexts(const QWidget* root) {
     QStringList clipped;
     const auto measure = [&](const QWidget* w, const QString& text, int room) {
-        const int needed = w->fontMetrics().horizontalAdvance(text);
-        if (needed > room)
-            clipped << QStringLiteral("%1 \"%2\" (%3 > %4)")
-                           .arg(w->objectName(), text)
-                           .arg(needed)
-                           .arg(room);
+        if (const int needed = w->fontMetrics().horizontalAdvance(text); needed > room)
+            clipped << w->objectName() + " \"" + text + "\" (" + QString::number(needed) + " > " +
+                           QString::number(room) + ')';
     };
     for (const QWidget* w : root->findChildren<QWidget*>()) {
         const QStyle* style = w->style();
@@ -84,16 +81,6 @@ QStringList clippedTexts(const QWidget* root) {
                 measure(field, field->text(), textRoom(field));
     }
     return clipped;
-}
-
-// Qt's own texts of the standard buttons, sorted.
-QString standardButtonTexts() {
-    QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
-    QStringList texts;
-    for (const QAbstractButton* button : box.buttons())
-        texts << button->text();
-    texts.sort();
-    return texts.join(' ');
 }
 
 // Everything a user could see of the window's texts, keyed by widget.
@@ -131,36 +118,36 @@ class TestUserLanguage : public QObject {
             QTest::mouseClick(w.named(language == "hun" ? "Picture3" : "Picture4"), Qt::LeftButton);
             QCOMPARE(w.main->uiLanguage(), language);
             QCOMPARE(w.named<ClickablePicture>("Picture3")->hasBorder(), language == "hun");
-            QCOMPARE(standardButtonTexts(),
-                     language == "hun" ? "&Igen &Nem Mégse" : "&No &Yes Cancel");
+            const QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No |
+                                       QDialogButtonBox::Cancel);
+            QCOMPARE(box.button(QDialogButtonBox::Yes)->text() + ' ' +
+                         box.button(QDialogButtonBox::No)->text() + ' ' +
+                         box.button(QDialogButtonBox::Cancel)->text(),
+                     language == "hun" ? "&Igen &Nem Mégse" : "&Yes &No Cancel");
             const QStringList clipped = clippedTexts(w.main->form());
             QVERIFY2(clipped.isEmpty(), qPrintable(language + ": " + clipped.join(", ")));
         }
     }
 
-    // A cell that is no number, refused by the save and by the send.
-    void refusalDetails_data() {
-        QTest::addColumn<bool>("hungarian");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("save, Hungarian")
-            << true
-            << "Az adatállomány mentése nem sikerült: a cella (sor: 3, oszlop: 2): \"\" nem szám";
-        QTest::newRow("send, English") << false
-                                       << "[ERROR: Serial Port]: 'Type mismatch: cell (row 3, 900 "
-                                          "RPM, column 2) \"\" is not a number.' Error Code: 13";
-    }
+    // A cell that is no number, refused by the save and by the send, in either language.
     void refusalDetails() {
-        QFETCH(bool, hungarian);
-        QFETCH(QString, expected);
         TestWindow w;
-        w.main->chooseLanguage(hungarian ? Language::Hungarian : Language::English);
+        w.main->chooseLanguage(Language::Hungarian);
         w.cell(2, 1)->clear();
-        if (hungarian)
-            w.dialogs.answerSaveFile(w.path("refused.klv"));
+        w.dialogs.answerSaveFile(w.path("refused.klv"));
         w.dialogs.answerMessage(Dialogs::Answer::Ok);
-        w.press(hungarian ? "Command2" : "Command1");
-        QCOMPARE(w.dialogs.lastCall().text, expected);
-        QVERIFY(!QFile::exists(w.path("refused.klv")) && !w.main->serialActions().isBusy());
+        w.press("Command2");
+        QCOMPARE(
+            w.dialogs.lastCall().text,
+            "Az adatállomány mentése nem sikerült: a cella (sor: 3, oszlop: 2): \"\" nem szám");
+        QVERIFY(!QFile::exists(w.path("refused.klv")));
+        w.main->chooseLanguage(Language::English);
+        w.dialogs.answerMessage(Dialogs::Answer::Ok);
+        w.press("Command1");
+        QCOMPARE(w.dialogs.lastCall().text,
+                 "[ERROR: Serial Port]: 'Type mismatch: cell (row 3, 900 "
+                 "RPM, column 2) \"\" is not a number.' Error Code: 13");
+        QVERIFY(!w.main->serialActions().isBusy());
     }
 
     // Every row of the language table reaches its widget; a switch changes captions and
@@ -192,8 +179,9 @@ class TestUserLanguage : public QObject {
                                      edge->count()}),
                          (QList<int>{2, 1, -1, 1}));
                 // Fields with only a tool tip row hold values; the 2D option has no row.
-                QCOMPARE(shownText(root.findChild<QWidget*>("Text15")), QString("15,5"));
-                QCOMPARE(shownText(root.findChild<QWidget*>("Option5")), QString("2 D"));
+                QCOMPARE(shownText(root.findChild<QWidget*>("Text15")) + ' ' +
+                             shownText(root.findChild<QWidget*>("Option5")),
+                         QString("15,5 2 D"));
                 QStringList& before = seen[int(language == Language::Hungarian)];
                 if (round == 0)
                     before = snapshot(&root);

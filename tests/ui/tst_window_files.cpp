@@ -1,4 +1,3 @@
-#include "core/default_axes.h"
 #include "core/twips.h"
 #include "device/frame_build.h"
 #include "storage/map_file_format.h"
@@ -16,11 +15,6 @@ using Answer = Dialogs::Answer;
 class WindowFilesTest : public QObject {
     Q_OBJECT
 
-    static void load(TestWindow& w, const QString& path) {
-        w.dialogs.answerOpenFile(path);
-        w.press("Command3");
-    }
-
   private slots:
     void initTestCase() { Twips::setLogicalDpi(96); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
@@ -31,20 +25,18 @@ class WindowFilesTest : public QObject {
     // settings are written either way.
     void startAndClose_data() {
         QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<int>("portIndex");
-        QTest::addColumn<QStringList>("question"); // text, title
+        QTest::addColumn<QString>("asked"); // the port shown, then the question and its title
         QTest::newRow("stored, yes, the first save fails")
-            << QByteArray("3\r\nhun\r\n") << 2 << QStringList{"Menti az adatállományt?", "Kilépés"};
+            << QByteArray("3\r\nhun\r\n") << "port 2: Menti az adatállományt? | Kilépés";
         QTest::newRow("port 17 falls back entirely, no")
-            << QByteArray("17\r\nhun\r\n") << 0 << QStringList{"Do you want to save data?", "Exit"};
+            << QByteArray("17\r\nhun\r\n") << "port 0: Do you want to save data? | Exit";
     }
     void startAndClose() {
         QFETCH(QByteArray, stored);
-        QFETCH(int, portIndex);
-        QFETCH(QStringList, question);
-        const bool yes = portIndex > 0; // the stored settings' row saves
+        QFETCH(QString, asked);
+        const bool yes = stored.startsWith("3"); // the stored settings' row saves
         TestWindow w(false, [&](TestWindow& t) { t.write("kelvor-310.ini", stored); });
-        QCOMPARE(w.named<QComboBox>("Combo1")->currentIndex(), portIndex);
+        const int port = w.named<QComboBox>("Combo1")->currentIndex();
         w.dialogs.answerMessage(yes ? Answer::Yes : Answer::No);
         if (yes) {
             w.dialogs.answerSaveFile(w.path("missing/folder/map.klv"));
@@ -52,9 +44,9 @@ class WindowFilesTest : public QObject {
             w.dialogs.answerSaveFile(w.path("second try.klv"));
         }
         QVERIFY(w.main->close());
-        const ScriptedDialogs::Call& asked = w.dialogs.calls().first();
-        QCOMPARE((QStringList{asked.text, asked.title}), question);
-        QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
+        const ScriptedDialogs::Call& question = w.dialogs.calls().first();
+        QCOMPARE(QString("port %1: %2 | %3").arg(port).arg(question.text, question.title), asked);
+        QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
         if (yes)
             QVERIFY(
                 w.dialogs.calls().at(2).text.startsWith("Az adatállomány mentése nem sikerült: ") &&
@@ -87,30 +79,26 @@ class WindowFilesTest : public QObject {
         QVERIFY(QFile::exists(w.path("dotted.klv")) && !QFile::exists(w.path("dotted..klv")));
     }
 
-    // A truncated file, or a lone quote from the command line (no quotes to take away: a
-    // missing file), is a wrong file that changes nothing.
-    void unreadableFilesChangeNothing_data() {
-        QTest::addColumn<bool>("fromCommandLine");
-        QTest::newRow("truncated settings") << false;
-        QTest::newRow("a lone quote from the command line") << true;
-    }
+    // A truncated file, and a lone quote from the command line (no quotes to take away: a
+    // missing file), are wrong files that change nothing.
     void unreadableFilesChangeNothing() {
-        QFETCH(bool, fromCommandLine);
         TestWindow w;
-        load(w, golden("shape3_dwell"));
+        w.dialogs.answerOpenFile(golden("shape3_dwell"));
+        w.press("Command3");
         const MapDocument before = w.document();
         const QString title = w.main->windowTitle();
-        if (!fromCommandLine)
-            w.dialogs.answerOpenFile(w.write("bad.klv", "kelvor310\r\n2\r\n0\r\n"));
-        w.dialogs.answerMessage(Answer::Ok);
-        if (fromCommandLine)
-            w.main->openCommandLineMap("\"");
-        else
-            w.press("Command3");
-        QCOMPARE(w.dialogs.lastCall().text, QStringLiteral("Wrong File!"));
-        QVERIFY(w.document() == before);
-        QCOMPARE(w.main->windowTitle(), title);
-        QVERIFY(w.main->formState().documentReady);
+        for (const bool fromCommandLine : {false, true}) {
+            if (!fromCommandLine)
+                w.dialogs.answerOpenFile(w.write("bad.klv", "kelvor310\r\n2\r\n0\r\n"));
+            w.dialogs.answerMessage(Answer::Ok);
+            if (fromCommandLine)
+                w.main->openCommandLineMap("\"");
+            else
+                w.press("Command3");
+            QCOMPARE(w.dialogs.lastCall().text, QStringLiteral("Wrong File!"));
+            QVERIFY(w.document() == before && w.main->windowTitle() == title);
+            QVERIFY(w.main->formState().documentReady);
+        }
     }
 
     // A note whose lines run long is shown in pieces but read back as it was.
@@ -135,8 +123,8 @@ class WindowFilesTest : public QObject {
             // X11 DestroyNotify: type 17, pad, sequence, event window, destroyed window.
             const quint32 id = quint32(w.main->winId()) + other;
             struct {
-                quint8 type = 17, pad = 0;
-                quint16 sequence = 0;
+                quint8 type, pad;
+                quint16 sequence;
                 quint32 event, window;
             } destroyNotify{17, 0, 0, id, id};
             qintptr result = 0;
@@ -164,11 +152,11 @@ class WindowFilesTest : public QObject {
         w.dialogs.answerMessage(Answer::Ok);
         w.press("Command3");
         QCOMPARE(w.dialogs.calls().size(), 2);
-        QVERIFY(w.dialogs.lastCall().text.contains("(70,0)"));
-        QVERIFY(w.dialogs.lastCall().text.contains("(190,5)"));
-        const QStringList shown{w.field("Text18")->text(), w.field("TextLabel1(5)")->text(),
-                                w.field("Text19")->text()};
-        QCOMPARE(shown, (QStringList{"2,5", "2,50", "190,5"}));
+        QVERIFY(w.dialogs.lastCall().text.contains("(70,0)") &&
+                w.dialogs.lastCall().text.contains("(190,5)"));
+        QCOMPARE(QStringList({w.field("Text18")->text(), w.field("TextLabel1(5)")->text(),
+                              w.field("Text19")->text()}),
+                 QStringList({"2,5", "2,50", "190,5"}));
 
         w.dialogs.answerMessage(Answer::Ok);
         w.press("Command1");
@@ -182,42 +170,6 @@ class WindowFilesTest : public QObject {
         const FrameBuild build = buildFrame(sent, ",");
         QVERIFY(!build.outOfRange && !build.conversionError);
         QCOMPARE(build.frame[240] / 2, 125);
-    }
-
-    // A file that ends early keeps real values in the rows it does not reach, so the
-    // map can still be saved and sent, whatever shape the window showed before.
-    void shortFileOntoEveryOtherShape_data() {
-        QTest::addColumn<int>("windowShape");
-        QTest::addColumn<int>("fileShape");
-        for (int from = 0; from < kResolutionCount; ++from)
-            for (int to = 0; to < kResolutionCount; ++to)
-                if (from != to)
-                    QTest::addRow("%d onto %d", to, from) << from << to;
-    }
-    void shortFileOntoEveryOtherShape() {
-        QFETCH(int, windowShape);
-        QFETCH(int, fileShape);
-        MapDocument doc = MapDocument::startupDefaults(".");
-        doc.resolution = fileShape;
-        doc.loadInputUsed = fileShape != 0;
-        DefaultRpmBreakpoints(doc.rpmBreakpoints, doc.rowCount());
-        DefaultLoadBreakpoints(doc.loadBreakpoints, doc.columnCount());
-        for (auto& row : doc.cells)
-            row.fill("12.0");
-        // Cut after five rows of the table.
-        QList<QByteArray> lines = writeMapFile(doc, ".").value().split('\n');
-        const int rows = lines.indexOf(QByteArray::number(doc.rpmBreakpoints[0]) + '\r');
-        const QByteArray cut = lines.mid(0, rows + 5 * (doc.columnCount() + 2)).join('\n') + '\n';
-        TestWindow w;
-        w.choose("Combo6", windowShape);
-        load(w, w.write("map.klv", cut));
-        const MapDocument loaded = w.document();
-        const int last = loaded.columnCount() - 1;
-        QCOMPARE(loaded.resolution, fileShape);
-        QCOMPARE(loaded.cells[4][last], QStringLiteral("12.0"));
-        QCOMPARE(loaded.cells[loaded.rowCount() - 1][last], QStringLiteral("0.5"));
-        QVERIFY(writeMapFile(loaded, ".").ok());
-        QVERIFY(!buildFrame(loaded, ".").outOfRange);
     }
 };
 
