@@ -4,6 +4,7 @@
 #include "core/form_state.h"
 #include "editor/table_editor.h"
 #include "language/language_texts.h"
+#include "tests/editor/widget_helpers.h"
 #include "tests/support/modal_dialogs.h"
 #include "ui/main_form.h"
 
@@ -61,14 +62,7 @@ struct EditorFixture {
     QLineEdit* rowLabel(int row) { return named<QLineEdit>(arrayName("TextLabel2", row)); }
     QComboBox* cutCombo(int row) { return named<QComboBox>(arrayName("Combo9", row)); }
 
-    // A choice made by the user: the list changes, then its handler runs.
-    void choose(QComboBox* combo, int index) {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    void choose(const char* comboName, int index) {
-        choose(named<QComboBox>(QLatin1String(comboName)), index);
-    }
+    void choose(const char* list, int index) { chooseItem(named<QComboBox>(list), index); }
     void click(const char* buttonName) {
         named<QAbstractButton>(QLatin1String(buttonName))->click();
     }

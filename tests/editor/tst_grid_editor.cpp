@@ -1,62 +1,61 @@
 #include "core/twips.h"
 #include "editor_fixture.h"
 
+#include <QTimer>
+
 namespace {
-struct Shape {
-    QString separator;
-    int resolution, rows, columns;
-};
+// Every cell of the grid, shown or not.
+QStringList allTexts(EditorFixture& f) {
+    QStringList out;
+    for (int r = 0; r < 60; ++r)
+        for (int c = 0; c < 12; ++c)
+            out.append(f.cell(r, c)->text());
+    return out;
+}
 } // namespace
 
 class GridEditorTest : public QObject {
     Q_OBJECT
   private slots:
     // A new shape is a default table: every used cell 0.5 and open, no transparent or
-    // correction rows, cut levels 0; a single column cannot use the load input.
-    void resolutionLaysOutADefaultTable_data() {
-        QTest::addColumn<Shape>("shape");
-        QTest::newRow("60 x 1") << Shape{".", 0, 60, 1};
-        QTest::newRow("20 x 12") << Shape{",", 4, 20, 12};
-    }
+    // correction rows, cut levels 0; a single column cannot use the load input. The
+    // current shape, a typed shape and a document not ready yet leave the table alone.
     void resolutionLaysOutADefaultTable() {
-        QFETCH(Shape, shape);
-        const auto [separator, resolution, rows, columns] = shape;
-        EditorFixture f(separator);
-        // Traces of an edited document that the new shape must reset.
-        f.choose("Combo11", 3);
-        f.choose(f.cutCombo(5), 2);
-        f.named<QComboBox>("Combo10")->setCurrentIndex(4);
-        f.cell(7, 0)->setText("9.0");
-        f.click("Option2");
-        const int redraws = f.redraws;
-
-        f.choose("Combo6", resolution);
-
-        QVERIFY(f.redraws > redraws);
-        QVERIFY(f.named<QComboBox>("Combo10")->currentIndex() == 0 &&
-                f.named<QComboBox>("Combo11")->currentIndex() == 0);
-        const bool loadAxis = columns > 1;
-        QVERIFY(f.named<QRadioButton>("Option1")->isChecked() == loadAxis &&
-                f.named<QWidget>("Command10")->isEnabled() == loadAxis);
-        for (int r = 0; r < rows; ++r) {
-            QVERIFY(f.cutCombo(r)->currentIndex() == 0 && f.cutCombo(r)->isEnabled());
-            for (int c = 0; c < columns; ++c)
-                QVERIFY(f.cell(r, c)->text() == f.number("0#5") && f.cell(r, c)->isEnabled());
-        }
-        // Which cells are shown for each shape is guarded through the window.
-        QVERIFY(f.cell(rows - 1, columns - 1)->isVisibleTo(&f.window));
-        QVERIFY(rows == 60 || !f.rowLabel(rows)->isVisibleTo(&f.window));
-        QVERIFY(columns == 12 || !f.header(columns)->isVisibleTo(&f.window));
-        QCOMPARE(f.named<QScrollBar>("VScroll")->isVisibleTo(&f.window), rows > 20);
-        QCOMPARE(f.named<QComboBox>("Combo8")->count(), columns);
-    }
-
-    // The current shape, a typed shape and a document not ready yet leave the table alone.
-    void resolutionListChangesNothingElse() {
-        EditorFixture f;
+        EditorFixture f(",");
         QVERIFY(f.activate());
-        f.cell(3, 3)->setText("12.0");
-        f.choose("Combo6", 2);
+        for (const auto& [resolution, rows, columns] : {std::tuple(0, 60, 1), {4, 20, 12}}) {
+            // Traces of an edited document that the new shape must reset.
+            f.choose("Combo11", 3);
+            chooseItem(f.cutCombo(5), 2);
+            f.named<QComboBox>("Combo10")->setCurrentIndex(4);
+            f.cell(7, 0)->setText("9,0");
+            f.click("Option2");
+            const int redraws = f.redraws;
+
+            f.choose("Combo6", resolution);
+
+            QVERIFY(f.redraws > redraws);
+            QVERIFY(f.named<QComboBox>("Combo10")->currentIndex() == 0 &&
+                    f.named<QComboBox>("Combo11")->currentIndex() == 0);
+            const bool loadAxis = columns > 1;
+            QVERIFY(f.named<QRadioButton>("Option1")->isChecked() == loadAxis &&
+                    f.named<QWidget>("Command10")->isEnabled() == loadAxis);
+            for (int r = 0; r < rows; ++r) {
+                QVERIFY(f.cutCombo(r)->currentIndex() == 0 && f.cutCombo(r)->isEnabled());
+                for (int c = 0; c < columns; ++c)
+                    QVERIFY(f.cell(r, c)->text() == "0,5" && f.cell(r, c)->isEnabled());
+            }
+            // Which cells are shown for each shape is guarded through the window.
+            QVERIFY(f.cell(rows - 1, columns - 1)->isVisibleTo(&f.window));
+            QVERIFY(rows == 60 || !f.rowLabel(rows)->isVisibleTo(&f.window));
+            QVERIFY(columns == 12 || !f.header(columns)->isVisibleTo(&f.window));
+            QCOMPARE(f.named<QScrollBar>("VScroll")->isVisibleTo(&f.window), rows > 20);
+            QCOMPARE(f.named<QComboBox>("Combo8")->count(), columns);
+        }
+
+        f.cell(3, 3)->setText("12,0");
+        const int redraws = f.redraws;
+        f.choose("Combo6", 4);
         auto* list = f.named<QComboBox>("Combo6");
         list->setFocus();
         list->lineEdit()->selectAll();
@@ -64,40 +63,99 @@ class GridEditorTest : public QObject {
         QTest::keyClick(list->lineEdit(), Qt::Key_Return);
         QCOMPARE(list->count(), 5);
         f.form.documentReady = false;
-        f.choose("Combo6", 4);
+        f.choose("Combo6", 2);
         f.choose("Combo11", 5);
         f.click("Option2");
-        QVERIFY(f.editor->state().rowCount == 40 && f.editor->state().loadInputUsed);
-        QVERIFY(f.cell(0, 0)->isEnabled() && f.cell(3, 3)->text() == "12.0");
-        QCOMPARE(f.redraws, 0);
+        QVERIFY(f.editor->state().rowCount == 20 && f.editor->state().loadInputUsed);
+        QVERIFY(f.cell(0, 0)->isEnabled() && f.cell(3, 3)->text() == "12,0");
+        QCOMPARE(f.redraws, redraws);
     }
 
     // Without the load input every column takes the last column's values, redrawn once,
-    // and the chooser stays on it; the column tool then steps each cell once. Using the
-    // input again opens the columns. Which cells are closed is guarded through the window.
+    // and the chooser stays on it; the column tool then steps each cell once, and a value
+    // typed in the last column fills its row. Using the input again opens the columns.
+    // Which cells are closed is guarded through the window.
     void loadInputOffCopiesTheLastColumn() {
         EditorFixture f(",");
-        f.choose("Combo6", 3); // 30 x 8
-        for (int r = 0; r < 30; ++r)
-            f.cell(r, 7)->setText(QString::number(5 + r) + ",0");
+        QVERIFY(f.activate());
+        f.choose("Combo6", 1); // 60 x 4
+        for (int r = 0; r < 60; ++r)
+            f.cell(r, 3)->setText(QString::number(2 + r) + ",0");
         const int redraws = f.redraws;
         f.click("Option2");
         QCOMPARE(f.redraws, redraws + 1);
         auto* chooser = f.named<QComboBox>("Combo8");
-        QVERIFY(!chooser->isEnabled() && chooser->currentIndex() == 7);
+        QVERIFY(!chooser->isEnabled() && chooser->currentIndex() == 3);
         f.press("Command9");
-        for (int r = 0; r < 30; ++r)
-            for (int c = 0; c < 8; ++c)
-                QCOMPARE(f.cell(r, c)->text(), QString::number(4 + r) + ",5");
+        for (int r = 0; r < 60; ++r)
+            for (int c = 0; c < 4; ++c)
+                QCOMPARE(f.cell(r, c)->text(), QString::number(1 + r) + ",5");
+        f.updates.clear();
+        f.type(f.cell(5, 3), "20", Qt::Key_Return);
+        f.updates.sort();
+        f.updates.removeDuplicates();
+        QCOMPARE(f.updates.join(' '), "5,0 20 5,1 20 5,2 20 5,3 20");
+        QCOMPARE(f.cell(5, 0)->text(), "20,0");
         f.click("Option1");
         QVERIFY(chooser->isEnabled() && f.cell(0, 0)->isEnabled());
+    }
+
+    // A right button, the space key or a click from code step nothing and leave the tool
+    // free. A real press takes the column one step to the end of the range; the next is
+    // refused as a whole. The edge value sits in a transparent row, which is stepped too.
+    // An empty cell holds the press until pending events fill it; a second press that
+    // comes meanwhile is ignored.
+    void columnToolStepsUntilTheRangeEnds() {
+        EditorFixture f;
+        f.choose("Combo11", 3);
+        f.choose("Combo8", 2);
+        for (int r = 0; r < 40; ++r)
+            f.cell(r, 2)->setText(r == 1 ? "63.0" : "10.2");
+        const int redraws = f.redraws;
+        const QStringList typed = allTexts(f);
+        auto* button = f.named<QPushButton>("Command8");
+        f.press("Command8", Qt::RightButton);
+        QTest::keyClick(button, Qt::Key_Space);
+        button->click();
+        QVERIFY(allTexts(f) == typed && f.redraws == redraws);
+
+        f.press("Command8");
+
+        QVERIFY(f.dialogs.calls().isEmpty());
+        QCOMPARE(f.redraws, redraws + 1);
+        for (int r = 0; r < 40; ++r)
+            QCOMPARE(f.cell(r, 1)->text() + " " + f.cell(r, 2)->text() + " " + f.cell(r, 3)->text(),
+                     r == 1 ? "0.5 63.5 0.5" : "0.5 10.7 0.5");
+        const QStringList before = allTexts(f);
+
+        f.dialogs.answerMessage(Dialogs::Answer::Ok);
+        f.press("Command8");
+
+        QCOMPARE(f.dialogs.lastCall().title + " " + f.dialogs.lastCall().text,
+                 "Attention! Value can not be higher than 63.5 degree!");
+        QCOMPARE(allTexts(f), before);
+        QCOMPARE(f.redraws, redraws + 1);
+        QVERIFY(!f.editor->state().columnToolBusy);
+
+        f.choose("Combo8", 0);
+        f.cell(5, 0)->clear();
+        QTimer::singleShot(0, &f.window, [&] {
+            f.press("Command8");
+            QTimer::singleShot(0, &f.window, [&] { f.cell(5, 0)->setText("7.0"); });
+        });
+
+        f.press("Command8");
+
+        QCOMPARE(f.cell(5, 0)->text() + " " + f.cell(4, 0)->text(), "7.5 1.0");
+        QCOMPARE(f.redraws, redraws + 2);
+        QVERIFY(!f.editor->state().columnToolBusy);
     }
 
     // A chosen cut level lowers the rows above it and raises the rows below it.
     void cutLevelsStayOrderedAndTheScrollIsClamped() {
         EditorFixture f;
         for (const QPoint& choice : {QPoint(2, 2), QPoint(4, 3), QPoint(3, 1)})
-            f.choose(f.cutCombo(choice.x()), choice.y());
+            chooseItem(f.cutCombo(choice.x()), choice.y());
         QList<int> levels;
         for (int r = 0; r < 5; ++r)
             levels << f.cutCombo(r)->currentIndex();
@@ -112,12 +170,15 @@ class GridEditorTest : public QObject {
     }
 
     // The MAP maximum is checked and re-asked until it passes (cancelling asks again),
-    // then relabels the headers and the column chooser in bar.
-    void mapMaximumIsCheckedAndRelabels() {
+    // then relabels the headers and the column chooser in bar. Each unit rebuilds the
+    // chooser from the headers; bar starts again from 1.0, the other units empty and
+    // disable the MAP field. Without the load input the chooser stays on the last column.
+    void loadUnitsAndMapMaximum() {
         EditorFixture f(",");
         QVERIFY(f.activate());
         f.choose("Combo5", 2);
         auto* field = f.named<QLineEdit>("Text18");
+        auto* chooser = f.named<QComboBox>("Combo8");
         for (const char* answer : {"", "12", "10"})
             f.dialogs.answerInput(answer);
         f.type(field, "0,5", Qt::Key_Return);
@@ -126,8 +187,7 @@ class GridEditorTest : public QObject {
                               "It is necessary to set effective range upper limit of MAP sensor",
                               "Effective range upper limit of MAP sensor is 10 Bar"}));
         QCOMPARE(field->text(), "10,0");
-        QCOMPARE(f.header(5)->text() + " " + f.named<QComboBox>("Combo8")->itemText(5),
-                 "10,00 10,00");
+        QCOMPARE(f.header(5)->text() + " " + chooser->itemText(5), "10,00 10,00");
         // Leaving the field checks again; the value passes without asking.
         f.cell(0, 0)->setFocus();
         QCOMPARE(f.dialogs.calls().size(), 3);
@@ -137,24 +197,13 @@ class GridEditorTest : public QObject {
         // Choosing the unit already applied changes nothing.
         f.choose("Combo5", 2);
         QCOMPARE(f.header(5)->text(), "10,00");
-    }
 
-    // Each unit rebuilds the chooser from the headers; bar starts again from 1.0, the
-    // other units empty and disable the MAP field. Without the load input the chooser
-    // stays on the last column.
-    void unitRebuildsHeadersAndChooser() {
-        EditorFixture f(",");
-        auto* field = f.named<QLineEdit>("Text18");
-        auto* chooser = f.named<QComboBox>("Combo8");
-        f.choose("Combo5", 2);
-        field->setText("2,5");
         f.click("Option2");
         for (int unit : {1, 2, 0}) {
             f.choose("Combo5", unit);
             QCOMPARE(field->isEnabled(), unit == 2);
             QCOMPARE(field->text(), QLatin1String(unit == 2 ? "1,0" : ""));
-            QCOMPARE(chooser->currentIndex(), 5);
-            QCOMPARE(f.editor->state().selectedColumn, 5);
+            QVERIFY(chooser->currentIndex() == 5 && f.editor->state().selectedColumn == 5);
             for (int i = 0; i < 6; ++i)
                 QCOMPARE(chooser->itemText(i), f.header(i)->text());
         }

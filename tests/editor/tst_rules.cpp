@@ -19,25 +19,17 @@ QString inLocale(QString text, const QString& decimal) {
         .replace("<other>", point ? "comma" : "point");
 }
 
-// The message of a refused input, or "ok".
+// The message of a refused input, or "ok". The axis checks take the texts of the rows or
+// headers split at spaces, the locked top header included; "lower" lowers a column.
 QString outcome(const QString& check, const QString& input, const QString& decimal) {
-    LanguageTexts texts;
-    FormState form;
-    form.decimalSeparator = decimal;
-    form.otherSeparator = decimal == "," ? "." : ",";
-    std::optional<CheckFailure> failure;
-    if (check == "cell") {
-        failure = CellValueCheck::firstFailure(input, form);
-    } else if (check == "map") {
-        failure = MapMaxCheck::firstFailure(input, form);
-    } else if (check == "rpm") { // texts of the rows, split at spaces
-        failure = BreakpointChecks::checkRpm(input.split(' ')).failure;
-    } else if (check == "volts") { // headers incl. the locked top one
-        failure = BreakpointChecks::checkVolts(input.split(' '), form).failure;
-    } else { // lowering a column
-        failure = ColumnCheck::refusal(input, ColumnCheck::Step::Decrease, decimal);
-    }
-    return failure ? texts.message(*failure) : QStringLiteral("ok");
+    const FormState form{false, {}, decimal, decimal == "," ? "." : ","};
+    const std::optional<CheckFailure> failure =
+        check == "cell"    ? CellValueCheck::firstFailure(input, form)
+        : check == "map"   ? MapMaxCheck::firstFailure(input, form)
+        : check == "rpm"   ? BreakpointChecks::checkRpm(input.split(' ')).failure
+        : check == "volts" ? BreakpointChecks::checkVolts(input.split(' '), form).failure
+                           : ColumnCheck::refusal(input, ColumnCheck::Step::Decrease, decimal);
+    return failure ? LanguageTexts().message(*failure) : QStringLiteral("ok");
 }
 } // namespace
 
@@ -88,12 +80,10 @@ class RulesTest : public QObject {
                      inLocale(expected, decimal));
     }
 
-    void unknownLoadUnitIsShownInBar() {
+    // An unknown load unit is shown in bar. A chosen cut level caps every row above it,
+    // also past a row already lower.
+    void headerAndCutLevelRules() {
         QCOMPARE(LoadHeaderText::text(7, 5.0, 2.5, ","), QStringLiteral("2,50"));
-    }
-
-    // A chosen cut level caps every row above it, also past a row already lower.
-    void cutLevelWalkCapsEveryRowAbove() {
         QCOMPARE(CutLevelWalk::apply({3, 0, 3, 1, 0}, 3), (QList<int>{1, 0, 1, 1, 1}));
     }
 };

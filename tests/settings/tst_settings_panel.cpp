@@ -2,11 +2,11 @@
 #include "core/map_document.h"
 #include "language/language_texts.h"
 #include "settings/settings_panel.h"
+#include "tests/editor/widget_helpers.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_form.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
@@ -31,13 +31,6 @@ class FocusStealingDialogs : public ScriptedDialogs {
         return ScriptedDialogs::input(prompt, title);
     }
 };
-
-// More cylinders clamp the dwells (typed empty: the count is chosen from the list).
-struct CylinderChoice {
-    QString typed;
-    int coilControlMode, index;
-    QString dwell, inputDwell;
-};
 } // namespace
 
 // The tests run with the decimal comma, so a text's separator is the locale's own.
@@ -50,9 +43,7 @@ class SettingsPanelTest : public QObject {
     std::unique_ptr<QWidget> m_root;
     std::unique_ptr<SettingsPanel> m_panel;
 
-    template <class T> T* w(const char* name) const {
-        return m_root->findChild<T*>(QString::fromLatin1(name));
-    }
+    template <class T> T* w(const char* name) const { return findNamed<T>(m_root.get(), name); }
     QLineEdit* field(const char* name) const { return w<QLineEdit>(name); }
 
     // Loads a document the way a map file is applied: values first, then the layout.
@@ -62,23 +53,19 @@ class SettingsPanelTest : public QObject {
         m_panel->applyLoadedModes();
         m_state.documentReady = true;
     }
-    MapDocument document(int cylinders, int coilControlMode, int operationMode = 0) const {
+    MapDocument document(int cylinders, int coilControlMode, int operationMode = 0,
+                         bool inputDwellMode = false) const {
         MapDocument doc = MapDocument::startupDefaults(m_state.decimalSeparator);
         doc.cylinders = cylinders;
         doc.coilControlMode = coilControlMode;
         doc.operationMode = operationMode;
+        doc.inputDwellMode = inputDwellMode;
         doc.dwellAngle = operationMode == 1 ? "180" : coilControlMode == 1 ? "55" : "";
         return doc;
     }
-    // What choosing an item in the open list does.
-    void choose(const char* combo, int index) {
-        QComboBox* c = w<QComboBox>(combo);
-        c->setCurrentIndex(index);
-        emit c->activated(index);
-    }
-    QString caption() const { return w<QLabel>("Label11")->text(); }
-    bool shown(const char* name) const { return w<QWidget>(name)->isVisible(); }
-    bool enabled(const char* name) const { return w<QWidget>(name)->isEnabled(); }
+    void choose(const char* list, int index) { chooseItem(w<QComboBox>(list), index); }
+    void layoutIs(const QString& expected) const { compareStates(m_root.get(), expected); }
+    QString texts(const QString& names) const { return fieldTexts(m_root.get(), names); }
 
   private slots:
     // One form for all tests; every test starts from the start-up document loaded anew.
@@ -103,34 +90,32 @@ class SettingsPanelTest : public QObject {
             focused->clearFocus();
     }
 
+    // Leaving a field checks it once, even when the input box takes the focus meanwhile.
     // Cancel gives the empty text, reported as missing until a text passes; titles and
     // texts follow the language.
-    void cancelReasksUntilTheTextPasses() {
-        m_texts.setLanguage(Language::Hungarian);
-        m_dialogs.answerInput(QString());
-        m_dialogs.answerInput(QStringLiteral("3"));
-        QTest::mouseClick(field("Text16"), Qt::LeftButton);
-        QTest::keyClicks(field("Text16"), QStringLiteral("9"));
-        QTest::keyClick(field("Text16"), Qt::Key_Return);
-        QCOMPARE(m_dialogs.calls().value(0).title, QStringLiteral("Figyelem!"));
-        QCOMPARE(m_dialogs.calls().value(1).title, QStringLiteral("Figyelem"));
-        QCOMPARE(m_dialogs.calls().value(1).text,
-                 QStringLiteral(
-                     "Zárásidőt kötelező megadni! Alapértelmezett érték: 6 ms! Adja meg újból!"));
-        QCOMPARE(field("Text16")->text(), QStringLiteral("3,0"));
-        QCOMPARE(caption(), QStringLiteral("Szikrateljesítmény határ(RPM): 7143"));
-    }
-
-    void leavingAFieldChecksItOnceEvenWhenTheBoxTakesTheFocus() {
+    void chargeTimeIsCheckedUntilItPasses() {
         QLineEdit* charge = field("Text16");
         m_dialogs.field = charge;
         m_dialogs.answerInput(QStringLiteral("3"));
         charge->setText(QStringLiteral("9"));
         sendFocus(charge, QEvent::FocusOut, Qt::TabFocusReason);
         QCOMPARE(m_dialogs.calls().size(), 1);
-        QCOMPARE(m_dialogs.lastCall().text,
-                 QStringLiteral("Maximal Charge Time is 8ms! Type again!"));
-        QCOMPARE(charge->text(), QStringLiteral("3,0"));
+        QCOMPARE(m_dialogs.lastCall().text, "Maximal Charge Time is 8ms! Type again!");
+        QCOMPARE(charge->text(), "3,0");
+
+        m_texts.setLanguage(Language::Hungarian);
+        m_dialogs.clear();
+        m_dialogs.field = nullptr;
+        m_dialogs.answerInput(QString());
+        m_dialogs.answerInput(QStringLiteral("3"));
+        QTest::mouseClick(charge, Qt::LeftButton);
+        QTest::keyClicks(charge, QStringLiteral("9"));
+        QTest::keyClick(charge, Qt::Key_Return);
+        QCOMPARE(m_dialogs.calls().value(0).title + " " + m_dialogs.calls().value(1).title,
+                 "Figyelem! Figyelem");
+        QCOMPARE(m_dialogs.calls().value(1).text,
+                 "Zárásidőt kötelező megadni! Alapértelmezett érték: 6 ms! Adja meg újból!");
+        QCOMPARE(texts("Text16 Label11"), "Text16=3,0 Label11=Szikrateljesítmény határ(RPM): 7143");
     }
 
     // Escape brings back the text the field had when entered, not the one it had when
@@ -139,13 +124,13 @@ class SettingsPanelTest : public QObject {
         QLineEdit* spark = field("Text15");
         QTest::mouseClick(spark, Qt::LeftButton);
         QTest::mouseClick(spark, Qt::LeftButton); // a second click keeps the selection
-        QCOMPARE(spark->selectedText(), QStringLiteral("1,2"));
+        QCOMPARE(spark->selectedText(), "1,2");
         QTest::keyClicks(spark, QStringLiteral("77"));
         sendFocus(spark, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
         sendFocus(spark, QEvent::FocusIn, Qt::ActiveWindowFocusReason);
         QVERIFY(m_dialogs.calls().isEmpty());
         QTest::keyClick(spark, Qt::Key_Escape);
-        QCOMPARE(spark->text(), QStringLiteral("1,2"));
+        QCOMPARE(spark->text(), "1,2");
     }
 
     // Dwell control takes the default dwell of the count and locks the correction rows;
@@ -155,20 +140,19 @@ class SettingsPanelTest : public QObject {
         load(document(kEightCylinders, 0));
         field("Text15")->setText(QStringLiteral("1,7"));
         choose("Combo4", 1);
-        QCOMPARE(field("Text19")->text(), QStringLiteral("44"));
-        QVERIFY(shown("Text19") && shown("Label18") && !shown("Text15") && !enabled("Combo10"));
+        QCOMPARE(texts("Text19"), "Text19=44");
+        layoutIs("Text19:shown Label18:shown Text15:hidden Combo10:disabled");
 
         choose("Combo4", 0);
-        QCOMPARE(field("Text15")->text() + " " + field("Text16")->text(), QStringLiteral("1,2 5"));
-        QVERIFY(shown("Text15") && !shown("Text19") && enabled("Combo10"));
+        QCOMPARE(texts("Text15 Text16"), "Text15=1,2 Text16=5");
+        layoutIs("Text15:shown Text19:hidden Combo10:shown");
         field("Text15")->setText(QStringLiteral("1,7"));
         choose("Combo4", 0);
-        QCOMPARE(field("Text15")->text(), QStringLiteral("1,7"));
+        QCOMPARE(field("Text15")->text(), "1,7");
     }
 
     void bipolarForcesItsSettingsAndNormalRestoresThem() {
-        MapDocument doc = document(kSixCylinders, 0);
-        doc.inputDwellMode = true;
+        MapDocument doc = document(kSixCylinders, 0, 0, true);
         doc.inputChargeDwell = QStringLiteral("40");
         doc.chargeCorrectionIntervals = 3;
         load(doc);
@@ -178,76 +162,60 @@ class SettingsPanelTest : public QObject {
                 w<QComboBox>("Combo10")->currentIndex() == 0 &&
                 w<QComboBox>("Combo4")->currentIndex() == 1 &&
                 w<QRadioButton>("Option3")->isChecked());
-        QCOMPARE(field("Text19")->text(), QStringLiteral("180"));
-        for (const char* name :
-             {"Option3", "Option4", "Text14", "Combo7", "Combo2", "Combo3", "Combo10", "Combo4"})
-            QVERIFY2(!enabled(name), name);
-        QVERIFY(shown("Label16") && shown("Text19") && !shown("Label18") && !shown("Text15"));
-        QCOMPARE(caption(), QStringLiteral("Coil Discharge Limit(RPM): 25000"));
+        QCOMPARE(texts("Text19 Label11"), "Text19=180 Label11=Coil Discharge Limit(RPM): 25000");
+        layoutIs("Option3:disabled Option4:disabled Text14:disabled Combo7:disabled "
+                 "Combo2:disabled Combo3:disabled Combo10:disabled Combo4:disabled "
+                 "Label16:shown Text19:shown Label18:hidden Text15:hidden");
 
         choose("Combo12", 0);
-        for (const char* name : {"Option3", "Option4", "Combo7", "Combo2", "Combo3", "Combo4"})
-            QVERIFY2(enabled(name), name);
-        QVERIFY(!enabled("Text14") && !enabled("Combo10"));
-        QVERIFY(!shown("Label16") && shown("Label18") && field("Text19")->text() == "55");
-        QCOMPARE(caption(), QStringLiteral("Coil Discharge Limit(RPM): 34722"));
+        QCOMPARE(texts("Text19 Label11"), "Text19=55 Label11=Coil Discharge Limit(RPM): 34722");
+        layoutIs("Option3:shown Option4:shown Combo7:shown Combo2:shown Combo3:shown "
+                 "Combo4:shown Text14:disabled Combo10:disabled Label16:hidden Label18:shown");
     }
 
-    // A count typed into the chooser is taken only when listed.
-    void cylinderChoicesClampTheDwells_data() {
-        QTest::addColumn<CylinderChoice>("choice");
-        QTest::newRow("dwell mode") << CylinderChoice{"", 1, kEightCylinders, "44", "44"};
-        QTest::newRow("time mode keeps the hidden dwell")
-            << CylinderChoice{"", 0, kEightCylinders, "60", "44"};
-        QTest::newRow("typed, not listed") << CylinderChoice{"7", 1, kFourCylinders, "60", "60"};
-    }
+    // More cylinders clamp the dwells; time mode keeps its hidden dwell. A count typed into
+    // the chooser is taken only when listed.
     void cylinderChoicesClampTheDwells() {
-        QFETCH(CylinderChoice, choice);
-        MapDocument doc = document(kFourCylinders, choice.coilControlMode);
-        doc.dwellAngle = doc.inputChargeDwell = QStringLiteral("60");
-        doc.inputDwellMode = true;
-        load(doc);
-        QComboBox* combo = w<QComboBox>("Combo7");
-        if (choice.typed.isEmpty()) {
-            choose("Combo7", choice.index);
-        } else {
-            combo->lineEdit()->selectAll();
-            QTest::keyClicks(combo->lineEdit(), choice.typed);
-            QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        for (int coilControlMode : {0, 1}) {
+            MapDocument doc = document(kFourCylinders, coilControlMode, 0, true);
+            doc.dwellAngle = doc.inputChargeDwell = QStringLiteral("60");
+            load(doc);
+            QLineEdit* typed = w<QComboBox>("Combo7")->lineEdit();
+            typed->selectAll();
+            QTest::keyClicks(typed, QStringLiteral("7"));
+            QTest::keyClick(typed, Qt::Key_Return);
+            QCOMPARE(texts("Combo7 Text19 Text14"), "Combo7=4 Text19=60 Text14=60");
+            choose("Combo7", kEightCylinders);
+            QCOMPARE(texts("Combo7 Text19 Text14"), coilControlMode
+                                                        ? "Combo7=8 Text19=44 Text14=44"
+                                                        : "Combo7=8 Text19=60 Text14=44");
         }
-        QCOMPARE(combo->currentIndex(), choice.index);
-        QCOMPARE(combo->currentText(), combo->itemText(choice.index));
-        QCOMPARE(field("Text19")->text() + " " + field("Text14")->text(),
-                 choice.dwell + " " + choice.inputDwell);
     }
 
     // Input dwell mode opens its field with the charge dwell within the field's limit, or
-    // with the default dwell when there is no charge dwell.
-    void inputDwellModeTakesTheChargeDwellWithinItsLimit() {
+    // with the default dwell when there is no charge dwell. A bipolar map loaded over a
+    // map in Time mode shows the bipolar fields, not the previous map's; a map in input
+    // dwell mode loaded next opens its field again. The loaded values themselves are
+    // guarded through the window.
+    void inputDwellFieldAndLoadedModes() {
         MapDocument doc = document(kFourCylinders, 0);
         doc.dwellAngle = QStringLiteral("89");
         load(doc);
-        QVERIFY(!enabled("Text14"));
+        layoutIs("Text14:disabled");
         w<QRadioButton>("Option4")->click();
-        QVERIFY(enabled("Text14") && field("Text14")->text() == "60");
+        layoutIs("Text14:shown");
+        QCOMPARE(field("Text14")->text(), "60");
         w<QRadioButton>("Option3")->click();
-        QVERIFY(!enabled("Text14"));
+        layoutIs("Text14:disabled");
         field("Text19")->clear();
         w<QRadioButton>("Option4")->click();
-        QCOMPARE(field("Text14")->text(), QStringLiteral("55"));
-    }
+        QCOMPARE(field("Text14")->text(), "55");
 
-    // A bipolar map loaded over a map in Time mode shows the bipolar fields, not the
-    // previous map's; a map in input dwell mode loaded next opens its field again. The
-    // loaded values themselves are guarded through the window.
-    void loadingLaysOutTheLoadedModes() {
         load(document(0, 1, 1));
-        QVERIFY(!shown("Text15") && !shown("Label3") && shown("Label16") && !shown("Label18"));
-        QVERIFY(!enabled("Combo7") && !enabled("Text14"));
-        MapDocument normal = document(kSixCylinders, 1);
-        normal.inputDwellMode = true;
-        load(normal);
-        QVERIFY(!shown("Label16") && shown("Label18") && enabled("Text14") && enabled("Combo7"));
+        layoutIs("Text15:hidden Label3:hidden Label16:shown Label18:hidden Combo7:disabled "
+                 "Text14:disabled");
+        load(document(kSixCylinders, 1, 0, true));
+        layoutIs("Label16:hidden Label18:shown Text14:shown Combo7:shown");
     }
 };
 
