@@ -7,25 +7,19 @@ class ProgramOptionsTest : public QObject {
   private slots:
     // Without a display: the window program answers before it starts the window system.
     // Any other argument is the map file, which may be missing or odd; the window stays.
-    void answersHelpAndVersion_data() {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("option");
+    // The version both programs give is checked with the installed package.
+    void answersHelpOrStays_data() {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("pattern"); // empty: the window keeps running
-        const QString cli = QStringLiteral(KELVOR_CLI), app = QStringLiteral(KELVOR_APP);
-        QTest::newRow("cli help") << cli << "--help"
-                                  << "^Usage: kelvor310-cli .*Exit status:";
-        QTest::newRow("cli version") << cli << "--version"
-                                     << "^kelvor310-cli \\d+\\.\\d+\\.\\d+\n$";
-        QTest::newRow("app help") << app << "--help"
-                                  << "^Usage: kelvor310 \\[options\\] \\[FILE.klv\\]";
-        QTest::newRow("app version") << app << "--version"
-                                     << "^kelvor310 \\d+\\.\\d+\\.\\d+\n$";
-        QTest::newRow("app, unknown option") << app << "--bogus"
-                                             << "";
+        for (const auto& [command, pattern] :
+             std::initializer_list<std::pair<const char*, const char*>>{
+                 {"kelvor310-cli --help", "(?s)^Usage: kelvor310-cli .*Exit status:"},
+                 {"kelvor310 --help", "^Usage: kelvor310 \\[options\\] \\[FILE.klv\\]"},
+                 {"kelvor310 --bogus", ""}})
+            QTest::newRow(command) << QString(command) << QString(pattern);
     }
-    void answersHelpAndVersion() {
-        QFETCH(QString, program);
-        QFETCH(QString, option);
+    void answersHelpOrStays() {
+        QFETCH(QString, command);
         QFETCH(QString, pattern);
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -33,7 +27,8 @@ class ProgramOptionsTest : public QObject {
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none"));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(QDir::tempPath());
-        process.start(program, {option});
+        process.start(command.startsWith("kelvor310-cli") ? KELVOR_CLI : KELVOR_APP,
+                      {command.section(' ', 1)});
         QVERIFY(process.waitForStarted());
         if (pattern.isEmpty()) {
             QVERIFY2(!process.waitForFinished(2000), process.readAllStandardError().constData());
@@ -42,10 +37,7 @@ class ProgramOptionsTest : public QObject {
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitCode(), 0);
         const QString out = QString::fromUtf8(process.readAllStandardOutput());
-        QVERIFY2(QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
-                     .match(out)
-                     .hasMatch(),
-                 qPrintable(out));
+        QVERIFY2(out.contains(QRegularExpression(pattern)), qPrintable(out));
     }
 };
 

@@ -14,28 +14,20 @@ QList<ListedPort> ports(const QStringList& names) {
 class TestPortNames : public QObject {
     Q_OBJECT
   private slots:
-    void numberToPort_data() {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QStringList>("listed");
-        QTest::addColumn<bool>("windows");
-        QTest::addColumn<QString>("name"); // empty: no port behind the item
+    // On Windows a number is the listed COMn. Elsewhere adapters come first, ACM before
+    // USB, then the other ports, each kind in number order; past the list there is no
+    // port behind the item.
+    void numberToPort() {
         const QStringList mixed = {"/dev/ttyS1", "/dev/ttyUSB1", "/dev/ttyS0", "/dev/ttyACM0",
                                    "/dev/ttyUSB0"};
-        QTest::newRow("windows: the listed COMn")
-            << 3 << QStringList{"COM1", "COM3"} << true << "COM3";
-        QTest::newRow("adapters first, ACM before USB") << 1 << mixed << false << "/dev/ttyACM0";
-        QTest::newRow("then the other ports") << 4 << mixed << false << "/dev/ttyS0";
-        QTest::newRow("past the list") << 6 << mixed << false << "";
-        QTest::newRow("numbers in number order")
-            << 2 << QStringList{"/dev/ttyUSB10", "/dev/ttyUSB2", "/dev/ttyUSB1"} << false
-            << "/dev/ttyUSB2";
-    }
-    void numberToPort() {
-        QFETCH(int, number);
-        QFETCH(QStringList, listed);
-        QFETCH(bool, windows);
-        const std::optional<ListedPort> port = portForNumber(number, ports(listed), windows);
-        QTEST(port ? port->systemName : QString(), "name");
+        const auto name = [](int number, const QStringList& listed, bool windows = false) {
+            const std::optional<ListedPort> port = portForNumber(number, ports(listed), windows);
+            return port ? port->systemName : QStringLiteral("none");
+        };
+        QCOMPARE((QStringList{name(3, {"COM1", "COM3"}, true), name(1, mixed), name(4, mixed),
+                              name(6, mixed),
+                              name(2, {"/dev/ttyUSB10", "/dev/ttyUSB2", "/dev/ttyUSB1"})}),
+                 (QStringList{"COM3", "/dev/ttyACM0", "/dev/ttyS0", "none", "/dev/ttyUSB2"}));
     }
 
     // The listing names what is behind each item; only the list items "Com1".."Com16"

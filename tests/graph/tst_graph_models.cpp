@@ -21,21 +21,14 @@ struct Chart {
     void draw(const MapDocument& doc, const QString& separator) {
         threeD ? frame.DrawGraph3D(doc, separator) : flat.DrawGraph2D(doc, separator);
     }
-    void update(int row, int column, double degrees) {
-        threeD ? frame.UpdateGraph3DPoint(row, column, degrees)
-               : flat.UpdateGraph2DPoint(row, column, degrees);
-    }
     QList<const GraphLine*> lines() const { return threeD ? frame.lines() : flat.lines(); }
     // What is shown: hidden lines may keep any geometry and colour.
     QStringList shown() const {
         QStringList all;
         for (const GraphLine* line : lines())
-            all << (line->visible ? QStringLiteral("%1,%2 %3,%4 %5")
-                                        .arg(line->p1.x())
-                                        .arg(line->p1.y())
-                                        .arg(line->p2.x())
-                                        .arg(line->p2.y())
-                                        .arg(line->colour.name())
+            all << (line->visible ? QString::asprintf("%g,%g %g,%g ", line->p1.x(), line->p1.y(),
+                                                      line->p2.x(), line->p2.y()) +
+                                        line->colour.name()
                                   : QString());
         return all;
     }
@@ -51,25 +44,22 @@ class GraphModelsTest : public QObject {
     // value's colour, a fresh drawing that of the row before. The 2D curves take their
     // legend colours, the 3D cross lines the colour of their cell's advance.
     void drawingsAndUpdatesAgreeWithAFreshDrawing_data() {
-        QTest::addColumn<bool>("threeD");
-        QTest::addColumn<int>("resolution");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::newRow("2D: last row of 60x1") << false << 0 << 59 << 0;
-        QTest::newRow("2D: negative row") << false << 3 << -1 << 0;
-        QTest::newRow("3D: last row, last column") << true << 2 << 39 << 5;
-        QTest::newRow("3D: row past the shape") << true << 3 << 30 << 0;
+        QTest::addColumn<QList<int>>("update"); // 3D (0 or 1), resolution, row, column
+        QTest::newRow("2D: last row of 60x1") << QList<int>{0, 0, 59, 0};
+        QTest::newRow("2D: negative row") << QList<int>{0, 3, -1, 0};
+        QTest::newRow("3D: last row, last column") << QList<int>{1, 2, 39, 5};
+        QTest::newRow("3D: row past the shape") << QList<int>{1, 3, 30, 0};
     }
     void drawingsAndUpdatesAgreeWithAFreshDrawing() {
-        QFETCH(bool, threeD);
-        QFETCH(int, resolution);
-        QFETCH(int, row);
-        QFETCH(int, column);
+        QFETCH(QList<int>, update);
+        const bool threeD = update[0];
+        const int resolution = update[1], row = update[2], column = update[3];
         MapDocument doc = chartDocument(resolution, ",", slopedDegrees);
         Chart chart{threeD}, fresh{threeD};
         chart.draw(chartDocument(4, ".", slopedDegrees), "."); // 20 x 12
         chart.draw(doc, ",");
-        chart.update(row, column, 35.0);
+        threeD ? chart.frame.UpdateGraph3DPoint(row, column, 35.0)
+               : chart.flat.UpdateGraph2DPoint(row, column, 35.0);
         if (row >= 0 && row < doc.rowCount() && column < doc.columnCount())
             doc.cells[row][column] = QStringLiteral("35,0");
         fresh.draw(doc, ",");
@@ -101,9 +91,9 @@ class GraphModelsTest : public QObject {
 
     // RPM labels are thousands with one to three decimals; a cell being typed counts as 0.
     void chartNumbers() {
-        QCOMPARE(FormatRpmThousands(6000, ",") + FormatRpmThousands(1125, ".") +
-                     FormatRpmThousands(12250, ","),
-                 QStringLiteral("6,01.12512,25"));
+        QCOMPARE(QStringList({FormatRpmThousands(6000, ","), FormatRpmThousands(1125, "."),
+                              FormatRpmThousands(12250, ",")}),
+                 QStringList({"6,0", "1.125", "12,25"}));
         QCOMPARE(QList<double>(
                      {CellDegrees("12,5", ","), CellDegrees("", "."), CellDegrees("abc", ".")}),
                  QList<double>({12.5, 0.0, 0.0}));

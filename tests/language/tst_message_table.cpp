@@ -1,9 +1,9 @@
 #include "language/language_texts.h"
 #include "language/widget_texts.h"
+#include "tests/storage/test_files.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
@@ -44,12 +44,11 @@ class MessageTableTest : public QObject {
             QDirIterator it(QDir(KELVOR_SOURCE_DIR).filePath(folder), {"*.cpp", "*.h"}, QDir::Files,
                             QDirIterator::Subdirectories);
             while (it.hasNext()) {
-                QFile file(it.next());
-                QVERIFY(file.open(QIODevice::ReadOnly));
-                for (const auto& m : call.globalMatch(QString::fromUtf8(file.readAll()))) {
+                const QString path = it.next();
+                for (const auto& m : call.globalMatch(QString::fromUtf8(testFile(path)))) {
                     ++found;
                     QVERIFY2(LanguageTexts::find(m.captured(1).toUtf8().constData()),
-                             qPrintable(file.fileName() + ": " + m.captured(1)));
+                             qPrintable(path + ": " + m.captured(1)));
                 }
             }
         }

@@ -2,18 +2,12 @@
 #include "storage/central_european_code_page.h"
 #include "storage/map_file.h"
 #include "storage/map_file_format.h"
+#include "tests/storage/test_files.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-QByteArray golden(const QString& name) {
-    QFile file(QStringLiteral(KELVOR_SOURCE_DIR "/tests/storage/golden/%1.klv").arg(name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing golden file %s", qPrintable(name));
-    return file.readAll();
-}
 
 // A base that differs from every golden document in every field and row, so a value
 // the reader leaves alone shows up when the document is written back.
@@ -26,25 +20,11 @@ MapDocument distinctBase(const QString& sep) {
     base.rpmBreakpoints.fill(1234);
     base.loadBreakpoints.fill(0.25);
     base.revCutLevel.fill(2);
-    base.cylinders = 1;
-    base.inputPolarity = base.outputPolarity = 1;
+    base.cylinders = base.inputPolarity = base.outputPolarity = base.loadUnit = 1;
     base.transparentIntervals = base.chargeCorrectionIntervals = 7;
-    base.loadUnit = 1;
     base.revLimit = "7777";
     base.note = "old note";
     return base;
-}
-
-// The first `count` lines of a file, each with its line end.
-QByteArray firstLines(const QByteArray& bytes, int count) {
-    QByteArray head;
-    for (const QByteArray& line : bytes.split('\n').mid(0, count))
-        head += line + '\n';
-    return head;
-}
-
-MapDocument read(const QByteArray& bytes, const QString& separator) {
-    return readMapFile(bytes, distinctBase(separator), separator).value();
 }
 
 } // namespace
@@ -76,18 +56,20 @@ class MapFileTest : public QObject {
         QFETCH(QString, name);
         QFETCH(QString, separator);
         QFETCH(int, headerLines);
-        const QByteArray bytes = golden(name);
-        const MapDocument doc = read(bytes, separator);
+        const QByteArray bytes = testFile(goldenMap(name));
+        const QList<QByteArray> lines = bytes.split('\n');
+        const MapDocument base = distinctBase(separator);
+        const MapDocument doc = readMapFile(bytes, base, separator).value();
         QTEST(doc.note, "note");
         const Outcome<QByteArray, LocalText> written = writeMapFile(doc, separator);
         QVERIFY2(written.ok(), qPrintable(LanguageTexts().words(written.reason())));
         QCOMPARE(written.value(), bytes);
 
-        const MapDocument base = distinctBase(separator);
         const int rowLines = doc.columnCount() + 2, last = doc.columnCount() - 1;
         const int rowsEnd = headerLines + doc.rowCount() * rowLines;
-        for (int count = 0; count < bytes.count('\n'); ++count) {
-            const Outcome<MapDocument> cut = readMapFile(firstLines(bytes, count), base, separator);
+        for (int count = 0; count < lines.size() - 1; ++count) {
+            const QByteArray head = count ? lines.mid(0, count).join('\n') + '\n' : "";
+            const Outcome<MapDocument> cut = readMapFile(head, base, separator);
             const int intoRows = count - headerLines, rowsRead = intoRows / rowLines;
             const bool complete = count >= rowsEnd || (intoRows >= 0 && intoRows % rowLines == 0);
             QVERIFY2(cut.ok() == complete, qPrintable(QString::number(count)));
@@ -110,16 +92,15 @@ class MapFileTest : public QObject {
         MapDocument doc = MapDocument::startupDefaults(",");
         doc.sparkTime = "1,25";
         doc.note = "\r\nfirst\r\n\r\nthird\nfourth";
-        doc.cells[0][0] = "10000000000000000000";
-        doc.cells[0][1] = "-0,0";
-        doc.cells[0][2] = "0,000000015";
-        doc.cells[0][3] = "12345678901234567,8";
+        const QStringList typed = {"10000000000000000000", "-0,0", "0,000000015",
+                                   "12345678901234567,8"};
+        std::copy(typed.begin(), typed.end(), doc.cells[0].begin());
         const QByteArray bytes = writeMapFile(doc, ",").value();
         const QList<QByteArray> lines = bytes.split('\n');
         QCOMPARE(lines.mid(17, 1) + lines.mid(21, 4),
                  (QList<QByteArray>{"12,5\r", "100000000000000000000\r", "0\r", "0,00000015\r",
                                     "123456789012346000\r"}));
-        const MapDocument loaded = read(bytes, ",");
+        const MapDocument loaded = readMapFile(bytes, distinctBase(","), ",").value();
         QCOMPARE(QStringList({loaded.sparkTime, loaded.chargeTime, loaded.note}),
                  QStringList({"1,2", "5,0", "first\r\n\r\nthird\r\nfourth"}));
     }
@@ -128,19 +109,17 @@ class MapFileTest : public QObject {
     // the failed save keeps the old file. A folder is no map file.
     void unwritableDocumentsKeepTheOldFile() {
         QTemporaryDir dir;
-        QFile file(dir.filePath("map.klv"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(golden("shape3_dwell")) > 0);
-        file.close();
-        MapDocument doc = MapDocument::startupDefaults(".");
-        doc.cells[2][1].clear();
-        SaveResult result = saveMapFile(file.fileName(), doc, ".");
-        QVERIFY(!result.saved && LanguageTexts().words(result.reason).contains("row 3, column 2"));
-        doc = MapDocument::startupDefaults(".");
-        doc.revLimit = "6000\r\nkelvor310";
-        result = saveMapFile(file.fileName(), doc, ".");
-        QVERIFY(!result.saved && LanguageTexts().words(result.reason).contains("rev limit"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), golden("shape3_dwell"));
+        const QString path = dir.filePath("map.klv");
+        QVERIFY(QFile::copy(goldenMap("shape3_dwell"), path));
+        MapDocument emptyCell = MapDocument::startupDefaults("."), forgedLine = emptyCell;
+        emptyCell.cells[2][1].clear();
+        forgedLine.revLimit = "6000\r\nkelvor310";
+        QStringList reasons;
+        for (const MapDocument& doc : {emptyCell, forgedLine})
+            reasons << LanguageTexts().words(saveMapFile(path, doc, ".").reason);
+        QCOMPARE(reasons, QStringList({"cell (row 3, column 2) \"\" is not a number",
+                                       "rev limit holds a line break"}));
+        QCOMPARE(testFile(path), testFile(goldenMap("shape3_dwell")));
         QVERIFY(!loadMapFile(dir.path(), MapDocument(), ".").ok());
     }
 

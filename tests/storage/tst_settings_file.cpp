@@ -1,4 +1,5 @@
 #include "storage/settings_file.h"
+#include "tests/storage/test_files.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -8,38 +9,32 @@ class SettingsFileTest : public QObject {
     Q_OBJECT
   private slots:
     // The port and the language the window starts with are tested through the window.
-    void parse_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("port"); // 0 when the file is refused
-        QTest::addColumn<QString>("language");
-        QTest::newRow("other language is English") << QByteArray("2\r\nHUN\r\n") << 2 << "eng";
-        QTest::newRow("LF only") << QByteArray("16\nhun\n") << 16 << "hun";
-        QTest::newRow("huge port") << QByteArray("99999999999\r\nhun\r\n") << 0 << "";
-        QTest::newRow("nothing after the first line end") << QByteArray("3\r\n") << 0 << "";
-    }
+    // Any language other than "hun" is English; a line feed alone ends a line too; a port
+    // too large, or nothing after the first line end, refuses the file.
     void parse() {
-        QFETCH(QByteArray, bytes);
-        const std::optional<AppSettings> settings = parseSettingsFile(bytes);
-        QTEST(settings ? settings->portNumber : 0, "port");
-        QTEST(settings ? settings->uiLanguage : QString(), "language");
+        QStringList read;
+        for (const char* bytes : {"2\r\nHUN\r\n", "16\nhun\n", "99999999999\r\nhun\r\n", "3\r\n"}) {
+            const std::optional<AppSettings> settings = parseSettingsFile(bytes);
+            read << (settings ? QString::number(settings->portNumber) + " " + settings->uiLanguage
+                              : "refused");
+        }
+        QCOMPARE(read, QStringList({"2 eng", "16 hun", "refused", "refused"}));
     }
 
     // Written beside the program when it can be, else in the user's folder; read from
     // whichever exists, the newer one when both do.
     void location_data() {
-        QTest::addColumn<int>("programFolder"); // 0 writable, 1 read-only, 2 a plain file
-        QTest::addColumn<int>("besidePort");    // 0: no file; it is the older one
-        QTest::addColumn<int>("userPort");
-        QTest::addColumn<int>("portRead");
-        QTest::newRow("neither") << 0 << 0 << 0 << 1;
-        QTest::newRow("program folder unusable") << 2 << 0 << 5 << 5;
-        QTest::newRow("read-only program folder keeps its file readable") << 1 << 4 << 0 << 4;
-        QTest::newRow("read-only program folder, newer user file") << 1 << 4 << 6 << 6;
+        // The program folder (0 writable, 1 read-only, 2 a plain file), the port in the file
+        // beside the program (0: no file; it is the older one), in the user's file, and read.
+        QTest::addColumn<QList<int>>("ports");
+        QTest::newRow("neither") << QList<int>{0, 0, 0, 1};
+        QTest::newRow("program folder unusable") << QList<int>{2, 0, 5, 5};
+        QTest::newRow("read-only program folder keeps its file readable") << QList<int>{1, 4, 0, 4};
+        QTest::newRow("read-only program folder, newer user file") << QList<int>{1, 4, 6, 6};
     }
     void location() {
-        QFETCH(int, programFolder);
-        QFETCH(int, besidePort);
-        QFETCH(int, userPort);
+        QFETCH(QList<int>, ports);
+        const int programFolder = ports[0], besidePort = ports[1], userPort = ports[2];
         if (programFolder == 1 && geteuid() == 0)
             QSKIP("root can write into any folder");
         QTemporaryDir dir;
@@ -58,12 +53,11 @@ class SettingsFileTest : public QObject {
         }
         if (programFolder == 1)
             QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner);
-        QTEST(readSettingsFile(where).value_or(AppSettings{}).portNumber, "portRead");
+        QCOMPARE(readSettingsFile(where).value_or(AppSettings{}).portNumber, ports[3]);
 
         QVERIFY(writeSettingsFile(where, {7, "hun"}));
-        QFile written(programFolder == 0 ? where.besideProgram : where.userConfig);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), QByteArray("7\r\nhun\r\n"));
+        QCOMPARE(testFile(programFolder == 0 ? where.besideProgram : where.userConfig),
+                 QByteArray("7\r\nhun\r\n"));
         QCOMPARE(readSettingsFile(where).value_or(AppSettings{}).portNumber, 7);
         QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
