@@ -257,8 +257,8 @@ MapDocument MainWindow::collectDocument() const {
     return document;
 }
 
-// The whole document is written while the change handlers sleep; the grid is laid out
-// twice, as a load always has been, and the shown graph is redrawn.
+// The whole document is written while the change handlers sleep, then the grid is laid
+// out for it and the shown graph is redrawn.
 void MainWindow::applyLoadedDocument(const MapDocument& document) {
     m_state.documentReady = false;
     m_table->applyDocument(document);
@@ -266,7 +266,6 @@ void MainWindow::applyLoadedDocument(const MapDocument& document) {
     QString note = document.note;
     showNote(findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13")),
              note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    m_table->applyLoadedLayout();
     m_table->applyLoadedLayout();
     m_state.documentReady = true;
     redrawGraph();
