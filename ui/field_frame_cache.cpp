@@ -2,30 +2,26 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
 #include <cmath>
 
 namespace {
-
 const char* const kFusion = "fusion";
+// Far more than the window's looks; a palette that keeps changing cannot grow it for ever.
+constexpr qsizetype kMostLooks = 256;
+} // namespace
 
-// Everything Fusion's field frame is drawn from, besides the painter.
-QString frameKey(const QStyleOptionFrame& frame, qreal pixelRatio) {
-    const QPalette& palette = frame.palette;
-    return QStringLiteral("kelvor-field-%1x%2-%3-%4-%5-%6-%7-%8")
-        .arg(frame.rect.width())
-        .arg(frame.rect.height())
-        .arg(uint(frame.state))
-        .arg(frame.lineWidth)
-        .arg(palette.base().color().rgba())
-        .arg(palette.window().color().rgba())
-        .arg(palette.highlight().color().rgba())
-        .arg(pixelRatio);
+bool FieldFrameCache::Look::operator==(const Look& other) const {
+    return size == other.size && state == other.state && lineWidth == other.lineWidth &&
+           base == other.base && window == other.window && highlight == other.highlight &&
+           pixelRatio == other.pixelRatio;
 }
 
-} // namespace
+size_t qHash(const FieldFrameCache::Look& look, size_t seed) {
+    return qHashMulti(seed, look.size.width(), look.size.height(), look.state, look.lineWidth,
+                      look.base, look.window, look.highlight, look.pixelRatio);
+}
 
 void FieldFrameCache::install() {
     if (dynamic_cast<FieldFrameCache*>(QApplication::style()) ||
@@ -38,25 +34,34 @@ void FieldFrameCache::install() {
 void FieldFrameCache::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                     QPainter* painter, const QWidget* widget) const {
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-    const qreal pixelRatio = painter->device()->devicePixelRatio();
+    const qreal ratio = painter->device()->devicePixelRatio();
     // A copy matches drawing in place only on whole device pixels, without a transform.
     if (element != PE_PanelLineEdit || !frame || !painter->transform().isIdentity() ||
-        pixelRatio != std::floor(pixelRatio) || frame->palette.base().style() != Qt::SolidPattern) {
+        ratio != std::floor(ratio) || frame->palette.base().style() != Qt::SolidPattern) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    const QString key = frameKey(*frame, pixelRatio);
-    QPixmap picture;
-    if (!QPixmapCache::find(key, &picture)) {
-        picture = QPixmap(frame->rect.size() * pixelRatio);
-        picture.setDevicePixelRatio(pixelRatio);
+    const QPalette& palette = frame->palette;
+    const Look look{frame->rect.size(),
+                    uint(frame->state),
+                    frame->lineWidth,
+                    palette.base().color().rgba(),
+                    palette.window().color().rgba(),
+                    palette.highlight().color().rgba(),
+                    int(ratio)};
+    auto found = m_frames.constFind(look);
+    if (found == m_frames.cend()) {
+        QPixmap picture(look.size * look.pixelRatio);
+        picture.setDevicePixelRatio(ratio);
         picture.fill(Qt::transparent);
         QStyleOptionFrame atOrigin = *frame;
         atOrigin.rect.moveTo(0, 0);
         QPainter onPicture(&picture);
         QProxyStyle::drawPrimitive(element, &atOrigin, &onPicture, widget);
         onPicture.end();
-        QPixmapCache::insert(key, picture);
+        if (m_frames.size() >= kMostLooks)
+            m_frames.clear();
+        found = m_frames.insert(look, picture);
     }
-    painter->drawPixmap(frame->rect.topLeft(), picture);
+    painter->drawPixmap(frame->rect.topLeft(), *found);
 }

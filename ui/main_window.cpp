@@ -61,6 +61,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kBaseTitle));
     buildMainForm(m_form);
+    m_note = findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13"));
     fitFormToScreen(*this, m_form, QSize(Twips::toPixels(15300), Twips::toPixels(11325)));
     createPanels(link, clock);
     wireButtons();
@@ -252,21 +253,18 @@ MapDocument MainWindow::collectDocument() const {
     m_table->collectInto(document);
     m_settings->collectInto(document);
     // Documents and map files hold the note's line breaks as CR LF.
-    document.note = noteText(findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13")))
-                        .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    document.note = noteText(m_note).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return document;
 }
 
-// The whole document is written while the change handlers sleep; the grid is laid out
-// twice, as a load always has been, and the shown graph is redrawn.
+// The whole document is written while the change handlers sleep, then the grid is laid
+// out for it and the shown graph is redrawn.
 void MainWindow::applyLoadedDocument(const MapDocument& document) {
     m_state.documentReady = false;
     m_table->applyDocument(document);
     m_settings->applyDocument(document);
     QString note = document.note;
-    showNote(findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13")),
-             note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    m_table->applyLoadedLayout();
+    showNote(m_note, note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     m_table->applyLoadedLayout();
     m_state.documentReady = true;
     redrawGraph();

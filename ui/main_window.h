@@ -16,6 +16,7 @@ class MapFileActions;
 class NativeWindowWatch;
 class SerialActions;
 class SerialLink;
+class QPlainTextEdit;
 class SettingsPanel;
 class TableEditor;
 
@@ -88,6 +89,7 @@ class MainWindow : public QMainWindow {
     FormState m_state;
     LanguageTexts m_texts;
     QWidget* m_form;
+    QPlainTextEdit* m_note = nullptr;
     QString m_uiLanguage;
     std::unique_ptr<GraphPanel> m_graphs;
     SettingsPanel* m_settings = nullptr;
