@@ -46,8 +46,9 @@ class SettingsFileTest : public QObject {
                                               std::tuple{where.userConfig, userPort, 30}}) {
             QDir().mkpath(QFileInfo(path).path());
             QFile file(path);
+            // Flushed first, so that closing the file does not touch its time again.
             if (port > 0 && file.open(QIODevice::WriteOnly) &&
-                file.write(QByteArray::number(port) + "\r\nhun\r\n"))
+                file.write(QByteArray::number(port) + "\r\nhun\r\n") && file.flush())
                 file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
                                  QFileDevice::FileModificationTime);
         }
