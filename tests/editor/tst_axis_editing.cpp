@@ -37,7 +37,11 @@ class AxisEditingTest : public QObject {
     }
     void axisEdited() {
         QFETCH(Axis, axis);
-        const auto& [rpm, separator, typed, outcome] = axis;
+        // Named copies: a lambda may not capture a structured binding before C++20.
+        const bool rpm = axis.rpm;
+        const QString& separator = axis.separator;
+        const Typed& typed = axis.typed;
+        const QString& outcome = axis.outcome;
         EditorFixture f(separator);
         f.choose("Combo5", 2);
         const auto field = [&](int i) { return rpm ? f.rowLabel(i) : f.header(i); };
