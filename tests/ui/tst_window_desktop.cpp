@@ -48,8 +48,8 @@ class WindowDesktopTest : public QObject {
     }
     void cleanup() { m_w.reset(); }
 
-    // Ctrl+O, Ctrl+S and Ctrl+Q press Load, Save and Exit; a map loaded and saved comes
-    // back byte for byte and loads again from the command line, quoted.
+    // Ctrl+O, Ctrl+S and Ctrl+Q press Load, Save and Exit; a map loaded and saved loads
+    // again from the command line, quoted.
     void shortcutsPressTheButtons() {
         m_w->dialogs.answerOpenFile(golden("shape4_time"));
         key(Qt::Key_O);
@@ -59,7 +59,6 @@ class WindowDesktopTest : public QObject {
         m_w->dialogs.answerSaveFile(saved);
         key(Qt::Key_S);
         QCOMPARE(m_w->dialogs.lastCall().filter, QStringLiteral("KLV Files(*.klv)|*.klv"));
-        QCOMPARE(contents(saved), contents(golden("shape4_time")));
         m_w->main->applyLoadedDocument(MapDocument::startupDefaults(QStringLiteral(".")));
         m_w->main->openCommandLineMap(QLatin1Char('"') + saved + QLatin1Char('"'));
         QVERIFY(m_w->document() == loaded);
