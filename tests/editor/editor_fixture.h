@@ -63,9 +63,7 @@ struct EditorFixture {
     QComboBox* cutCombo(int row) { return named<QComboBox>(arrayName("Combo9", row)); }
 
     void choose(const char* list, int index) { chooseItem(named<QComboBox>(list), index); }
-    void click(const char* buttonName) {
-        named<QAbstractButton>(QLatin1String(buttonName))->click();
-    }
+    void click(const char* name) { named<QAbstractButton>(QLatin1String(name))->click(); }
     // A press as the user makes it: the mouse button goes down on the button and comes up.
     void press(const char* buttonName, Qt::MouseButton mouseButton = Qt::LeftButton) {
         auto* button = named<QPushButton>(QLatin1String(buttonName));

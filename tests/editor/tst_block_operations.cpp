@@ -42,8 +42,6 @@ class BlockOperationsTest : public QObject {
     void operations_data() {
         QTest::addColumn<Operation>("operation");
         QTest::newRow("set, a half rounds up") << Operation{"set", 1.25, "9.0", "1.3", false};
-        QTest::newRow("add below the range")
-            << Operation{"add", -9.7, "10.0 20.0 9.5/1.0", "0.5 10.3 0.5/0.5", true};
         QTest::newRow("scale, halves up, above the range")
             << Operation{"scale", 110.0, "12.5 60.0 1.5/1.5", "13.8 63.5 1.7/1.7", true};
         QTest::newRow("both from the corners")
@@ -70,7 +68,6 @@ class BlockOperationsTest : public QObject {
     // column but the last are cut away.
     void selectionKeepsToEditableCells_data() {
         QTest::addColumn<Drag>("drag");
-        QTest::newRow("past the edges") << Drag{2, 0, true, {45, 5}, {0, 0}, {0, 0, 39, 5}};
         QTest::newRow("over transparent rows") << Drag{4, 3, true, {1, 1}, {5, 2}, {3, 1, 5, 2}};
         QTest::newRow("load input not used") << Drag{1, 2, false, {0, 0}, {5, 3}, {2, 3, 5, 3}};
     }
@@ -84,8 +81,8 @@ class BlockOperationsTest : public QObject {
     }
 
     // A paste goes in whole or not at all: a value for a transparent row refuses it,
-    // naming that cell. What reaches beyond the table is cut off, a clipboard of
-    // megabytes too; the rest goes in.
+    // naming that cell. What reaches beyond the table is cut off, here a clipboard of
+    // megabytes; the rest goes in.
     void pasteKeepsToTheTable() {
         MapDocument doc = table("1.0");
         const FormState form{true, {}, ".", ","};
@@ -96,9 +93,6 @@ class BlockOperationsTest : public QObject {
                 !refused.reason);
 
         doc.transparentIntervals = 0;
-        const Paste pasted = paste(doc, {19, 10}, parseBlockText("2\t3\n4\t5"), form);
-        QVERIFY(pasted.cut && !pasted.refusedCell);
-        QCOMPARE(copyText(pasted.document, {19, 10, 19, 11}), "2.0\t3.0\n");
         const QString huge = (QString("7\t").repeated(5000) + "\r\n").repeated(200);
         const Paste filled = paste(doc, {0, 0}, parseBlockText(huge), form);
         QVERIFY(filled.cut && filled.document.cells[19][11] == "7.0");
