@@ -55,8 +55,9 @@ class CliTest : public QObject {
         const auto add = [](const QString& command, int exitCode, const QString& expected) {
             QTest::newRow(qPrintable(command)) << command << exitCode << expected;
         };
-        // The frames agree with the device rules in either locale. Maps of other shapes
-        // are compared by their settings only.
+        // The frames agree with the device rules in either locale, so a map carried between
+        // a Hungarian and an English PC sends the same bytes. Maps of other shapes are
+        // compared by their settings only.
         for (const char* name :
              {"shape0_dwell", "shape1_time", "shape2_time", "shape3_dwell", "shape4_time"})
             for (const QString locale : {"", "LC_ALL=hu_HU.UTF-8 "})
@@ -66,9 +67,6 @@ class CliTest : public QObject {
         // spark time, and a charge time whose whole milliseconds round half up.
         add("image shape2_time 10=6064 18=12 19=55", 0,
             "91 15 23 31 35 48 63 63 63 63 63 63 24 47 255 0 7 59 19");
-        // A single-column row fills four words, its cut level's bits alternating in bit 7.
-        add("image shape0_dwell 125=100 126=0 128=100 129=1 131=100 132=2 134=100 135=3", 0,
-            "20 20 20 20 148 20 148 20 20 148 20 148 148 148 148 148");
         // The top dwell correction fills the doubled first field; the input charge dwell
         // is not read in that mode.
         add("frame shape3_dwell 20=181.5 21=1|junk", 0,
@@ -87,7 +85,6 @@ class CliTest : public QObject {
             "cell RPM 900, load 30%: 0.3 -> 12.5 (+12.2)");
         add("diff shape2_time shape2_time 10=700 30=950", 5,
             "setting REV Limit (RPM): 600 -> 700 setting Row 2 RPM: 900 -> 950");
-        add("diff shape2_time shape2_time 1=kelvor300", 2, "Wrong File!");
         // Cell lines in tenths: a fraction from a point file is read in a comma locale and
         // rounded half away from zero; a value just below a half is not rounded up.
         add("LC_ALL=hu_HU.UTF-8 show shape2_time 23=12.5", 0, "700 1,3 2,9");
@@ -102,14 +99,11 @@ class CliTest : public QObject {
         // Values out of range are named and never become a frame.
         add("image shape2_time 31=640", 3,
             "The advance in row 2, column 1 (64.0) is outside 0.0 .. 63.5");
-        add("image shape2_time 23=-5", 3,
-            "The advance in row 1, column 1 (-0.5) is outside 0.0 .. 63.5");
         add("image shape2_time 13=225", 3,
             "The 3. load boundary (2.25 V) must be higher than 2.25 V and lower than 5.00 V!");
         add("image shape3_dwell 20=182", 3,
             "The Input Charge Dwell Correction (182) is outside 178.5 .. 181.5 crankshaft "
             "degrees!");
-        add("send shape2_time --port /nonexistent/tty 18=99", 3, "The Spark Time (9.9)");
         // A first load boundary above 3.1 V with the top dwell correction overflows byte 240.
         add("send shape3_dwell --port /nonexistent/tty 11=400 12=410 13=420 14=430 15=440 "
             "16=450 17=460 20=181.5",

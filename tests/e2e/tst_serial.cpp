@@ -104,9 +104,9 @@ class TestSerial : public QObject {
         // The event loop of the window may have seen the simulator end already.
         QVERIFY(sim.state() == QProcess::NotRunning || finished(sim));
         QCOMPARE(sim.readAllStandardOutput(), testFile("cli/golden/shape1_time.frame"));
-        // The simulator's reading of the settings; a wrong frame adds what went wrong.
+        // The simulator's reading of the settings; a wrong frame adds what went wrong (and
+        // only then does the simulator fail).
         QCOMPARE(sim.readAllStandardError(), testFile("e2e/golden/shape1_time.reading"));
-        QCOMPARE(sim.exitCode(), 0);
     }
 
     // A line cut while the command line holds the port, during the version break: one

@@ -5,6 +5,7 @@
 #include "graph_test_maps.h"
 
 #include <QtTest>
+#include <cmath>
 
 namespace {
 QColor colourOf(double degrees) {
@@ -46,7 +47,6 @@ class GraphModelsTest : public QObject {
     void drawingsAndUpdatesAgreeWithAFreshDrawing_data() {
         QTest::addColumn<QList<int>>("update"); // 3D (0 or 1), resolution, row, column
         QTest::newRow("2D: last row of 60x1") << QList<int>{0, 0, 59, 0};
-        QTest::newRow("2D: negative row") << QList<int>{0, 3, -1, 0};
         QTest::newRow("3D: last row, last column") << QList<int>{1, 2, 39, 5};
         QTest::newRow("3D: row past the shape") << QList<int>{1, 3, 30, 0};
     }
@@ -78,25 +78,14 @@ class GraphModelsTest : public QObject {
                          threeD ? colourOf(CellDegrees(doc.cells[i][c], ",")) : legend[c]);
     }
 
-    // Equal first and last RPM draw at the axis start instead of dividing by zero.
-    void equalRpmEndsDrawAtTheAxisStart() {
-        Graph2DModel model(fixedMeasure);
-        MapDocument flat = chartDocument(2, ".", [](int, int) { return 0.0; });
-        flat.rpmBreakpoints.fill(3000);
-        model.DrawGraph2D(flat, ".");
-        for (int i = 0; i <= 10; ++i)
-            QCOMPARE(model.rpmTick(i).p1.x(), 480.0);
-        QCOMPARE(model.curveSegment(5, 38).p2, QPointF(480, 4800));
-    }
-
-    // RPM labels are thousands with one to three decimals; a cell being typed counts as 0.
-    void chartNumbers() {
+    // RPM labels are thousands with one to three decimals. Of the advance colours, not a
+    // number is navy, and the ramp turns a darker red at 34 degrees.
+    void chartNumbersAndColours() {
         QCOMPARE(QStringList({FormatRpmThousands(6000, ","), FormatRpmThousands(1125, "."),
                               FormatRpmThousands(12250, ",")}),
                  QStringList({"6,0", "1.125", "12,25"}));
-        QCOMPARE(QList<double>(
-                     {CellDegrees("12,5", ","), CellDegrees("", "."), CellDegrees("abc", ".")}),
-                 QList<double>({12.5, 0.0, 0.0}));
+        QCOMPARE((QList<QColor>{colourOf(std::nan("")), colourOf(33.99), colourOf(34.0)}),
+                 (QList<QColor>{QColor(0, 0, 128), QColor(192, 0, 0), QColor(128, 0, 0)}));
     }
 };
 

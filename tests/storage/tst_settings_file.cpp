@@ -8,19 +8,6 @@
 class SettingsFileTest : public QObject {
     Q_OBJECT
   private slots:
-    // The port and the language the window starts with are tested through the window.
-    // Any language other than "hun" is English; a line feed alone ends a line too; a port
-    // too large, or nothing after the first line end, refuses the file.
-    void parse() {
-        QStringList read;
-        for (const char* bytes : {"2\r\nHUN\r\n", "16\nhun\n", "99999999999\r\nhun\r\n", "3\r\n"}) {
-            const std::optional<AppSettings> settings = parseSettingsFile(bytes);
-            read << (settings ? QString::number(settings->portNumber) + " " + settings->uiLanguage
-                              : "refused");
-        }
-        QCOMPARE(read, QStringList({"2 eng", "16 hun", "refused", "refused"}));
-    }
-
     // Written beside the program when it can be, else in the user's folder; read from
     // whichever exists, the newer one when both do.
     void location_data() {
