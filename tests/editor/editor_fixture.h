@@ -5,7 +5,7 @@
 #include "editor/table_editor.h"
 #include "language/language_texts.h"
 #include "tests/editor/widget_helpers.h"
-#include "tests/support/modal_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/main_form.h"
 
 #include <QApplication>
@@ -28,6 +28,7 @@ struct EditorFixture {
         form.decimalSeparator = decimalSeparator;
         form.otherSeparator = decimalSeparator == "," ? "." : ",";
         buildMainForm(&window);
+        dialogs.setRealBoxes(true);
         editor = std::make_unique<TableEditor>(&window, form, texts, dialogs);
         TableSignals& table = editor->notices();
         QObject::connect(&table, &TableSignals::tableChanged, [this] { ++redraws; });
@@ -82,7 +83,7 @@ struct EditorFixture {
     QWidget window;
     FormState form;
     LanguageTexts texts;
-    ModalDialogs dialogs;
+    ScriptedDialogs dialogs;
     std::unique_ptr<TableEditor> editor;
     int redraws = 0;
     QStringList updates; // "row,column value" of each graph point moved

@@ -372,7 +372,7 @@ QString firstDifference(MapDocument shown, MapDocument file, const QString& sepa
 
 // ---- One session: the window, the steps, and the checks at every rest. The player is the
 // window's dialogs and serial link as well.
-class SessionPlayer : public QObject, public ModalDialogs, public SerialLink {
+class SessionPlayer : public QObject, public ScriptedDialogs, public SerialLink {
   public:
     SessionPlayer(SessionScript& script, const QString& folder)
         : m_script(script), m_folder(folder) {
@@ -456,17 +456,18 @@ class SessionPlayer : public QObject, public ModalDialogs, public SerialLink {
         ++m_messages;
         const QString value = next("message", text);
         answerMessage(value == "yes" ? Answer::Yes : value == "no" ? Answer::No : Answer::Ok);
-        return box<Answer>([&] { return ModalDialogs::message(text, title, buttons, icon, def); });
+        return box<Answer>(
+            [&] { return ScriptedDialogs::message(text, title, buttons, icon, def); });
     }
     QString input(const QString& prompt, const QString& title) override {
         answerInput(next("input", prompt));
-        return box<QString>([&] { return ModalDialogs::input(prompt, title); });
+        return box<QString>([&] { return ScriptedDialogs::input(prompt, title); });
     }
     QString openFile(const QString& title, const QString& filter) override {
         m_openedPath = openPath(next("open").split(':'));
         m_messages = 0;
         answerOpenFile(m_openedPath);
-        return box<QString>([&] { return ModalDialogs::openFile(title, filter); });
+        return box<QString>([&] { return ScriptedDialogs::openFile(title, filter); });
     }
     QString saveFile(const QString& title, const QString& filter) override {
         const QString choice = next("save");
@@ -483,7 +484,7 @@ class SessionPlayer : public QObject, public ModalDialogs, public SerialLink {
         m_lastSaved = path.isEmpty() ? m_lastSaved : m_savedPath;
         m_savedBefore = path.isEmpty() ? QByteArray() : contents(m_savedPath);
         answerSaveFile(path);
-        return box<QString>([&] { return ModalDialogs::saveFile(title, filter); });
+        return box<QString>([&] { return ScriptedDialogs::saveFile(title, filter); });
     }
     QString next(const char* kind, const QString& shown = {}) {
         const Reply answer = m_script.answer(QLatin1String(kind));

@@ -1,6 +1,8 @@
 #include "tests/support/scripted_dialogs.h"
 
-#include <QtGlobal>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 
 namespace {
 const char* const kKindNames[] = {"message", "input", "open file", "save file"};
@@ -29,7 +31,25 @@ ScriptedDialogs::Queued ScriptedDialogs::take(Kind kind, const Call& call) {
     if (m_answers.isEmpty() || m_answers.first().kind != kind)
         qFatal("Unexpected %s dialog: \"%s\" titled \"%s\"", kKindNames[int(kind)],
                qPrintable(call.text), qPrintable(call.title));
-    return m_answers.takeFirst();
+    const Queued answer = m_answers.takeFirst();
+    runModalBox();
+    return answer;
+}
+
+void ScriptedDialogs::runModalBox() {
+    if (!m_realBoxes)
+        return;
+    QDialog box(QApplication::activeWindow());
+    box.setModal(true);
+    const auto action = m_whileOpen.isEmpty() ? std::function<void()>() : m_whileOpen.takeFirst();
+    // The box must be shown (and the rest of the application blocked) before the action
+    // runs, so the answer waits for the first pass of the box's own loop.
+    QTimer::singleShot(0, &box, [&box, action] {
+        if (action)
+            action();
+        box.accept();
+    });
+    box.exec();
 }
 
 Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& title, Buttons buttons,

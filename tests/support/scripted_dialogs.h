@@ -4,10 +4,14 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 // A Dialogs double for the window tests: records every dialog and answers from a queue.
 // A dialog the test did not queue an answer for ends the test program at once, so a
-// re-ask loop can never hang a test.
+// re-ask loop can never hang a test. With real boxes, every dialog also opens a modal box
+// answered from inside its own event loop, after the actions queued with whileOpen() ran
+// there, so events sent through the window system (QTest on a QWindow) meet a modal box
+// exactly as a user's clicks, releases, keys and close requests do on a desktop.
 class ScriptedDialogs : public Dialogs {
   public:
     enum class Kind { Message, Input, OpenFile, SaveFile };
@@ -24,6 +28,10 @@ class ScriptedDialogs : public Dialogs {
     void answerInput(const QString& text);
     void answerOpenFile(const QString& path);
     void answerSaveFile(const QString& path);
+
+    void setRealBoxes(bool on) { m_realBoxes = on; }
+    // Runs inside the next box that opens; one action per box, in order.
+    void whileOpen(std::function<void()> action) { m_whileOpen.append(std::move(action)); }
 
     const QList<Call>& calls() const { return m_calls; }
     const Call& lastCall() const { return m_calls.last(); }
@@ -43,7 +51,10 @@ class ScriptedDialogs : public Dialogs {
         QString text;
     };
     Queued take(Kind kind, const Call& call);
+    void runModalBox();
 
     QList<Call> m_calls;
     QList<Queued> m_answers;
+    QList<std::function<void()>> m_whileOpen;
+    bool m_realBoxes = false;
 };

@@ -2,8 +2,8 @@
 
 #include "core/find_widget.h"
 #include "tests/support/fake_clock.h"
-#include "tests/support/modal_dialogs.h"
 #include "tests/support/recording_serial_link.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -72,7 +72,7 @@ struct TestWindow {
     MapDocument document() const { return main->collectDocument(); }
 
     QTemporaryDir dir;
-    ModalDialogs dialogs;
+    ScriptedDialogs dialogs;
     FakeClock clock;
     RecordingSerialLink link{&clock};
     std::unique_ptr<MainWindow> main;

@@ -2,31 +2,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPainter>
 #include <QStyleFactory>
 #include <QtTest>
-
-namespace {
-QImage painted(QLineEdit& field, QStyle& style) {
-    field.setStyle(&style);
-    QImage image(field.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::darkCyan);
-    field.render(&image, {}, {}, QWidget::DrawChildren);
-    return image;
-}
-
-// The largest difference of any colour channel of any pixel.
-int largestDifference(const QImage& a, const QImage& b) {
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
-                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
-        }
-    return largest;
-}
-} // namespace
 
 class FieldFramesTest : public QObject {
     Q_OBJECT
@@ -38,15 +15,20 @@ class FieldFramesTest : public QObject {
         std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
         QApplication::setStyle(QStringLiteral("fusion"));
         FieldFrameCache::install();
-        QStyle& cached = *QApplication::style();
-        QVERIFY(dynamic_cast<FieldFrameCache*>(&cached));
-
+        QVERIFY(dynamic_cast<FieldFrameCache*>(QApplication::style()));
         QWidget window;
         QLineEdit field(QStringLiteral("12.5"), &window);
         field.setGeometry(3, 3, 61, 21);
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto painted = [&field](QStyle* style) {
+            field.setStyle(style);
+            QImage image(field.size(), QImage::Format_ARGB32);
+            image.fill(Qt::darkCyan);
+            field.render(&image, {}, {}, QWidget::DrawChildren);
+            return image;
+        };
         QList<QImage> looks;
         for (int look = 0; look < 4; ++look) {
             QPalette palette = field.palette();
@@ -55,13 +37,17 @@ class FieldFramesTest : public QObject {
             field.setEnabled(look != 2);
             look == 3 ? field.setFocus() : field.clearFocus();
             QCOMPARE(field.hasFocus(), look == 3);
-            QCoreApplication::processEvents();
-            const QImage expected = painted(field, *fusion);
-            QVERIFY(largestDifference(painted(field, cached), expected) <= 1);
+            const QImage expected = painted(fusion.get()), cached = painted(QApplication::style());
+            for (int i = 0; i < expected.width() * expected.height(); ++i) {
+                const QRgb a = expected.pixel(i % expected.width(), i / expected.width());
+                const QRgb b = cached.pixel(i % expected.width(), i / expected.width());
+                QVERIFY(qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
+                            qAbs(qBlue(a) - qBlue(b)) <=
+                        3);
+            }
+            QVERIFY(looks.isEmpty() || expected != looks[0]);
             looks.append(expected);
         }
-        for (int look = 1; look < 4; ++look)
-            QVERIFY(looks[look] != looks[0]);
     }
 };
 

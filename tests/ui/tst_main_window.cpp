@@ -41,68 +41,61 @@ class TestMainWindow : public QObject {
 
     // Over cells (enabled or not) and cut lists the table scrolls three rows a notch,
     // clamped to the scroll range, and changes no list; elsewhere a wheel does nothing.
-    void wheelOverTheGridScrollsIt_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QList<int>>("rows"); // scrolled to first, notches, scrolled to (-1: end)
-        QTest::newRow("cut list, past the top") << "Combo9(2)" << QList<int>{1, 1, 0};
-        QTest::newRow("disabled cell, past the end") << "Text1(30)" << QList<int>{10, -3, -1};
-    }
     void wheelOverTheGridScrollsIt() {
-        QFETCH(QString, target);
-        QFETCH(QList<int>, rows);
-        TestWindow w(true);
-        auto* bar = w.named<QScrollBar>("VScroll");
-        bar->setValue(rows[0] * bar->singleStep());
-        w.named(target)->setEnabled(!target.startsWith("Text1("));
-        const MapDocument before = w.document();
-        // Notches (positive: away from the user) over the target's middle go to the widget
-        // the window finds there, as the window system sends them; only spontaneous events
-        // travel on to the parents.
-        const QPoint at = w.at(w.named(target));
-        QWidget* receiver = w.main->childAt(at);
-        QVERIFY(receiver == w.named(target) || w.named(target)->isAncestorOf(receiver));
-        QWheelEvent wheel(receiver->mapFrom(w.main.get(), QPointF(at)),
-                          w.main->mapToGlobal(QPointF(at)), {}, {0, 120 * rows[1]}, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QSpontaneKeyEvent::setSpontaneous(&wheel);
-        qApp->notify(receiver, &wheel);
-        QCOMPARE(bar->value(), rows[2] < 0 ? bar->maximum() : rows[2] * bar->singleStep());
-        QVERIFY(w.document() == before);
+        // The target; the row scrolled to first, the notches, the row scrolled to (-1: end).
+        for (const auto& [target, rows] :
+             {std::pair{QString("Combo9(2)"), QList<int>{1, 1, 0}},
+              std::pair{QString("Text1(30)"), QList<int>{10, -3, -1}}}) {
+            TestWindow w(true);
+            auto* bar = w.named<QScrollBar>("VScroll");
+            bar->setValue(rows[0] * bar->singleStep());
+            w.named(target)->setEnabled(!target.startsWith("Text1("));
+            const MapDocument before = w.document();
+            // Notches (positive: away from the user) over the target's middle go to the
+            // widget the window finds there, as the window system sends them; only
+            // spontaneous events travel on to the parents.
+            const QPoint at = w.at(w.named(target));
+            QWidget* receiver = w.main->childAt(at);
+            QVERIFY(receiver == w.named(target) || w.named(target)->isAncestorOf(receiver));
+            QWheelEvent wheel(receiver->mapFrom(w.main.get(), QPointF(at)),
+                              w.main->mapToGlobal(QPointF(at)), {}, {0, 120 * rows[1]},
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&wheel);
+            qApp->notify(receiver, &wheel);
+            QCOMPARE(bar->value(), rows[2] < 0 ? bar->maximum() : rows[2] * bar->singleStep());
+            QVERIFY(w.document() == before);
+        }
     }
 
     // A "+" press waiting for an empty cell ends, changing nothing, when the window closes
     // or a loaded map replaces the table it waits on; "+" works again afterwards.
-    void columnToolWaitEndsWithItsTable_data() {
-        QTest::addColumn<QString>("event");
-        QTest::newRow("window closed") << "close";
-        QTest::newRow("smaller map loaded") << "load";
-    }
     void columnToolWaitEndsWithItsTable() {
-        QFETCH(QString, event);
-        TestWindow w(true); // the exit question really is modal
-        w.main->show();
-        QWidget* plus = w.named("Command8");
-        w.cell(30, 0)->clear();
-        MapDocument during;
-        QTimer::singleShot(0, w.main.get(), [&] {
-            if (event == "close") {
-                w.dialogs.answerMessage(Dialogs::Answer::No);
-                w.main->windowHandle()->close();
-            } else {
-                w.dialogs.answerOpenFile(golden("shape4_time"));
-                w.press("Command3");
-            }
-            during = w.document();
-        });
-        QTest::mousePress(plus, Qt::LeftButton);
-        QTest::mouseRelease(plus, Qt::LeftButton);
-        QVERIFY(w.document() == during);
+        for (const QString event : {"close", "load"}) {
+            TestWindow w(true); // the exit question really is modal
+            w.main->show();
+            QWidget* plus = w.named("Command8");
+            w.cell(30, 0)->clear();
+            MapDocument during;
+            QTimer::singleShot(0, w.main.get(), [&] {
+                if (event == "close") {
+                    w.dialogs.answerMessage(Dialogs::Answer::No);
+                    w.main->windowHandle()->close();
+                } else {
+                    w.dialogs.answerOpenFile(golden("shape4_time"));
+                    w.press("Command3");
+                }
+                during = w.document();
+            });
+            QTest::mousePress(plus, Qt::LeftButton);
+            QTest::mouseRelease(plus, Qt::LeftButton);
+            QVERIFY(w.document() == during);
 
-        if (w.cell(30, 0)->text().isEmpty())
-            w.cell(30, 0)->setText("0.5");
-        const double first = w.cell(0, 0)->text().toDouble();
-        QTest::mouseClick(plus, Qt::LeftButton);
-        QCOMPARE(w.cell(0, 0)->text().toDouble(), first + 0.5);
+            if (w.cell(30, 0)->text().isEmpty())
+                w.cell(30, 0)->setText("0.5");
+            const double first = w.cell(0, 0)->text().toDouble();
+            QTest::mouseClick(plus, Qt::LeftButton);
+            QCOMPARE(w.cell(0, 0)->text().toDouble(), first + 0.5);
+        }
     }
 };
 
