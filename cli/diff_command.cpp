@@ -24,10 +24,7 @@ int runDiff(const QStringList& arguments, CliContext& context) {
     for (const CellDifference& cell : comparison.cells) {
         context.out << "cell RPM " << first->rpmBreakpoints[cell.row] << ", load "
                     << columnLoadText(*first, cell.column, separator) << ": " << cell.value
-                    << " -> " << cell.other;
-        if (!cell.difference.isEmpty())
-            context.out << " (" << cell.difference << ')';
-        context.out << '\n';
+                    << " -> " << cell.other << " (" << cell.difference << ")\n";
     }
     return comparison.same() ? kExitOk : kExitDifferent;
 }

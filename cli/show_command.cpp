@@ -1,6 +1,7 @@
 #include "cli/show_document.h"
 
 #include "cli/cli_document.h"
+#include "core/cell_tenths.h"
 #include "core/document_ranges.h"
 #include "core/load_header_text.h"
 #include "core/number_rules.h"
@@ -78,7 +79,7 @@ void showGrid(const MapDocument& doc, const QString& sep, QTextStream& out) {
     for (int r = 0; r < doc.rowCount(); ++r) {
         out << QString::number(doc.rpmBreakpoints[r]).rightJustified(kCellWidth);
         for (int c = 0; c < doc.columnCount(); ++c)
-            out << doc.cells[r][c].rightJustified(kCellWidth);
+            out << CellTenths::text(doc.cells[r][c], sep).rightJustified(kCellWidth);
         out << "  " << pick(kCutLevels, doc.revCutLevel[r]) << '\n';
     }
 }

@@ -1,5 +1,6 @@
 #include "core/document_ranges.h"
 
+#include "core/cell_tenths.h"
 #include "core/dwell_limits.h"
 #include "core/number_rules.h"
 
@@ -15,17 +16,18 @@ class RangeCheck {
     const QList<CheckFailure>& failures() const { return m_failures; }
 
     // `decimals` writes the limits as the window shows such a value; -1 the shortest way.
-    // `names()` makes the texts that name the value, only for one out of range.
-    template <typename Names>
-    void text(const QString& text, double low, double high, int decimals, const char* entry,
-              Names names) {
+    void text(const QString& text, double low, double high, int decimals, const char* entry) {
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value || (*value >= low && *value <= high))
             return;
-        add(entry, names() << text << limit(low, decimals) << limit(high, decimals));
+        add(entry, {text, limit(low, decimals), limit(high, decimals)});
     }
-    void text(const QString& text, double low, double high, int decimals, const char* entry) {
-        this->text(text, low, high, decimals, entry, [] { return QStringList(); });
+    // The controller holds 0.0 .. 63.5 degrees.
+    void cell(int tenths, int row, int column) {
+        if (tenths < 0 || tenths > 635)
+            add("RangeCellMessage",
+                {QString::number(row + 1), QString::number(column + 1),
+                 CellTenths::text(tenths, m_separator), limit(0.0, 1), limit(63.5, 1)});
     }
 
     void add(const char* entry, const QStringList& values) {
@@ -48,9 +50,7 @@ class RangeCheck {
 void checkRows(const MapDocument& doc, RangeCheck& check) {
     for (int r = 0; r < doc.rowCount() && !check.full(); ++r) {
         for (int c = 0; c < doc.columnCount(); ++c)
-            check.text(doc.cells[r][c], 0.0, 63.5, 1, "RangeCellMessage", [r, c] {
-                return QStringList{QString::number(r + 1), QString::number(c + 1)};
-            });
+            check.cell(doc.cells[r][c], r, c);
         const int level = doc.revCutLevel[r];
         if (level < 0 || level > 3)
             check.add("RangeCutLevelMessage", {QString::number(r + 1), QString::number(level),

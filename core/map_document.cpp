@@ -1,5 +1,6 @@
 #include "core/map_document.h"
 
+#include "core/cell_tenths.h"
 #include "core/default_axes.h"
 
 int MapDocument::cylinderCount() const {
@@ -33,17 +34,16 @@ bool MapDocument::operator==(const MapDocument& o) const {
     return true;
 }
 
-void MapDocument::resetTable(const QString& decimalSeparator) {
-    const QString half = QStringLiteral("0") + decimalSeparator + QStringLiteral("5");
+void MapDocument::resetTable() {
     for (auto& row : cells)
-        row.fill(half);
+        row.fill(CellTenths::kDefault);
     revCutLevel.fill(0);
     DefaultRpmBreakpoints(rpmBreakpoints, rowCount());
 }
 
 MapDocument MapDocument::startupDefaults(const QString& decimalSeparator) {
     MapDocument doc;
-    doc.resetTable(decimalSeparator);
+    doc.resetTable();
     doc.sparkTime = QStringLiteral("1") + decimalSeparator + QStringLiteral("2");
     DefaultLoadBreakpoints(doc.loadBreakpoints, doc.columnCount());
     return doc;

@@ -5,13 +5,15 @@
 #include <QString>
 #include <array>
 
-// Every value of one map exactly as the window holds it: list indices for lists,
-// texts as typed for text fields. Numbers are converted only where they are used,
-// so a document can hold what the user typed even before it was checked.
+// Advance values in tenths of a degree (12.5 degrees is 125), by row and column.
+using AdvanceTable = std::array<std::array<int, kMaxColumns>, kMaxRows>;
+
+// Every value of one map: numbers for the table, list indices for lists, and the texts
+// of the settings fields as typed, so that files and frames keep them exactly.
 struct MapDocument {
     // Table shape and axes.
     int resolution = kDefaultResolution;
-    std::array<std::array<QString, kMaxColumns>, kMaxRows> cells{};
+    AdvanceTable cells{};
     std::array<int, kMaxRows> revCutLevel{};           // 0..3 per row
     std::array<qint16, kMaxRows + 1> rpmBreakpoints{}; // entries 0..rowCount-1 used
     std::array<double, 13> loadBreakpoints{};          // volts; [0] = 0, [columnCount] = 5
@@ -42,11 +44,11 @@ struct MapDocument {
     bool operator==(const MapDocument& other) const;
     bool operator!=(const MapDocument& other) const { return !(*this == other); }
 
-    // Every cell 0.5 written with the given decimal separator, cut levels 0 and the
-    // default RPM axis of the shape; the load axis stays.
-    void resetTable(const QString& decimalSeparator);
+    // Every cell 0.5, cut levels 0 and the default RPM axis of the shape; the load axis
+    // stays.
+    void resetTable();
 
-    // The start-up document: 40 x 6, every cell 0.5 written with the given decimal
-    // separator, default axes, cut levels 0, the settings defaults.
+    // The start-up document: 40 x 6, every cell 0.5, default axes, cut levels 0, the
+    // settings defaults with the given decimal separator.
     static MapDocument startupDefaults(const QString& decimalSeparator);
 };

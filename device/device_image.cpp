@@ -1,5 +1,6 @@
 #include "device/device_image.h"
 
+#include "core/cell_tenths.h"
 #include "core/number_rules.h"
 
 namespace {
@@ -21,20 +22,17 @@ class Conversions {
   public:
     explicit Conversions(const QString& decimalSeparator) : m_separator(decimalSeparator) {}
 
-    // `name()` makes the value's name only when a conversion fails: a map has hundreds
-    // of cells.
-    template <typename Name> std::optional<double> number(const QString& text, Name name) {
+    std::optional<double> number(const QString& text, const LocalText& what) {
         if (m_code)
             return std::nullopt;
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value)
-            fail(kTypeMismatch, LocalText::entry("TypeMismatchDetail", {name(), text}));
+            fail(kTypeMismatch, LocalText::entry("TypeMismatchDetail", {what, text}));
         return value;
     }
-    std::optional<double> number(const QString& text, const LocalText& what) {
-        return number(text, [&what] { return what; });
-    }
 
+    // `name()` makes the value's name only when a conversion fails: a map has hundreds
+    // of cells.
     template <typename Name> std::optional<qint16> whole(double value, Name name) {
         if (m_code)
             return std::nullopt;
@@ -91,7 +89,7 @@ void putCells(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
         const int oddBit = IntDiv(level, 2);
         for (int c = 0; c < columns; ++c) {
             const auto what = [&doc, r, c] { return cellName(doc, r, c); };
-            const double half = RoundToHalf(conv.number(doc.cells[r][c], what).value_or(0));
+            const double half = RoundToHalf(CellTenths::degrees(doc.cells[r][c]));
             if (doc.resolution == 0) {
                 // The controller always holds four columns: the single cell is sent
                 // four times, the even copies with bit 0 of the level, the odd with bit 1.

@@ -23,11 +23,11 @@ QString elided(const QString& value) {
 } // namespace
 
 BlockEditor::BlockEditor(GridWidgets& widgets, GridState& state, FormState& form,
-                         const LanguageTexts& texts, Dialogs& dialogs, CellEditor& cells,
-                         GridEditor& grid, TableSignals& notices)
-    : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
-      m_cells(cells), m_notices(notices), m_selection(widgets, state, cells, grid),
-      m_menu(new QMenu(widgets.root)) {
+                         CellValues& values, const LanguageTexts& texts, Dialogs& dialogs,
+                         CellEditor& cells, GridEditor& grid, TableSignals& notices)
+    : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_texts(texts),
+      m_dialogs(dialogs), m_cells(cells), m_notices(notices),
+      m_selection(widgets, state, cells, grid), m_menu(new QMenu(widgets.root)) {
     auto entry = [this](const char* caption, const QKeySequence& keys, std::function<void()> run) {
         m_captions.append({addAction(keys, std::move(run)), caption});
     };
@@ -125,7 +125,8 @@ void BlockEditor::checkCurrentCell() {
 void BlockEditor::copy() {
     const MapDocument doc = m_selection.gridDocument();
     if (const auto block = m_selection.block(doc))
-        QGuiApplication::clipboard()->setText(BlockOperations::copyText(doc, *block));
+        QGuiApplication::clipboard()->setText(
+            BlockOperations::copyText(doc, *block, m_form.decimalSeparator));
 }
 
 void BlockEditor::paste() {
@@ -173,7 +174,7 @@ void BlockEditor::changeByAmount(const char* prompt, Kind kind, const AmountChan
     const auto amount = askAmount(prompt, kind);
     if (!amount)
         return;
-    const BlockOperations::Result result = change(doc, *block, *amount, m_form.decimalSeparator);
+    const BlockOperations::Result result = change(doc, *block, *amount);
     write(result.document);
     if (result.clamped)
         note("BlockClampedNote",
@@ -187,8 +188,7 @@ void BlockEditor::interpolate(Direction direction) {
     checkCurrentCell();
     const MapDocument doc = m_selection.gridDocument();
     if (const auto block = m_selection.block(doc))
-        write(
-            BlockOperations::interpolate(doc, *block, direction, m_form.decimalSeparator).document);
+        write(BlockOperations::interpolate(doc, *block, direction).document);
 }
 
 // Cancel, in the first box or in a re-ask, ends the operation without a change.
@@ -208,8 +208,8 @@ void BlockEditor::write(const MapDocument& doc) {
     emit m_notices.stepComplete();
     for (int r = 0; r < m_state.rowCount; ++r)
         for (int c = 0; c < m_state.columnCount; ++c)
-            if (m_widgets.cell(r, c)->text() != doc.cells[r][c])
-                m_widgets.cell(r, c)->setText(doc.cells[r][c]);
+            if (m_values.at(r, c) != doc.cells[r][c])
+                m_values.set(r, c, doc.cells[r][c]);
     emit m_notices.tableChanged();
     emit m_notices.stepComplete();
     // Escape in the current cell puts back its new value, not the one before the change.

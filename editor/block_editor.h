@@ -3,6 +3,7 @@
 #include "core/form_state.h"
 #include "editor/block_amount_check.h"
 #include "editor/block_operations.h"
+#include "editor/cell_values.h"
 #include "editor/grid_selection.h"
 #include "editor/table_signals.h"
 #include "language/dialogs.h"
@@ -21,8 +22,9 @@ class QMenu;
 // current cell. Every change is one step of the window's history.
 class BlockEditor : public QObject {
   public:
-    BlockEditor(GridWidgets& widgets, GridState& state, FormState& form, const LanguageTexts& texts,
-                Dialogs& dialogs, CellEditor& cells, GridEditor& grid, TableSignals& notices);
+    BlockEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
+                const LanguageTexts& texts, Dialogs& dialogs, CellEditor& cells, GridEditor& grid,
+                TableSignals& notices);
     void watch(QLineEdit* cell);
 
     // The grid's context menu; other parts of the window may add their actions to it.
@@ -33,8 +35,8 @@ class BlockEditor : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    using AmountChange = std::function<BlockOperations::Result(const MapDocument&, const CellBlock&,
-                                                               double, const QString&)>;
+    using AmountChange =
+        std::function<BlockOperations::Result(const MapDocument&, const CellBlock&, double)>;
 
     QAction* addAction(const QKeySequence& keys, std::function<void()> run);
     bool onKey(const QKeyEvent& key);
@@ -56,6 +58,7 @@ class BlockEditor : public QObject {
     GridWidgets& m_widgets;
     GridState& m_state;
     FormState& m_form;
+    CellValues& m_values;
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
     CellEditor& m_cells;

@@ -1,6 +1,6 @@
 #include "editor/block_operations.h"
 
-#include "core/decimal_format.h"
+#include "core/cell_tenths.h"
 #include "editor/block_selection.h"
 #include "editor/cell_value_check.h"
 
@@ -9,17 +9,18 @@
 namespace {
 using BlockOperations::Result;
 
-double valueOf(const MapDocument& doc, int row, int column, const QString& separator) {
-    return DecimalFormat::toDouble(doc.cells[row][column], separator);
+double valueOf(const MapDocument& doc, int row, int column) {
+    return CellTenths::degrees(doc.cells[row][column]);
 }
 
 // Rounded first, so a value that rounds into the range is not reported as limited.
-QString settled(double value, const QString& separator, bool& clamped) {
-    const double rounded =
-        DecimalFormat::toDouble(DecimalFormat::fixed(value, 1, separator), separator);
-    const double limited = qBound(CellValueCheck::kMinimum, rounded, CellValueCheck::kMaximum);
+int settled(double value, bool& clamped) {
+    constexpr int lowest = int(CellValueCheck::kMinimum * 10);
+    constexpr int highest = int(CellValueCheck::kMaximum * 10);
+    const std::optional<int> rounded = CellTenths::fromDegrees(value);
+    const int limited = rounded ? qBound(lowest, *rounded, highest) : value < 0 ? lowest : highest;
     clamped = clamped || limited != rounded;
-    return DecimalFormat::fixed(limited, 1, separator);
+    return limited;
 }
 
 void copyAlongRows(MapDocument& doc, int top, int bottom) {
@@ -32,12 +33,11 @@ void copyAlongRows(MapDocument& doc, int top, int bottom) {
 }
 
 template <class NewValue>
-Result mapBlock(const MapDocument& doc, const CellBlock& block, const QString& separator,
-                NewValue newValue) {
+Result mapBlock(const MapDocument& doc, const CellBlock& block, NewValue newValue) {
     Result result{doc};
     for (int r = block.top; r <= block.bottom; ++r)
         for (int c = block.left; c <= block.right; ++c)
-            result.document.cells[r][c] = settled(newValue(r, c), separator, result.clamped);
+            result.document.cells[r][c] = settled(newValue(r, c), result.clamped);
     copyAlongRows(result.document, block.top, block.bottom);
     return result;
 }
@@ -50,29 +50,24 @@ double share(double x, double from, double to) {
 
 namespace BlockOperations {
 
-Result set(const MapDocument& doc, const CellBlock& block, double value, const QString& separator) {
-    return mapBlock(doc, block, separator, [&](int, int) { return value; });
+Result set(const MapDocument& doc, const CellBlock& block, double value) {
+    return mapBlock(doc, block, [&](int, int) { return value; });
 }
 
-Result add(const MapDocument& doc, const CellBlock& block, double degrees,
-           const QString& separator) {
-    return mapBlock(doc, block, separator,
-                    [&](int r, int c) { return valueOf(doc, r, c, separator) + degrees; });
+Result add(const MapDocument& doc, const CellBlock& block, double degrees) {
+    return mapBlock(doc, block, [&](int r, int c) { return valueOf(doc, r, c) + degrees; });
 }
 
-Result scale(const MapDocument& doc, const CellBlock& block, double percent,
-             const QString& separator) {
-    return mapBlock(doc, block, separator,
-                    [&](int r, int c) { return valueOf(doc, r, c, separator) * percent / 100.0; });
+Result scale(const MapDocument& doc, const CellBlock& block, double percent) {
+    return mapBlock(doc, block, [&](int r, int c) { return valueOf(doc, r, c) * percent / 100.0; });
 }
 
-Result interpolate(const MapDocument& doc, const CellBlock& block, Direction direction,
-                   const QString& separator) {
+Result interpolate(const MapDocument& doc, const CellBlock& block, Direction direction) {
     // Along one direction only the cells at that direction's edges count: the row's own
     // column across rows, the column's own row across columns.
     const bool acrossRows = direction != Direction::Columns;
     const bool acrossColumns = direction != Direction::Rows;
-    return mapBlock(doc, block, separator, [&](int r, int c) {
+    return mapBlock(doc, block, [&](int r, int c) {
         const int upper = acrossRows ? block.top : r, lower = acrossRows ? block.bottom : r;
         const int left = acrossColumns ? block.left : c, right = acrossColumns ? block.right : c;
         const double t = share(doc.rpmBreakpoints[r], doc.rpmBreakpoints[block.top],
@@ -80,19 +75,18 @@ Result interpolate(const MapDocument& doc, const CellBlock& block, Direction dir
         const double s = share(doc.loadBreakpoints[c + 1], doc.loadBreakpoints[block.left + 1],
                                doc.loadBreakpoints[block.right + 1]);
         auto along = [&](int row) {
-            return valueOf(doc, row, left, separator) * (1 - s) +
-                   valueOf(doc, row, right, separator) * s;
+            return valueOf(doc, row, left) * (1 - s) + valueOf(doc, row, right) * s;
         };
         return along(upper) * (1 - t) + along(lower) * t;
     });
 }
 
-QString copyText(const MapDocument& doc, const CellBlock& block) {
+QString copyText(const MapDocument& doc, const CellBlock& block, const QString& separator) {
     QString text;
     for (int r = block.top; r <= block.bottom; ++r) {
         QStringList line;
         for (int c = block.left; c <= block.right; ++c)
-            line << doc.cells[r][c];
+            line << CellTenths::text(doc.cells[r][c], separator);
         text += line.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;
@@ -151,7 +145,7 @@ Paste paste(const MapDocument& doc, const GridCell& at, const QList<QStringList>
                 refused.reason = failure;
                 return refused;
             }
-            result.document.cells[r][c] = CellValueCheck::formatted(value, form.decimalSeparator);
+            result.document.cells[r][c] = CellValueCheck::tenths(value, form.decimalSeparator);
             bottom = std::max(bottom, r);
         }
     }

@@ -22,19 +22,17 @@ struct Result {
 
 enum class Direction { Rows, Columns, Both };
 
-Result set(const MapDocument& doc, const CellBlock& block, double value, const QString& separator);
-Result add(const MapDocument& doc, const CellBlock& block, double degrees,
-           const QString& separator);
-Result scale(const MapDocument& doc, const CellBlock& block, double percent,
-             const QString& separator);
+Result set(const MapDocument& doc, const CellBlock& block, double value);
+Result add(const MapDocument& doc, const CellBlock& block, double degrees);
+Result scale(const MapDocument& doc, const CellBlock& block, double percent);
 // Straight lines between the block's edge cells, weighted by the rows' RPM and the
 // columns' upper load boundaries (the values their headers show); Both is bilinear
 // between the four corners. The corners keep their values.
-Result interpolate(const MapDocument& doc, const CellBlock& block, Direction direction,
-                   const QString& separator);
+Result interpolate(const MapDocument& doc, const CellBlock& block, Direction direction);
 
-// Tab-separated values, one line per row, each line ended by a line break.
-QString copyText(const MapDocument& doc, const CellBlock& block);
+// Tab-separated values with the given decimal separator, one line per row, each line
+// ended by a line break.
+QString copyText(const MapDocument& doc, const CellBlock& block, const QString& separator);
 // Whether clipboard text is a block (it holds a tab or a line break) rather than a value.
 bool isBlockText(const QString& text);
 // The values of block text by row; a last empty line is no row.

@@ -1,6 +1,5 @@
 #include "editor/cell_editor.h"
 
-#include "core/decimal_format.h"
 #include "core/trace_log.h"
 #include "editor/cell_value_check.h"
 #include "editor/field_events.h"
@@ -16,10 +15,10 @@ QString traceLine(const char* routine, int row, const QString& text, int column)
 }
 } // namespace
 
-CellEditor::CellEditor(GridWidgets& widgets, GridState& state, FormState& form,
+CellEditor::CellEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
                        const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices)
-    : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
-      m_notices(notices) {}
+    : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_texts(texts),
+      m_dialogs(dialogs), m_notices(notices) {}
 
 void CellEditor::enterCell(int row, int column) {
     QLineEdit* field = m_widgets.cell(row, column);
@@ -65,11 +64,10 @@ QString CellEditor::checkOne(int row, int column, QString text) {
             break;
         text = m_dialogs.askAgain(*failure, m_texts);
     }
-    const QString shown = CellValueCheck::formatted(text, m_form.decimalSeparator);
-    m_widgets.cell(row, column)->setText(shown);
-    emit m_notices.cellChanged(row, column,
-                               DecimalFormat::toDouble(shown, m_form.decimalSeparator));
-    return shown;
+    const int tenths = CellValueCheck::tenths(text, m_form.decimalSeparator);
+    m_values.set(row, column, tenths);
+    emit m_notices.cellChanged(row, column, tenths);
+    return m_widgets.cell(row, column)->text();
 }
 
 void CellEditor::countedCheck(int row, int column, const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/form_state.h"
+#include "editor/cell_values.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
 #include "editor/table_signals.h"
@@ -16,8 +17,8 @@
 // checks the previous one.
 class CellEditor {
   public:
-    CellEditor(GridWidgets& widgets, GridState& state, FormState& form, const LanguageTexts& texts,
-               Dialogs& dialogs, TableSignals& notices);
+    CellEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
+               const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices);
 
     // Entering the cell by click or keyboard.
     void enterCell(int row, int column);
@@ -33,6 +34,7 @@ class CellEditor {
     GridWidgets& m_widgets;
     GridState& m_state;
     FormState& m_form;
+    CellValues& m_values;
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
     TableSignals& m_notices;

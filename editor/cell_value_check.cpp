@@ -1,5 +1,6 @@
 #include "editor/cell_value_check.h"
 
+#include "core/cell_tenths.h"
 #include "core/decimal_format.h"
 #include "core/number_rules.h"
 #include "core/numeric_text.h"
@@ -24,7 +25,6 @@ std::optional<CheckFailure> CellValueCheck::firstFailure(const QString& text,
     return std::nullopt;
 }
 
-QString CellValueCheck::formatted(const QString& text, const QString& decimalSeparator) {
-    return DecimalFormat::fixed(DecimalFormat::toDouble(text, decimalSeparator), 1,
-                                decimalSeparator);
+int CellValueCheck::tenths(const QString& text, const QString& decimalSeparator) {
+    return CellTenths::fromDegrees(DecimalFormat::toDouble(text, decimalSeparator)).value_or(0);
 }

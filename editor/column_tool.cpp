@@ -8,9 +8,10 @@
 #include <utility>
 
 ColumnTool::ColumnTool(GridWidgets& widgets, GridState& state, const FormState& form,
-                       const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices)
-    : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
-      m_notices(notices) {
+                       CellValues& values, const LanguageTexts& texts, Dialogs& dialogs,
+                       TableSignals& notices)
+    : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_texts(texts),
+      m_dialogs(dialogs), m_notices(notices) {
     watch(m_widgets.increaseColumn, ColumnCheck::Step::Increase);
     watch(m_widgets.decreaseColumn, ColumnCheck::Step::Decrease);
 }
@@ -58,7 +59,7 @@ bool ColumnTool::allRowsCanStep(int column, ColumnCheck::Step step) {
     const int table = m_state.tableNumber;
     for (int r = 0; r < m_state.rowCount; ++r) {
         const QLineEdit* cell = m_widgets.cell(r, column);
-        // A cell check still asking for its value fills the cell once answered. A new
+        // A cell check still asking for its value sets the value once answered. A new
         // table or a closed window ends the wait: the press then belongs to nothing.
         while (cell->text().isEmpty()) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -66,7 +67,7 @@ bool ColumnTool::allRowsCanStep(int column, ColumnCheck::Step step) {
                 return false;
         }
         if (const auto refusal =
-                ColumnCheck::refusal(cell->text(), step, m_form.decimalSeparator)) {
+                ColumnCheck::refusal(m_values.at(r, column), step, m_form.decimalSeparator)) {
             m_dialogs.inform(m_texts.message(*refusal), m_texts.title(*refusal));
             return false;
         }
@@ -80,8 +81,6 @@ void ColumnTool::stepAllRows(int column, ColumnCheck::Step step) {
     const int last = m_state.columnCount - 1;
     for (int r = 0; r < m_state.rowCount; ++r)
         for (int c = 0; c <= last; ++c)
-            if (c == column || (!m_state.loadInputUsed && c < last)) {
-                QLineEdit* cell = m_widgets.cell(r, c);
-                cell->setText(ColumnCheck::stepped(cell->text(), step, m_form.decimalSeparator));
-            }
+            if (c == column || (!m_state.loadInputUsed && c < last))
+                m_values.set(r, c, ColumnCheck::stepped(m_values.at(r, c), step));
 }

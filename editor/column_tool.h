@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/form_state.h"
+#include "editor/cell_values.h"
 #include "editor/column_check.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
@@ -17,7 +18,7 @@ class QPushButton;
 // They act when the left mouse button goes down on them; the keyboard does not press them.
 class ColumnTool : public QObject {
   public:
-    ColumnTool(GridWidgets& widgets, GridState& state, const FormState& form,
+    ColumnTool(GridWidgets& widgets, GridState& state, const FormState& form, CellValues& values,
                const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices);
 
     void press(ColumnCheck::Step step);
@@ -35,6 +36,7 @@ class ColumnTool : public QObject {
     GridWidgets& m_widgets;
     GridState& m_state;
     const FormState& m_form;
+    CellValues& m_values;
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
     TableSignals& m_notices;

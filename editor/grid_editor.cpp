@@ -1,6 +1,6 @@
 #include "editor/grid_editor.h"
 
-#include "core/decimal_format.h"
+#include "core/cell_tenths.h"
 #include "core/default_axes.h"
 #include "core/twips.h"
 #include "editor/cut_level_walk.h"
@@ -32,9 +32,10 @@ void setLeft(QWidget* widget, int twips) {
 }
 } // namespace
 
-GridEditor::GridEditor(GridWidgets& widgets, GridState& state, FormState& form,
+GridEditor::GridEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
                        LoadUnitEditor& units, TableSignals& notices)
-    : m_widgets(widgets), m_state(state), m_form(form), m_units(units), m_notices(notices) {}
+    : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_units(units),
+      m_notices(notices) {}
 
 int GridEditor::scrollMaximum() const {
     return GridGeometry::scrollMaximum(m_state.rowCount, m_visibleGridHeight);
@@ -97,7 +98,7 @@ void GridEditor::buildGrid() {
         ->setChecked(true);
     DefaultRpmBreakpoints(m_state.rpmBreakpoints, m_state.rowCount);
     DefaultLoadBreakpoints(m_state.loadBreakpoints, m_state.columnCount);
-    setDefaultCells();
+    m_values.fill(CellTenths::kDefault);
     for (int i = 0; i < kMaxColumns; ++i)
         m_widgets.headers[i]->show();
     for (int r = 0; r < kMaxRows; ++r) {
@@ -108,13 +109,6 @@ void GridEditor::buildGrid() {
         combo->setCurrentIndex(0);
     }
     emit m_notices.rpmAxisChanged();
-}
-
-void GridEditor::setDefaultCells() {
-    const QString half = DecimalFormat::fixed(0.5, 1, m_form.decimalSeparator);
-    for (int r = 0; r < kMaxRows; ++r)
-        for (int c = 0; c < kMaxColumns; ++c)
-            m_widgets.cell(r, c)->setText(half);
 }
 
 void GridEditor::showRowLabels() {
@@ -142,7 +136,7 @@ void GridEditor::applyResolution() {
     DefaultLoadBreakpoints(m_state.loadBreakpoints, m_state.columnCount);
     m_units.fillColumnChooser();
     m_units.applyLoadUnit(m_widgets.loadUnit->currentIndex());
-    setDefaultCells();
+    m_values.fill(CellTenths::kDefault);
     DefaultRpmBreakpoints(m_state.rpmBreakpoints, m_state.rowCount);
     showRowLabels();
     layOutShape();
@@ -214,7 +208,7 @@ void GridEditor::onLoadInputNotUsed() {
     const int last = m_state.columnCount - 1;
     for (int r = 0; r < m_state.rowCount; ++r)
         for (int c = 0; c < last; ++c)
-            m_widgets.cell(r, c)->setText(m_widgets.cell(r, last)->text());
+            m_values.set(r, c, m_values.at(r, last));
     applyEnabledState();
     emit m_notices.tableChanged();
     m_units.selectLastColumn();
@@ -259,11 +253,9 @@ void GridEditor::applyLoadedLayout() {
 
 void GridEditor::collectInto(MapDocument& doc) const {
     doc.resolution = m_state.resolution;
-    for (int r = 0; r < m_state.rowCount; ++r) {
-        for (int c = 0; c < m_state.columnCount; ++c)
-            doc.cells[r][c] = m_widgets.cell(r, c)->text();
+    doc.cells = m_values.table();
+    for (int r = 0; r < m_state.rowCount; ++r)
         doc.revCutLevel[r] = m_widgets.cutCombos[r]->currentIndex();
-    }
     doc.rpmBreakpoints = m_state.rpmBreakpoints;
     doc.loadBreakpoints = m_state.loadBreakpoints;
     doc.transparentIntervals = m_widgets.transparentCount->currentIndex();
@@ -276,11 +268,9 @@ void GridEditor::applyDocument(const MapDocument& doc) {
     ++m_state.tableNumber;
     m_state.setResolution(qBound(0, doc.resolution, kResolutionCount - 1));
     m_widgets.resolution->setCurrentIndex(m_state.resolution);
-    for (int r = 0; r < m_state.rowCount; ++r) {
-        for (int c = 0; c < m_state.columnCount; ++c)
-            m_widgets.cell(r, c)->setText(doc.cells[r][c]);
+    m_values.setAll(doc.cells, m_state.rowCount, m_state.columnCount);
+    for (int r = 0; r < m_state.rowCount; ++r)
         m_widgets.cutCombos[r]->setCurrentIndex(qBound(0, doc.revCutLevel[r], kCutLevels - 1));
-    }
     m_state.rpmBreakpoints = doc.rpmBreakpoints;
     m_state.loadBreakpoints = doc.loadBreakpoints;
     m_widgets.transparentCount->setCurrentIndex(

@@ -2,6 +2,7 @@
 
 #include "core/form_state.h"
 #include "core/map_document.h"
+#include "editor/cell_values.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
 #include "editor/table_signals.h"
@@ -17,8 +18,8 @@ class LoadUnitEditor;
 // cell, otherwise only the last used column's cell.
 class GridEditor {
   public:
-    GridEditor(GridWidgets& widgets, GridState& state, FormState& form, LoadUnitEditor& units,
-               TableSignals& notices);
+    GridEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
+               LoadUnitEditor& units, TableSignals& notices);
 
     void buildGrid();
     // A default document of the current shape: cells 0.5 and default axes.
@@ -51,12 +52,12 @@ class GridEditor {
     void setScrollRange();
     void layOutShape();
     void showRowLabels();
-    void setDefaultCells();
     void applyShapeRuleToLoadInput();
 
     GridWidgets& m_widgets;
     GridState& m_state;
     FormState& m_form;
+    CellValues& m_values;
     LoadUnitEditor& m_units;
     TableSignals& m_notices;
     int m_visibleGridHeight = 0;

@@ -10,14 +10,14 @@
 
 TableEditor::TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts,
                          Dialogs& dialogs)
-    : QObject(root), m_form(form), m_widgets(root),
+    : QObject(root), m_form(form), m_widgets(root), m_values(m_widgets, form),
       m_units(m_widgets, m_state, form, texts, dialogs, m_notices),
-      m_grid(m_widgets, m_state, form, m_units, m_notices),
-      m_cells(m_widgets, m_state, form, texts, dialogs, m_notices),
+      m_grid(m_widgets, m_state, form, m_values, m_units, m_notices),
+      m_cells(m_widgets, m_state, form, m_values, texts, dialogs, m_notices),
       m_keyboard(m_widgets, m_state, form, m_cells, m_grid), m_headers(m_widgets, m_state, m_grid),
       m_axes(m_widgets, m_state, form, texts, dialogs, m_units, m_notices),
-      m_columnTool(m_widgets, m_state, form, texts, dialogs, m_notices),
-      m_blocks(m_widgets, m_state, form, texts, dialogs, m_cells, m_grid, m_notices) {
+      m_columnTool(m_widgets, m_state, form, m_values, texts, dialogs, m_notices),
+      m_blocks(m_widgets, m_state, form, m_values, texts, dialogs, m_cells, m_grid, m_notices) {
     wireChoices();
 }
 

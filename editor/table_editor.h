@@ -5,6 +5,7 @@
 #include "editor/block_editor.h"
 #include "editor/breakpoint_editor.h"
 #include "editor/cell_editor.h"
+#include "editor/cell_values.h"
 #include "editor/column_tool.h"
 #include "editor/grid_editor.h"
 #include "editor/grid_keyboard.h"
@@ -57,6 +58,7 @@ class TableEditor : public QObject {
     TableSignals m_notices;
     GridWidgets m_widgets;
     GridState m_state;
+    CellValues m_values;
     LoadUnitEditor m_units;
     GridEditor m_grid;
     CellEditor m_cells;

@@ -9,8 +9,8 @@ class TableSignals : public QObject {
   signals:
     // The shape, the axes or many cells changed: the selected graph view draws anew.
     void tableChanged();
-    // One checked cell took a new value (0-based row and column).
-    void cellChanged(int row, int column, double value);
+    // One checked cell took a new value (0-based row and column, tenths of a degree).
+    void cellChanged(int row, int column, int tenths);
     // The RPM axis the spark-power limit is read from changed.
     void rpmAxisChanged();
     // A loaded map's table is in place: the settings set up for its modes...

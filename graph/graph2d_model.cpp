@@ -1,5 +1,6 @@
 #include "graph/graph2d_model.h"
 
+#include "core/cell_tenths.h"
 #include "core/map_document.h"
 #include "graph/curve_palette.h"
 #include "graph/graph_numbers.h"
@@ -94,10 +95,10 @@ void Graph2DModel::DrawGraph2D(const MapDocument& document, const QString& decim
     for (int c = 0; c < columnCount; ++c) {
         auto& curve = m_curves[c];
         QPointF start(xOfRpm(document.rpmBreakpoints[0]),
-                      yOfAdvance(CellDegrees(document.cells[0][c], decimalSeparator)));
+                      yOfAdvance(CellTenths::degrees(document.cells[0][c])));
         for (int s = 0; s < rowCount - 1; ++s) {
             const QPointF end(xOfRpm(document.rpmBreakpoints[s + 1]),
-                              yOfAdvance(CellDegrees(document.cells[s + 1][c], decimalSeparator)));
+                              yOfAdvance(CellTenths::degrees(document.cells[s + 1][c])));
             curve[s].p1 = start;
             curve[s].p2 = end;
             curve[s].visible = true;

@@ -1,8 +1,8 @@
 #include "graph/graph3d_model.h"
 
 #include "core/advance_color.h"
+#include "core/cell_tenths.h"
 #include "core/map_document.h"
-#include "graph/graph_numbers.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ void Graph3DModel::HideGraph3D() {
             segment.visible = false;
 }
 
-void Graph3DModel::DrawGraph3D(const MapDocument& document, const QString& decimalSeparator) {
+void Graph3DModel::DrawGraph3D(const MapDocument& document) {
     m_rowCount = document.rowCount();
     m_columnCount = document.columnCount();
     for (int r = 0; r < m_rowCount; ++r)
@@ -113,7 +113,7 @@ void Graph3DModel::DrawGraph3D(const MapDocument& document, const QString& decim
         m_load[k] = document.loadBreakpoints[k];
     for (int r = 0; r < m_rowCount; ++r)
         for (int c = 0; c < m_columnCount; ++c)
-            m_degrees[r][c] = CellDegrees(document.cells[r][c], decimalSeparator);
+            m_degrees[r][c] = CellTenths::degrees(document.cells[r][c]);
     if (m_loadUnit != document.loadUnit) {
         m_loadUnit = document.loadUnit;
         placeAxes();

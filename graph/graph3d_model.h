@@ -24,7 +24,7 @@ class Graph3DModel {
     explicit Graph3DModel(LabelMeasure measure = fontLabelMeasure());
 
     // Full redraw from the table of `document`.
-    void DrawGraph3D(const MapDocument& document, const QString& decimalSeparator);
+    void DrawGraph3D(const MapDocument& document);
     void HideGraph3D();
     // After one accepted cell edit: recomputes only the points of that cell.
     // `column` is 0-based (0 = load column 1); cells outside the drawn table are ignored.

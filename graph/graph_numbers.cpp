@@ -2,10 +2,6 @@
 
 #include "core/number_rules.h"
 
-double CellDegrees(const QString& text, const QString& decimalSeparator) {
-    return textToDouble(text, decimalSeparator).value_or(0.0);
-}
-
 QString FormatRpmThousands(int rpm, const QString& decimalSeparator) {
     QString text = formatFixed(rpm / 1000.0, 3, decimalSeparator);
     const QString keep = decimalSeparator + QLatin1Char('0');

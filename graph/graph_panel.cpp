@@ -1,9 +1,9 @@
 #include "graph/graph_panel.h"
 
+#include "core/cell_tenths.h"
 #include "core/find_widget.h"
 #include "core/form_state.h"
 #include "core/map_document.h"
-#include "graph/graph_numbers.h"
 #include "graph/header_colours.h"
 #include "messages/map_comparison.h"
 
@@ -50,7 +50,7 @@ void GraphPanel::select3D(const MapDocument& document) {
 void GraphPanel::redraw(const MapDocument& document) {
     m_document = document;
     if (m_shows3D) {
-        m_model3D.DrawGraph3D(document, m_state.decimalSeparator);
+        m_model3D.DrawGraph3D(document);
         m_view3D->update();
     } else {
         m_model2D.DrawGraph2D(document, m_state.decimalSeparator);
@@ -59,11 +59,11 @@ void GraphPanel::redraw(const MapDocument& document) {
     }
 }
 
-void GraphPanel::updateCell(int row, int column, const MapDocument& document) {
+void GraphPanel::updateCell(int row, int column, int tenths) {
     if (row < 0 || row >= kMaxRows || column < 0 || column >= kMaxColumns)
         return;
-    m_document = document;
-    const double degrees = CellDegrees(document.cells[row][column], m_state.decimalSeparator);
+    m_document.cells[row][column] = tenths;
+    const double degrees = CellTenths::degrees(tenths);
     if (m_shows3D) {
         m_model3D.UpdateGraph3DPoint(row, column, degrees);
         m_view3D->update();
@@ -87,10 +87,11 @@ QString GraphPanel::pointText(std::optional<std::pair<int, int>> cell) const {
     const auto [row, column] = *cell;
     LanguageTexts texts;
     texts.setLanguage(m_language);
-    return texts.message("GraphPointToolTip",
-                         {QString::number(m_document.rpmBreakpoints[row]),
-                          columnLoadText(m_document, column, m_state.decimalSeparator),
-                          m_document.cells[row][column]});
+    return texts.message(
+        "GraphPointToolTip",
+        {QString::number(m_document.rpmBreakpoints[row]),
+         columnLoadText(m_document, column, m_state.decimalSeparator),
+         CellTenths::text(m_document.cells[row][column], m_state.decimalSeparator)});
 }
 
 void GraphPanel::showPanels() {

@@ -33,8 +33,8 @@ class GraphPanel {
     // Full redraw of the view shown: after a load, a shape, axis or column change.
     void redraw(const MapDocument& document);
     // After one accepted cell edit: moves only that cell's points in the view shown.
-    // `column` is 0-based (0 = load column 1); the value is read from the document.
-    void updateCell(int row, int column, const MapDocument& document);
+    // `column` is 0-based (0 = load column 1); the value is in tenths of a degree.
+    void updateCell(int row, int column, int tenths);
 
     // The 3D axis titles in the window's language.
     void setAxisTitles(const GraphAxisTitles& titles);

@@ -1,5 +1,6 @@
 #include "messages/map_comparison.h"
 
+#include "core/cell_tenths.h"
 #include "core/load_header_text.h"
 #include "core/number_rules.h"
 #include "language/widget_texts.h"
@@ -128,18 +129,13 @@ class Comparer {
     }
 
     void compareCell(int r, int c) {
-        const QString& a = m_a.cells[r][c];
-        const QString& b = m_b.cells[r][c];
-        const std::optional<double> x = textToDouble(a, m_separator);
-        const std::optional<double> y = textToDouble(b, m_separator);
-        if (x && y) {
-            if (*x == *y)
-                return;
-            const QString sign = *y > *x ? QStringLiteral("+") : QString();
-            m_result.cells.push_back({r, c, a, b, sign + formatFixed(*y - *x, 1, m_separator)});
-        } else if (a.trimmed() != b.trimmed()) {
-            m_result.cells.push_back({r, c, a, b, QString()});
-        }
+        const int a = m_a.cells[r][c];
+        const int b = m_b.cells[r][c];
+        if (a == b)
+            return;
+        m_result.cells.push_back(
+            {r, c, CellTenths::text(a, m_separator), CellTenths::text(b, m_separator),
+             (b > a ? QStringLiteral("+") : QString()) + CellTenths::text(b - a, m_separator)});
     }
 
     const MapDocument& m_a;

@@ -7,7 +7,7 @@
 #include <vector>
 
 // One cell whose value differs from the other map's; `difference` is the other value
-// minus this one, with sign, or empty when either text is no number.
+// minus this one, with sign.
 struct CellDifference {
     int row;
     int column;

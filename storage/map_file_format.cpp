@@ -1,5 +1,6 @@
 #include "storage/map_file_format.h"
 
+#include "core/cell_tenths.h"
 #include "core/number_rules.h"
 #include "core/numeric_text.h"
 #include "storage/central_european_code_page.h"
@@ -39,11 +40,11 @@ class Writer {
     }
 
     // A decimal text of the document, scaled so that the file needs no separator. `what`
-    // makes the field's name, only when it is needed: a map has hundreds of cells.
-    template <typename Name> void scaled(const QString& text, double factor, Name what) {
+    // names the field: an entry of the language table.
+    void scaled(const QString& text, double factor, const char* what) {
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value)
-            fail(LocalText::entry("NotNumberDetail", {what(), text}));
+            fail(LocalText::entry("NotNumberDetail", {LocalText::entry(what), text}));
         scaled(value.value_or(0), factor);
     }
     void scaled(double value, double factor) {
@@ -113,6 +114,18 @@ class Reader {
                      .arg(m_next)
                      .arg(QLatin1String(what), *line));
         return value;
+    }
+
+    // A cell line holds tenths of a degree; a fraction there is rounded as the window
+    // rounds a typed value.
+    int cell() {
+        const std::optional<double> value = number("cell");
+        if (!value)
+            return 0;
+        const std::optional<int> tenths = CellTenths::fromDegrees(*value / 10);
+        if (!tenths)
+            fail(QStringLiteral("line %1: cell is out of range").arg(m_next));
+        return tenths.value_or(0);
     }
 
     std::optional<qint16> whole(const char* what) {
@@ -194,8 +207,8 @@ Outcome<QByteArray, LocalText> writeMapFile(const MapDocument& doc,
     out.line(doc.operationMode);
     out.line(doc.coilControlMode);
     if (doc.coilControlMode == 0) {
-        out.scaled(doc.sparkTime, 10, [] { return LocalText::entry("SparkTimeName"); });
-        out.scaled(doc.chargeTime, 10, [] { return LocalText::entry("ChargeTimeName"); });
+        out.scaled(doc.sparkTime, 10, "SparkTimeName");
+        out.scaled(doc.chargeTime, 10, "ChargeTimeName");
     } else {
         out.text(doc.dwellAngle, "ChargeDwellName");
     }
@@ -208,10 +221,7 @@ Outcome<QByteArray, LocalText> writeMapFile(const MapDocument& doc,
     for (int r = 0; r < doc.rowCount(); ++r) {
         out.line(doc.rpmBreakpoints[r]);
         for (int c = 0; c < columns; ++c)
-            out.scaled(doc.cells[r][c], 10, [r, c] {
-                return LocalText::entry("CellName",
-                                        {QString::number(r + 1), QString::number(c + 1)});
-            });
+            out.line(doc.cells[r][c]);
         out.line(doc.revCutLevel[r]);
     }
     out.line(withCrLf(doc.note));
@@ -268,20 +278,11 @@ Outcome<MapDocument> readMapFile(const QByteArray& bytes, const MapDocument& bas
     // A file of another shape may end before its last row: the rows it does not reach take
     // the defaults of its shape, not the rows of the shape the window held.
     if (doc.resolution != base.resolution)
-        doc.resetTable(decimalSeparator);
-    // Neighbouring cells often hold one value; they share its text.
-    double lastCell = std::nan("");
-    QString lastCellText;
+        doc.resetTable();
     for (int r = 0; r < rows && !in.atEnd(); ++r) {
         doc.rpmBreakpoints[r] = in.whole("row RPM").value_or(0);
-        for (int c = 0; c < columns; ++c) {
-            const double cell = in.number("cell").value_or(0);
-            if (cell != lastCell) {
-                lastCell = cell;
-                lastCellText = formatFixed(cell / 10, 1, decimalSeparator);
-            }
-            doc.cells[r][c] = lastCellText;
-        }
+        for (int c = 0; c < columns; ++c)
+            doc.cells[r][c] = in.cell();
         doc.revCutLevel[r] = in.listIndex("cut level", 3).value_or(0);
     }
 

@@ -114,8 +114,8 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
         redrawGraph();
         m_history->commitSoon();
     });
-    connect(&table, &TableSignals::cellChanged, this, [this](int row, int column) {
-        m_graphs->updateCell(row, column, collectDocument());
+    connect(&table, &TableSignals::cellChanged, this, [this](int row, int column, int tenths) {
+        m_graphs->updateCell(row, column, tenths);
         m_history->commitSoon();
     });
     connect(&table, &TableSignals::stepComplete, m_history, &DocumentHistory::commit);

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 // Texts with "#" for the locale's separator, so one row covers both locales.
@@ -32,8 +33,8 @@ struct EditorFixture {
         editor = std::make_unique<TableEditor>(&window, form, texts, dialogs);
         TableSignals& table = editor->notices();
         QObject::connect(&table, &TableSignals::tableChanged, [this] { ++redraws; });
-        QObject::connect(&table, &TableSignals::cellChanged, [this](int r, int c, double v) {
-            updates << QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(v);
+        QObject::connect(&table, &TableSignals::cellChanged, [this](int r, int c, int tenths) {
+            updates << QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(tenths / 10.0);
         });
         editor->buildGrid();
         editor->applyResolution();
@@ -58,6 +59,15 @@ struct EditorFixture {
         enter(field);
         field->setText(text);
         QTest::keyClick(field, key);
+    }
+    // Values put in place as a loaded map's are, in tenths of a degree.
+    void setCells(const std::function<int(int row, int column)>& tenths) {
+        MapDocument doc;
+        editor->collectInto(doc);
+        for (int r = 0; r < doc.rowCount(); ++r)
+            for (int c = 0; c < doc.columnCount(); ++c)
+                doc.cells[r][c] = tenths(r, c);
+        editor->applyDocument(doc);
     }
     QLineEdit* header(int i) { return named<QLineEdit>(arrayName("TextLabel1", i)); }
     QLineEdit* rowLabel(int row) { return named<QLineEdit>(arrayName("TextLabel2", row)); }

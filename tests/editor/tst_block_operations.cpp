@@ -1,3 +1,4 @@
+#include "core/cell_tenths.h"
 #include "editor/block_operations.h"
 #include "editor/block_selection.h"
 
@@ -9,16 +10,16 @@ namespace {
 // 20 x 12 with rows at 1000, 2000, 4000 RPM and columns up to 1, 2, 4 V, so a third of
 // the way lies at the middle row and the middle column. Cells as "r0c0 r0c1 r0c2/r1c0 ..";
 // a row not given repeats the last one, a row of one value is filled with it.
-MapDocument table(const QString& cells, const QString& separator = ".") {
-    MapDocument doc = MapDocument::startupDefaults(separator);
+MapDocument table(const QString& cells) {
+    MapDocument doc = MapDocument::startupDefaults(".");
     doc.resolution = 4;
     doc.rpmBreakpoints[0] = 1000, doc.rpmBreakpoints[1] = 2000, doc.rpmBreakpoints[2] = 4000;
     doc.loadBreakpoints[1] = 1.0, doc.loadBreakpoints[2] = 2.0, doc.loadBreakpoints[3] = 4.0;
-    const QStringList rows = QString(cells).replace('.', separator).split('/');
+    const QStringList rows = cells.split('/');
     for (int r = 0; r < 3; ++r) {
         const QStringList row = rows.value(r, rows.last()).split(' ');
         for (int c = 0; c < 3; ++c)
-            doc.cells[r][c] = row.value(c, row.last());
+            doc.cells[r][c] = *CellTenths::fromDegrees(row.value(c, row.last()).toDouble());
     }
     return doc;
 }
@@ -52,16 +53,13 @@ class BlockOperationsTest : public QObject {
         QFETCH(Operation, operation);
         const auto& [name, amount, before, after, clamped] = operation;
         const CellBlock block{0, 0, 2, 2};
-        for (const QString separator : {".", ","}) {
-            const MapDocument doc = table(before, separator);
-            const Result result = name == "set"   ? set(doc, block, amount, separator)
-                                  : name == "add" ? add(doc, block, amount, separator)
-                                  : name == "scale"
-                                      ? scale(doc, block, amount, separator)
-                                      : interpolate(doc, block, Direction::Both, separator);
-            QCOMPARE(result.document, table(after, separator));
-            QCOMPARE(result.clamped, clamped);
-        }
+        const MapDocument doc = table(before);
+        const Result result = name == "set"     ? set(doc, block, amount)
+                              : name == "add"   ? add(doc, block, amount)
+                              : name == "scale" ? scale(doc, block, amount)
+                                                : interpolate(doc, block, Direction::Both);
+        QCOMPARE(result.document, table(after));
+        QCOMPARE(result.clamped, clamped);
     }
 
     // Transparent rows, columns beyond the shape and, without the load input, every
@@ -95,7 +93,7 @@ class BlockOperationsTest : public QObject {
         doc.transparentIntervals = 0;
         const QString huge = (QString("7\t").repeated(5000) + "\r\n").repeated(200);
         const Paste filled = paste(doc, {0, 0}, parseBlockText(huge), form);
-        QVERIFY(filled.cut && filled.document.cells[19][11] == "7.0");
+        QVERIFY(filled.cut && filled.document.cells[19][11] == 70);
     }
 };
 

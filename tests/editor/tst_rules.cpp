@@ -20,15 +20,16 @@ QString inLocale(QString text, const QString& decimal) {
 }
 
 // The message of a refused input, or "ok". The axis checks take the texts of the rows or
-// headers split at spaces, the locked top header included; "lower" lowers a column.
+// headers split at spaces, the locked top header included; "lower" lowers a column's value.
 QString outcome(const QString& check, const QString& input, const QString& decimal) {
     const FormState form{false, {}, decimal, decimal == "," ? "." : ","};
     const std::optional<CheckFailure> failure =
-        check == "cell"    ? CellValueCheck::firstFailure(input, form)
-        : check == "map"   ? MapMaxCheck::firstFailure(input, form)
-        : check == "rpm"   ? BreakpointChecks::checkRpm(input.split(' ')).failure
-        : check == "volts" ? BreakpointChecks::checkVolts(input.split(' '), form).failure
-                           : ColumnCheck::refusal(input, ColumnCheck::Step::Decrease, decimal);
+        check == "cell"  ? CellValueCheck::firstFailure(input, form)
+        : check == "map" ? MapMaxCheck::firstFailure(input, form)
+        : check == "rpm" ? BreakpointChecks::checkRpm(input.split(' ')).failure
+        : check == "volts"
+            ? BreakpointChecks::checkVolts(input.split(' '), form).failure
+            : ColumnCheck::refusal(input.toInt(), ColumnCheck::Step::Decrease, decimal);
     return failure ? LanguageTexts().message(*failure) : QStringLiteral("ok");
 }
 } // namespace
@@ -69,7 +70,7 @@ class RulesTest : public QObject {
         // Each boundary passes all its own rules before the next one is read.
         row("volts", "3#2 abc 5#00") << "The first Voltage value can not be higher than 3#1V!";
         row("volts", "3 2 6 5#00") << "The 3. Voltage value (6) higher than 5V!";
-        row("lower", "abc") << "Value can not be less than 0#5 degree!";
+        row("lower", "9") << "Value can not be less than 0#5 degree!"; // tenths of a degree
     }
     void checks() {
         QFETCH(QString, check);

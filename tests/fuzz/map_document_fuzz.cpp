@@ -21,8 +21,8 @@ QString anyText(FuzzedDataProvider& in) {
 }
 
 // Every field drawn from the input, list indices (the only sources of these fields) one
-// beyond either end of their lists, texts of any characters; a few cells and cut levels at
-// random places.
+// beyond either end of their lists, texts of any characters; a few cells of any value and
+// cut levels at random places.
 MapDocument randomDocument(FuzzedDataProvider& in, const QString& separator) {
     MapDocument doc = MapDocument::startupDefaults(separator);
     doc.resolution = in.ConsumeIntegralInRange(-1, kResolutionCount);
@@ -45,7 +45,7 @@ MapDocument randomDocument(FuzzedDataProvider& in, const QString& separator) {
         const int row = in.ConsumeIntegralInRange(0, kMaxRows - 1);
         doc.rpmBreakpoints[row] = in.ConsumeIntegral<qint16>();
         doc.revCutLevel[row] = in.ConsumeIntegralInRange(-1, 4);
-        doc.cells[row][in.ConsumeIntegralInRange(0, kMaxColumns - 1)] = anyText(in);
+        doc.cells[row][in.ConsumeIntegralInRange(0, kMaxColumns - 1)] = in.ConsumeIntegral<int>();
     }
     return doc;
 }

@@ -1,6 +1,7 @@
 // Plays random user sessions against the real main window and checks after every step what
 // must always hold. `window_sessions --seconds N [--sessions N] [--seed S] [--out DIR]` plays
 // random sessions; `window_sessions [--trace] --replay FILE|DIR...` plays replay files back.
+#include "core/cell_tenths.h"
 #include "core/document_ranges.h"
 #include "core/number_rules.h"
 #include "core/twips.h"
@@ -305,16 +306,22 @@ void deliverInput(QWidget& window, const Step& step) {
 using Refused = QList<std::pair<QString, QString>>; // the widget (or "load axis") and its text
 
 // The shown values that their fields would refuse, named by widget, unchecked texts among
-// them. (The document's own validation names no widgets and leaves texts that are no
-// number to the frame's conversion; it judges the frames.)
-Refused refusedValues(const MapDocument& doc, const FormState& form) {
+// them. A cell field must show its value unless it is being typed in. (The document's own
+// validation names no widgets and leaves texts that are no number to the frame's
+// conversion; it judges the frames.)
+Refused refusedValues(const MapDocument& doc, const FormState& form, const QWidget& window) {
     Refused found;
-    // A typed cell must reach 0.5; a map may hold 0.0 (an advance the controller takes).
     for (int r = 0; r < doc.rowCount(); ++r)
         for (int c = 0; c < doc.columnCount(); ++c) {
-            const auto value = textToDouble(doc.cells[r][c], form.decimalSeparator);
-            if (!value || *value < 0 || *value > CellValueCheck::kMaximum)
-                found.append({QStringLiteral("Text%1(%2)").arg(c + 1).arg(r), doc.cells[r][c]});
+            const QString name = QStringLiteral("Text%1(%2)").arg(c + 1).arg(r);
+            const QString value = CellTenths::text(doc.cells[r][c], form.decimalSeparator);
+            // A typed cell must reach 0.5; a map may hold 0.0 (an advance the controller
+            // takes).
+            const QString shown = findNamed<QLineEdit>(&window, name)->text();
+            if (shown != value)
+                found.append({name, shown + " for " + value});
+            else if (doc.cells[r][c] < 0 || doc.cells[r][c] > 635)
+                found.append({name, value});
         }
     const FieldContext context{doc.cylinderCount(), doc.operationMode == 1, form.decimalSeparator,
                                form.otherSeparator};
@@ -347,17 +354,21 @@ Refused refusedValues(const MapDocument& doc, const FormState& form) {
 QString firstDifference(MapDocument shown, MapDocument file, const QString& separator) {
     if (shown.resolution != file.resolution)
         return QStringLiteral("resolution");
-    // A document's texts, each with the name of its place: the cells, then the settings.
+    for (int r = 0; r < shown.rowCount(); ++r)
+        for (int c = 0; c < shown.columnCount(); ++c)
+            if (shown.cells[r][c] != file.cells[r][c])
+                return QStringLiteral("cell %1,%2 %3 / %4")
+                    .arg(r)
+                    .arg(c)
+                    .arg(shown.cells[r][c])
+                    .arg(file.cells[r][c]);
+    // A document's texts, each with the name of its place.
     using Place = std::pair<QString, QString*>;
     auto texts = [](MapDocument& d) {
-        QList<Place> all;
-        for (int r = 0; r < d.rowCount(); ++r)
-            for (int c = 0; c < d.columnCount(); ++c)
-                all.append({QStringLiteral("cell %1,%2").arg(r).arg(c), &d.cells[r][c]});
-        return all + QList<Place>{{"Text15", &d.sparkTime},  {"Text16", &d.chargeTime},
-                                  {"Text19", &d.dwellAngle}, {"Text14", &d.inputChargeDwell},
-                                  {"Text17", &d.revLimit},   {"Text18", &d.mapMaxPressure},
-                                  {"Text13", &d.note}};
+        return QList<Place>{{"Text15", &d.sparkTime},  {"Text16", &d.chargeTime},
+                            {"Text19", &d.dwellAngle}, {"Text14", &d.inputChargeDwell},
+                            {"Text17", &d.revLimit},   {"Text18", &d.mapMaxPressure},
+                            {"Text13", &d.note}};
     };
     const QList<Place> a = texts(shown), b = texts(file);
     for (int i = 0; i < a.size(); ++i) {
@@ -569,7 +580,8 @@ class SessionPlayer : public QObject, public ScriptedDialogs, public SerialLink 
     // The failures found at a rest, as "kind: details".
     QStringList checkAtRest() {
         QStringList failures;
-        const Refused refused = refusedValues(m_window->collectDocument(), m_window->formState());
+        const Refused refused =
+            refusedValues(m_window->collectDocument(), m_window->formState(), *m_window);
         // A load (the window then names the file) of values out of range reports them.
         if (!m_openedPath.isEmpty() && m_window->windowTitle().endsWith("  " + m_openedPath)) {
             m_loadedOutOfRange = refused;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/cell_tenths.h"
 #include "core/default_axes.h"
 #include "core/map_document.h"
 
@@ -21,7 +22,7 @@ inline MapDocument chartDocument(int resolution, const QString& separator,
     DefaultLoadBreakpoints(doc.loadBreakpoints, doc.columnCount());
     for (int r = 0; r < doc.rowCount(); ++r)
         for (int c = 0; c < doc.columnCount(); ++c)
-            doc.cells[r][c] = QString::number(degrees(r, c), 'f', 1).replace('.', separator);
+            doc.cells[r][c] = *CellTenths::fromDegrees(degrees(r, c));
     return doc;
 }
 

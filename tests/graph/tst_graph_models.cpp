@@ -20,7 +20,7 @@ struct Chart {
     Graph3DModel frame{fixedMeasure};
 
     void draw(const MapDocument& doc, const QString& separator) {
-        threeD ? frame.DrawGraph3D(doc, separator) : flat.DrawGraph2D(doc, separator);
+        threeD ? frame.DrawGraph3D(doc) : flat.DrawGraph2D(doc, separator);
     }
     QList<const GraphLine*> lines() const { return threeD ? frame.lines() : flat.lines(); }
     // What is shown: hidden lines may keep any geometry and colour.
@@ -61,7 +61,7 @@ class GraphModelsTest : public QObject {
         threeD ? chart.frame.UpdateGraph3DPoint(row, column, 35.0)
                : chart.flat.UpdateGraph2DPoint(row, column, 35.0);
         if (row >= 0 && row < doc.rowCount() && column < doc.columnCount())
-            doc.cells[row][column] = QStringLiteral("35,0");
+            doc.cells[row][column] = 350;
         fresh.draw(doc, ",");
         QStringList expected = fresh.shown();
         if (threeD && row == doc.rowCount() - 1) {
@@ -75,7 +75,7 @@ class GraphModelsTest : public QObject {
             for (int i = 0; i + 1 < doc.rowCount(); ++i)
                 QCOMPARE(threeD ? chart.frame.crossLine(c, i).colour
                                 : chart.flat.curveSegment(c, i).colour,
-                         threeD ? colourOf(CellDegrees(doc.cells[i][c], ",")) : legend[c]);
+                         threeD ? colourOf(CellTenths::degrees(doc.cells[i][c])) : legend[c]);
     }
 
     // RPM labels are thousands with one to three decimals. Of the advance colours, not a

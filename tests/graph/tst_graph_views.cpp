@@ -76,12 +76,12 @@ class GraphViewsTest : public QObject {
         w.graphs.setAxisTitles(graphAxisTitles(Language::English));
         const MapDocument edited = chartDocument(2, ".", slopedDegrees);
         MapDocument peaked = edited;
-        peaked.cells[10][2] = QStringLiteral("63.5");
+        peaked.cells[10][2] = 635;
         w.graphs.select2D(peaked);
         // Made after the window was shown, the view still shows.
         QVERIFY(w.view(false)->isVisible());
         const QImage before = w.shownChart();
-        w.graphs.updateCell(10, 2, edited);
+        w.graphs.updateCell(10, 2, edited.cells[10][2]);
         const QImage afterEdit = w.shownChart();
         w.graphs.select2D(edited);
         QCOMPARE(afterEdit, w.shownChart());
@@ -103,7 +103,7 @@ class GraphViewsTest : public QObject {
         fresh.setAxisTitles(graphAxisTitles(Language::English));
         MapDocument doc = chartDocument(2, ".", slopedDegrees);
         doc.loadUnit = 1;
-        model.DrawGraph3D(doc, ".");
+        model.DrawGraph3D(doc);
         const std::vector<double> standard = geometry(model);
 
         QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(200, 150));
@@ -113,7 +113,7 @@ class GraphViewsTest : public QObject {
         QVERIFY(turned != standard);
         QCOMPARE(model.loadTitle().text + " / " + model.advanceTitle().text,
                  "LOAD (%) / IGNITION (°)");
-        model.DrawGraph3D(doc, ".");
+        model.DrawGraph3D(doc);
         QVERIFY(geometry(model) == turned);
 
         const double spanBefore = QLineF(model.rpmAxis().p1, model.rpmAxis().p2).length();
@@ -122,10 +122,10 @@ class GraphViewsTest : public QObject {
         QApplication::sendEvent(&view, &wheel);
         QVERIFY(QLineF(model.rpmAxis().p1, model.rpmAxis().p2).length() > spanBefore);
 
-        doc.cells[5][2] = QStringLiteral("40.0");
+        doc.cells[5][2] = 400;
         model.UpdateGraph3DPoint(5, 2, 40.0);
         QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(200, 150));
-        fresh.DrawGraph3D(doc, ".");
+        fresh.DrawGraph3D(doc);
         QVERIFY(geometry(model) == geometry(fresh));
         QCOMPARE(model.loadTitle().text, QStringLiteral("LOAD"));
     }

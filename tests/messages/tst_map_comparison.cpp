@@ -3,7 +3,7 @@
 #include <QtTest>
 
 // What the command line and the window show of a comparison is tested with them; here
-// what files cannot carry: texts of one number written two ways, cells beyond the shape,
+// what files cannot carry: a difference below zero, cells beyond the shape,
 // and settings the chosen mode hides.
 class MapComparisonTest : public QObject {
     Q_OBJECT
@@ -12,9 +12,8 @@ class MapComparisonTest : public QObject {
         MapDocument map = MapDocument::startupDefaults(QStringLiteral(","));
         map.resolution = 4; // 20 x 12
         MapDocument other = map;
-        other.cells[0][0] = QStringLiteral("0,50");
-        other.cells[19][11] = QStringLiteral("12,0");
-        other.cells[kMaxRows - 1][kMaxColumns - 1] = QStringLiteral("9");
+        other.cells[19][11] = 120;
+        other.cells[kMaxRows - 1][kMaxColumns - 1] = 90;
         other.operationMode = 1;
         other.chargeTime = QStringLiteral("5,0");
         other.dwellAngle = QStringLiteral("45"); // hidden in Time mode
@@ -25,7 +24,11 @@ class MapComparisonTest : public QObject {
                          " " + c.other + " " + c.difference;
         for (const SettingDifference& d : comparison.settings)
             found << d.name + ": " + d.value + " " + d.other;
-        QCOMPARE(found, QStringList({"19 11: 0,5 12,0 +11,5", "Működési elv: Normál Bipoláris"}));
+        other.cells[3][4] = 2;
+        for (const CellDifference& c : compareMaps(map, other, ",", Language::Hungarian).cells)
+            found << c.value + " " + c.other + " " + c.difference;
+        QCOMPARE(found, QStringList({"19 11: 0,5 12,0 +11,5", "Működési elv: Normál Bipoláris",
+                                     "0,5 0,2 -0,3", "0,5 12,0 +11,5"}));
     }
 };
 

@@ -13,10 +13,8 @@ namespace {
 // the reader leaves alone shows up when the document is written back.
 MapDocument distinctBase(const QString& sep) {
     MapDocument base = MapDocument::startupDefaults(sep);
-    // As the window hands it over: texts only where its own 40 x 6 shape reaches.
-    for (int r = 0; r < kMaxRows; ++r)
-        for (int c = 0; c < kMaxColumns; ++c)
-            base.cells[r][c] = r < 40 && c < 6 ? QStringLiteral("9") + sep + "9" : QString();
+    for (auto& row : base.cells)
+        row.fill(99);
     base.rpmBreakpoints.fill(1234);
     base.loadBreakpoints.fill(0.25);
     base.revCutLevel.fill(2);
@@ -75,47 +73,52 @@ class MapFileTest : public QObject {
             QVERIFY2(cut.ok() == complete, qPrintable(QString::number(count)));
             if (!cut.ok() || count >= rowsEnd)
                 continue;
-            QCOMPARE(cut.value().cells[rowsRead][last], doc.resolution == base.resolution
-                                                            ? base.cells[rowsRead][last]
-                                                            : "0" + separator + "5");
+            QCOMPARE(cut.value().cells[rowsRead][last],
+                     doc.resolution == base.resolution ? base.cells[rowsRead][last] : 5);
         }
     }
 
-    // Numbers are written in full, never with an exponent, to 15 significant digits.
     // Spark and charge times are stored in tenths of a millisecond, so a typed second
     // decimal is written as a fraction of a tenth and read back rounded half to even. Of
     // a note, inner empty lines stay, leading ones go, bare line feeds become line ends.
+    // Cells are stored in tenths of a degree; a fraction in a hand-edited cell line is
+    // rounded as a typed value is, either separator, and a value no map can hold makes
+    // the file unreadable.
     void writtenValuesReadBack() {
         MapDocument doc = MapDocument::startupDefaults(",");
         doc.sparkTime = "1,25";
         doc.note = "\r\nfirst\r\n\r\nthird\nfourth";
-        const QStringList typed = {"10000000000000000000", "-0,0", "0,000000015",
-                                   "12345678901234567,8"};
-        std::copy(typed.begin(), typed.end(), doc.cells[0].begin());
+        doc.cells[0] = {-5, 0, 635, 1000000000};
         const QByteArray bytes = writeMapFile(doc, ",").value();
-        const QList<QByteArray> lines = bytes.split('\n');
+        QList<QByteArray> lines = bytes.split('\n');
         QCOMPARE(lines.mid(17, 1) + lines.mid(21, 4),
-                 (QList<QByteArray>{"12,5\r", "100000000000000000000\r", "0\r", "0,00000015\r",
-                                    "123456789012346000\r"}));
+                 (QList<QByteArray>{"12,5\r", "-5\r", "0\r", "635\r", "1000000000\r"}));
         const MapDocument loaded = readMapFile(bytes, distinctBase(","), ",").value();
         QCOMPARE(QStringList({loaded.sparkTime, loaded.chargeTime, loaded.note}),
                  QStringList({"1,2", "5,0", "first\r\n\r\nthird\r\nfourth"}));
+        QCOMPARE(loaded.cells[0][3], 1000000000);
+        lines[21] = "55,5\r";
+        lines[22] = "-0.04\r";
+        const MapDocument edited = readMapFile(lines.join('\n'), loaded, ",").value();
+        QCOMPARE(QList<int>({edited.cells[0][0], edited.cells[0][1]}), QList<int>({56, 0}));
+        lines[21] = "10000000000\r";
+        QVERIFY(!readMapFile(lines.join('\n'), loaded, ",").ok());
     }
 
-    // An empty cell, or a line break that would forge further lines, is refused by name;
+    // An empty time, or a line break that would forge further lines, is refused by name;
     // the failed save keeps the old file. A folder is no map file.
     void unwritableDocumentsKeepTheOldFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("map.klv");
         QVERIFY(QFile::copy(goldenMap("shape3_dwell"), path));
         MapDocument emptyCell = MapDocument::startupDefaults("."), forgedLine = emptyCell;
-        emptyCell.cells[2][1].clear();
+        emptyCell.sparkTime.clear();
         forgedLine.revLimit = "6000\r\nkelvor310";
         QStringList reasons;
         for (const MapDocument& doc : {emptyCell, forgedLine})
             reasons << LanguageTexts().words(saveMapFile(path, doc, ".").reason);
-        QCOMPARE(reasons, QStringList({"cell (row 3, column 2) \"\" is not a number",
-                                       "rev limit holds a line break"}));
+        QCOMPARE(reasons,
+                 QStringList({"spark time \"\" is not a number", "rev limit holds a line break"}));
         QCOMPARE(testFile(path), testFile(goldenMap("shape3_dwell")));
         QVERIFY(!loadMapFile(dir.path(), MapDocument(), ".").ok());
     }

@@ -26,17 +26,20 @@ class TestMainWindow : public QObject {
             QCOMPARE(shown.pixelColor(p), background);
     }
 
-    // Text put in without its check reaches the chart only when the view is drawn anew,
-    // and a click on the shown view draws it anew.
-    void shownViewRedrawsOnItsClick() {
+    // The chart shows the map, never text being typed: not even when a click on the shown
+    // view draws it anew. Once checked, the value is in the map and on the chart.
+    void chartShowsOnlyCheckedValues() {
         TestWindow w(true);
         QVERIFY(w.show());
         const Graph2DModel& chart = w.main->graphs().model2D();
         const double before = chart.curveSegment(1, 0).p1.y();
         w.cell(0, 1)->setText("30");
-        QCOMPARE(chart.curveSegment(1, 0).p1.y(), before);
         QTest::mouseClick(w.named("Option5"), Qt::LeftButton);
+        QCOMPARE(chart.curveSegment(1, 0).p1.y(), before);
+        QCOMPARE(w.document().cells[0][1], 5);
+        QTest::keyClick(w.cell(0, 1), Qt::Key_Return);
         QVERIFY(chart.curveSegment(1, 0).p1.y() < before - 1000);
+        QCOMPARE(w.document().cells[0][1], 300);
     }
 
     // Over cells (enabled or not) and cut lists the table scrolls three rows a notch,

@@ -50,8 +50,7 @@ struct Window : TestWindow {
     // A few distinct values in the table, and nothing to undo yet.
     void seed() {
         MapDocument doc = document();
-        doc.cells[3][1] = number("10#0"), doc.cells[3][2] = number("7#5");
-        doc.cells[4][1] = number("30#5"), doc.cells[5][3] = number("20#0");
+        doc.cells[3][1] = 100, doc.cells[3][2] = 75, doc.cells[4][1] = 305, doc.cells[5][3] = 200;
         main->applyLoadedDocument(doc);
         main->history().restart();
     }
@@ -216,7 +215,7 @@ class ModalEdgesTest : public QObject {
         w.keys(Qt::Key_V);
         w.keys(Qt::Key_Escape, Qt::NoModifier);
         const MapDocument after = w.document();
-        QCOMPARE(BlockOperations::copyText(after, {10, 3, 11, 4}), copied);
+        QCOMPARE(BlockOperations::copyText(after, {10, 3, 11, 4}, ","), copied);
         w.keys(Qt::Key_Z);
         w.keys(Qt::Key_Escape, Qt::NoModifier);
         QCOMPARE(w.document(), before);

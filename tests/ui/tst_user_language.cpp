@@ -128,24 +128,23 @@ class TestUserLanguage : public QObject {
         }
     }
 
-    // A cell that is no number, refused by the save and by the send, in either language.
+    // A time that is no number, refused by the save and by the send, in either language.
     void refusalDetails() {
         TestWindow w;
         w.main->chooseLanguage(Language::Hungarian);
-        w.cell(2, 1)->clear();
+        w.field("Text15")->clear();
         w.dialogs.answerSaveFile(w.path("refused.klv"));
         w.dialogs.answerMessage(Dialogs::Answer::Ok);
         w.press("Command2");
-        QCOMPARE(
-            w.dialogs.lastCall().text,
-            "Az adatállomány mentése nem sikerült: a cella (sor: 3, oszlop: 2): \"\" nem szám");
+        QCOMPARE(w.dialogs.lastCall().text,
+                 "Az adatállomány mentése nem sikerült: a szikraidő: \"\" nem szám");
         QVERIFY(!QFile::exists(w.path("refused.klv")));
         w.main->chooseLanguage(Language::English);
         w.dialogs.answerMessage(Dialogs::Answer::Ok);
         w.press("Command1");
         QCOMPARE(w.dialogs.lastCall().text,
-                 "[ERROR: Serial Port]: 'Type mismatch: cell (row 3, 900 "
-                 "RPM, column 2) \"\" is not a number.' Error Code: 13");
+                 "[ERROR: Serial Port]: 'Type mismatch: spark time \"\" is not a number.' "
+                 "Error Code: 13");
         QVERIFY(!w.main->serialActions().isBusy());
     }
 };

@@ -105,7 +105,7 @@ class WindowDesktopTest : public QObject {
             other.resolution = resolution;
             DefaultRpmBreakpoints(other.rpmBreakpoints, other.rowCount());
             DefaultLoadBreakpoints(other.loadBreakpoints, other.columnCount());
-            other.cells[3][2] = "20.0";
+            other.cells[3][2] = 200;
             other.revLimit = revLimit;
             m_w->dialogs.answerOpenFile(m_w->write("other.klv", writeMapFile(other, ".").value()));
             m_w->dialogs.answerMessage(Answer::Ok);
@@ -121,8 +121,11 @@ class WindowDesktopTest : public QObject {
         QCOMPARE(marks(), 1);
         QCOMPARE(m_w->cell(3, 2)->toolTip(), QStringLiteral("Other map: 20.0\nDifference: +19.5"));
         // The marks follow edits, and stopping takes them away.
-        m_w->cell(3, 2)->setText(QStringLiteral("20.0"));
-        m_w->cell(0, 0)->setText(QStringLiteral("1.5"));
+        for (QLineEdit* cell : {m_w->cell(3, 2), m_w->cell(0, 0)}) {
+            QTest::mouseClick(cell, Qt::LeftButton);
+            QTest::keyClicks(cell, cell == m_w->cell(0, 0) ? "1.5" : "20");
+            QTest::keyClick(cell, Qt::Key_Return);
+        }
         QTRY_COMPARE(m_w->cell(0, 0)->toolTip(),
                      QStringLiteral("Other map: 0.5\nDifference: -1.0"));
         QCOMPARE(marks(), 1);

@@ -128,7 +128,7 @@ class WindowFilesTest : public QObject {
         doc.mapMaxPressure = "2.5";
         doc.operationMode = doc.coilControlMode = 1;
         doc.dwellAngle = "190.5";
-        doc.cells[2][3] = "70.0";
+        doc.cells[2][3] = 700;
         QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
         TestWindow w;
         w.main->chooseLanguage(Language::Hungarian);

@@ -1,5 +1,5 @@
 // Saves the README pictures of the window into a folder:   kelvor_screenshot <folder>
-#include "core/decimal_format.h"
+#include "core/cell_tenths.h"
 #include "core/default_axes.h"
 #include "core/find_widget.h"
 #include "core/number_rules.h"
@@ -50,7 +50,7 @@ QPixmap blockPicture(MainWindow& window) {
     MapDocument doc = window.collectDocument();
     for (int r = 0; r < doc.rowCount(); ++r)
         for (int c = 0; c < doc.columnCount(); ++c)
-            doc.cells[r][c] = DecimalFormat::fixed(8 + r * 0.9 - c * 1.3, 1, ".");
+            doc.cells[r][c] = *CellTenths::fromDegrees(8 + r * 0.9 - c * 1.3);
     window.applyLoadedDocument(doc);
     QTest::mouseClick(cell(window, 4, 1), Qt::LeftButton);
     QTest::mouseClick(cell(window, 9, 4), Qt::LeftButton, Qt::ShiftModifier);
@@ -80,8 +80,7 @@ MapDocument sampleMap(MapDocument doc) {
         for (int c = 0; c < doc.columnCount(); ++c) {
             const double load = doc.loadBreakpoints[c + 1] / 5.0;
             const double degrees = 8 + 30 * speed * (1.1 - 0.6 * load) - 4 * load;
-            doc.cells[r][c] =
-                formatFixed(RoundToHalf(std::clamp(degrees, 0.5, 63.5)), 1, QStringLiteral("."));
+            doc.cells[r][c] = *CellTenths::fromDegrees(RoundToHalf(std::clamp(degrees, 0.5, 63.5)));
         }
     }
     return doc;
@@ -103,7 +102,7 @@ bool comparePicture(MainWindow& window, ScriptedDialogs& dialogs, const QString&
     MapDocument other = window.collectDocument();
     for (int row = 3; row < 9; ++row)
         for (int column = 1; column < 4; ++column)
-            other.cells[row][column] = QStringLiteral("%1.5").arg(10 + row + column);
+            other.cells[row][column] = (10 + row + column) * 10 + 5;
     if (!saveMapFile(otherPath, other, QStringLiteral(".")).saved)
         return false;
     dialogs.answerOpenFile(otherPath);

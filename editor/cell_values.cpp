@@ -1,0 +1,41 @@
+#include "editor/cell_values.h"
+
+#include "core/cell_tenths.h"
+
+#include <QLineEdit>
+
+CellValues::CellValues(GridWidgets& widgets, const FormState& form)
+    : m_widgets(widgets), m_form(form) {}
+
+void CellValues::set(int row, int column, int tenths) {
+    m_table[row][column] = tenths;
+    show(row, column, CellTenths::text(tenths, m_form.decimalSeparator));
+}
+
+void CellValues::fill(int tenths) {
+    const QString text = CellTenths::text(tenths, m_form.decimalSeparator);
+    for (int r = 0; r < kMaxRows; ++r)
+        for (int c = 0; c < kMaxColumns; ++c) {
+            m_table[r][c] = tenths;
+            show(r, c, text);
+        }
+}
+
+// Neighbouring cells often hold one value; they share its text.
+void CellValues::setAll(const AdvanceTable& table, int rows, int columns) {
+    int shownValue = table[0][0];
+    QString text = CellTenths::text(shownValue, m_form.decimalSeparator);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            if (table[r][c] != shownValue) {
+                shownValue = table[r][c];
+                text = CellTenths::text(shownValue, m_form.decimalSeparator);
+            }
+            m_table[r][c] = shownValue;
+            show(r, c, text);
+        }
+}
+
+void CellValues::show(int row, int column, const QString& text) {
+    m_widgets.cell(row, column)->setText(text);
+}
