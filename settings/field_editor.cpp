@@ -35,7 +35,7 @@ void FieldEditor::check(QLineEdit* edit) {
         edit->setText(m_dialogs.askAgain(*verdict.failure, m_texts));
     }
     m_checking = false;
-    emit accepted(field);
+    emit accepted(edit, edit->text());
 }
 
 bool FieldEditor::checkIfAttached(QWidget* widget) {

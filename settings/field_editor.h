@@ -32,7 +32,8 @@ class FieldEditor : public QObject {
     bool checkIfAttached(QWidget* widget);
 
   signals:
-    void accepted(SettingsField field);
+    // The field's text passed its check and stands in the field as `text`.
+    void accepted(QLineEdit* edit, const QString& text);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

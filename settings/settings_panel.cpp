@@ -19,9 +19,12 @@ namespace {
 constexpr int kDwell = 1;
 constexpr int kBipolar = 1;
 
-// A document index outside the list would leave the chooser without a selection.
-void selectIndex(QComboBox* combo, int index) {
-    combo->setCurrentIndex(qBound(0, index, combo->count() - 1));
+// A document index outside the list would leave the chooser without a selection; the
+// list's nearest item is shown instead. Returns the index shown.
+int selectIndex(QComboBox* combo, int index) {
+    const int shown = qBound(0, index, combo->count() - 1);
+    combo->setCurrentIndex(shown);
+    return shown;
 }
 
 bool isWholeNumberText(const QString& text) {
@@ -58,11 +61,20 @@ SettingsPanel::SettingsPanel(QWidget* root, FormState& state, const LanguageText
     m_fields->attach(m_charge, SettingsField::ChargeTime);
     m_fields->attach(m_revLimit, SettingsField::RevLimit);
     m_fields->attach(m_dwell, SettingsField::DwellAngle);
-    connect(m_fields, &FieldEditor::accepted, this, [this](SettingsField field) {
-        if (field != SettingsField::InputChargeDwell && field != SettingsField::RevLimit)
+    connect(m_fields, &FieldEditor::accepted, this, [this](QLineEdit* edit, const QString& text) {
+        valueOf(edit) = text;
+        if (edit != m_inputDwell && edit != m_revLimit)
             setCriticalRpm();
         emit fieldAccepted();
     });
+    follow(m_operationMode, &MapDocument::operationMode);
+    follow(m_coilControl, &MapDocument::coilControlMode);
+    follow(m_cylinders, &MapDocument::cylinders);
+    follow(m_inputPolarity, &MapDocument::inputPolarity);
+    follow(m_outputPolarity, &MapDocument::outputPolarity);
+    follow(m_correctionIntervals, &MapDocument::chargeCorrectionIntervals);
+    connect(m_inputDwellOn, &QRadioButton::toggled, this,
+            [this](bool on) { m_values.inputDwellMode = on; });
 
     // Only the user's choices run the rules; values set from code never do.
     connect(m_coilControl, &QComboBox::activated, this, &SettingsPanel::onCoilControlModeChosen);
@@ -99,37 +111,37 @@ void SettingsPanel::commitCylinderText() {
 }
 
 void SettingsPanel::collectInto(MapDocument& document) const {
-    document.operationMode = m_operationMode->currentIndex();
-    document.coilControlMode = m_coilControl->currentIndex();
-    document.cylinders = m_cylinders->currentIndex();
-    document.sparkTime = m_spark->text();
-    document.chargeTime = m_charge->text();
-    document.dwellAngle = m_dwell->text();
-    document.inputDwellMode = m_inputDwellOn->isChecked();
-    document.inputChargeDwell = m_inputDwell->text();
-    document.revLimit = m_revLimit->text();
-    document.inputPolarity = m_inputPolarity->currentIndex();
-    document.outputPolarity = m_outputPolarity->currentIndex();
-    document.chargeCorrectionIntervals = m_correctionIntervals->currentIndex();
+    document.operationMode = m_values.operationMode;
+    document.coilControlMode = m_values.coilControlMode;
+    document.cylinders = m_values.cylinders;
+    document.sparkTime = m_values.sparkTime;
+    document.chargeTime = m_values.chargeTime;
+    document.dwellAngle = m_values.dwellAngle;
+    document.inputDwellMode = m_values.inputDwellMode;
+    document.inputChargeDwell = m_values.inputChargeDwell;
+    document.revLimit = m_values.revLimit;
+    document.inputPolarity = m_values.inputPolarity;
+    document.outputPolarity = m_values.outputPolarity;
+    document.chargeCorrectionIntervals = m_values.chargeCorrectionIntervals;
 }
 
 void SettingsPanel::applyDocument(const MapDocument& document) {
-    selectIndex(m_operationMode, document.operationMode);
-    selectIndex(m_coilControl, document.coilControlMode);
-    selectIndex(m_cylinders, document.cylinders);
-    m_spark->setText(document.sparkTime);
-    m_charge->setText(document.chargeTime);
-    m_dwell->setText(document.dwellAngle);
+    m_values = document;
     {
         const QSignalBlocker off(m_inputDwellOff);
         const QSignalBlocker on(m_inputDwellOn);
         (document.inputDwellMode ? m_inputDwellOn : m_inputDwellOff)->setChecked(true);
     }
-    m_inputDwell->setText(document.inputChargeDwell);
-    m_revLimit->setText(document.revLimit);
-    selectIndex(m_inputPolarity, document.inputPolarity);
-    selectIndex(m_outputPolarity, document.outputPolarity);
-    selectIndex(m_correctionIntervals, document.chargeCorrectionIntervals);
+    for (QLineEdit* edit : {m_spark, m_charge, m_dwell, m_inputDwell, m_revLimit})
+        edit->setText(valueOf(edit));
+    for (const auto& [list, value] :
+         {std::pair{m_operationMode, &MapDocument::operationMode},
+          {m_coilControl, &MapDocument::coilControlMode},
+          {m_cylinders, &MapDocument::cylinders},
+          {m_inputPolarity, &MapDocument::inputPolarity},
+          {m_outputPolarity, &MapDocument::outputPolarity},
+          {m_correctionIntervals, &MapDocument::chargeCorrectionIntervals}})
+        m_values.*value = selectIndex(list, document.*value);
 }
 
 void SettingsPanel::applyLoadedModes() {
@@ -153,9 +165,9 @@ void SettingsPanel::setCriticalRpm() {
     settings.operationMode = m_operationMode->currentIndex();
     settings.coilControlMode = m_coilControl->currentIndex();
     settings.cylinders = cylinders();
-    settings.sparkTime = m_spark->text();
-    settings.chargeTime = m_charge->text();
-    settings.dwellAngle = m_dwell->text();
+    settings.sparkTime = m_values.sparkTime;
+    settings.chargeTime = m_values.chargeTime;
+    settings.dwellAngle = m_values.dwellAngle;
     settings.decimalSeparator = m_state.decimalSeparator;
     m_limitLabel->setText(criticalRpmCaption(settings, m_texts));
 }
@@ -190,7 +202,7 @@ void SettingsPanel::onCoilControlModeChosen() {
         m_correctionIntervals->setCurrentIndex(0);
     } else {
         setNumber(m_spark, 1.2);
-        m_charge->setText(QStringLiteral("5"));
+        setValue(m_charge, QStringLiteral("5"));
     }
     m_appliedCoilControlMode = mode;
     setCriticalRpm();
@@ -205,7 +217,7 @@ void SettingsPanel::onOperationModeChosen() {
         m_cylinders->setCurrentIndex(0);
         m_correctionIntervals->setCurrentIndex(0);
         selectDwellControl();
-        m_dwell->setText(QStringLiteral("180"));
+        setValue(m_dwell, QStringLiteral("180"));
     } else {
         selectDwellControl();
         setNumber(m_dwell, defaultChargeDwell(cylinders()));
@@ -219,10 +231,10 @@ void SettingsPanel::onCylindersChosen() {
     if (!m_state.documentReady)
         return;
     const int count = cylinders();
-    const QString inputDwell = m_inputDwell->text();
+    const QString inputDwell = m_values.inputChargeDwell;
     if (isWholeNumberText(inputDwell) && inputDwell.toDouble() > maxInputChargeDwell(count))
         setNumber(m_inputDwell, maxInputChargeDwell(count));
-    const QString dwell = m_dwell->text();
+    const QString dwell = m_values.dwellAngle;
     if (m_coilControl->currentIndex() == kDwell && isWholeNumberText(dwell) &&
         dwell.toDouble() > maxChargeDwell(count))
         setNumber(m_dwell, maxChargeDwell(count));
@@ -238,7 +250,7 @@ void SettingsPanel::onInputDwellOn(bool checked) {
     if (!checked || !m_state.documentReady)
         return;
     m_inputDwell->setEnabled(true);
-    const QString dwell = m_dwell->text();
+    const QString dwell = m_values.dwellAngle;
     // The charge dwell may be left over from another cylinder count, so it is taken
     // only as far as the input charge dwell allows.
     const int count = cylinders();
@@ -285,5 +297,23 @@ void SettingsPanel::layOutOperationMode(bool isBipolar) {
 }
 
 void SettingsPanel::setNumber(QLineEdit* edit, double value) {
-    edit->setText(formatSettingNumber(value, m_state.decimalSeparator));
+    setValue(edit, formatSettingNumber(value, m_state.decimalSeparator));
+}
+
+QString& SettingsPanel::valueOf(QLineEdit* edit) {
+    return edit == m_spark        ? m_values.sparkTime
+           : edit == m_charge     ? m_values.chargeTime
+           : edit == m_dwell      ? m_values.dwellAngle
+           : edit == m_inputDwell ? m_values.inputChargeDwell
+                                  : m_values.revLimit;
+}
+
+void SettingsPanel::setValue(QLineEdit* edit, const QString& text) {
+    valueOf(edit) = text;
+    edit->setText(text);
+}
+
+void SettingsPanel::follow(QComboBox* list, int MapDocument::*value) {
+    connect(list, &QComboBox::currentIndexChanged, this,
+            [this, value](int index) { m_values.*value = index; });
 }

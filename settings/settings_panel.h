@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/map_document.h"
 #include "settings/field_checks.h"
 
 #include <QObject>
@@ -13,12 +14,14 @@ class QLineEdit;
 class QRadioButton;
 class QWidget;
 struct FormState;
-struct MapDocument;
 
 // The ignition settings beside the table: the checked coil, dwell and rev-limit fields,
 // the choosers that switch fields on and off and fill dependent fields, the spark power
 // limit read-out and the serial port chooser. It works on the design widgets of the
 // window, found by their layout names under `root`.
+//
+// The panel holds the settings' values: a field shows its value and holds only the text
+// being typed, which becomes the value once its check passes; a list's choice is its value.
 class SettingsPanel : public QObject {
     Q_OBJECT
   public:
@@ -72,6 +75,11 @@ class SettingsPanel : public QObject {
     void layOutCoilControl(int mode);
     void layOutOperationMode(bool bipolar);
     void setNumber(QLineEdit* edit, double value);
+    // The value of a field, and the value given to it and shown.
+    QString& valueOf(QLineEdit* edit);
+    void setValue(QLineEdit* edit, const QString& text);
+    // A list's value follows its choice, whoever makes it.
+    void follow(QComboBox* list, int MapDocument::*value);
 
     FormState& m_state;
     const LanguageTexts& m_texts;
@@ -99,4 +107,6 @@ class SettingsPanel : public QObject {
 
     int m_appliedCoilControlMode = 0;
     int m_appliedOperationMode = 0;
+    // Only the settings of this document are used.
+    MapDocument m_values;
 };

@@ -323,6 +323,22 @@ Refused refusedValues(const MapDocument& doc, const FormState& form, const QWidg
             else if (doc.cells[r][c] < 0 || doc.cells[r][c] > 635)
                 found.append({name, value});
         }
+    // The settings fields and lists show their values too.
+    const std::pair<const char*, QString> texts[] = {
+        {"Text14", doc.inputChargeDwell}, {"Text15", doc.sparkTime}, {"Text16", doc.chargeTime},
+        {"Text17", doc.revLimit},         {"Text19", doc.dwellAngle}};
+    for (const auto& [name, value] : texts)
+        if (findNamed<QLineEdit>(&window, name)->text() != value)
+            found.append({name, findNamed<QLineEdit>(&window, name)->text() + " for " + value});
+    const std::pair<const char*, int> lists[] = {
+        {"Combo12", doc.operationMode}, {"Combo4", doc.coilControlMode}, {"Combo7", doc.cylinders},
+        {"Combo3", doc.inputPolarity},  {"Combo2", doc.outputPolarity},
+        {"Combo10", doc.chargeCorrectionIntervals}};
+    for (const auto& [name, value] : lists)
+        if (findNamed<QComboBox>(&window, name)->currentIndex() != value)
+            found.append({name, QStringLiteral("choice %1 for %2")
+                                    .arg(findNamed<QComboBox>(&window, name)->currentIndex())
+                                    .arg(value)});
     const FieldContext context{doc.cylinderCount(), doc.operationMode == 1, form.decimalSeparator,
                                form.otherSeparator};
     // Only the fields the controller gets in the chosen modes.

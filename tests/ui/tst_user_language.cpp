@@ -128,24 +128,26 @@ class TestUserLanguage : public QObject {
         }
     }
 
-    // A time that is no number, refused by the save and by the send, in either language.
+    // A hand-edited charge dwell that is no number is kept as the file holds it, and the
+    // send refuses it in either language.
     void refusalDetails() {
         TestWindow w;
-        w.main->chooseLanguage(Language::Hungarian);
-        w.field("Text15")->clear();
-        w.dialogs.answerSaveFile(w.path("refused.klv"));
-        w.dialogs.answerMessage(Dialogs::Answer::Ok);
-        w.press("Command2");
-        QCOMPARE(w.dialogs.lastCall().text,
-                 "Az adatállomány mentése nem sikerült: a szikraidő: \"\" nem szám");
-        QVERIFY(!QFile::exists(w.path("refused.klv")));
-        w.main->chooseLanguage(Language::English);
-        w.dialogs.answerMessage(Dialogs::Answer::Ok);
-        w.press("Command1");
-        QCOMPARE(w.dialogs.lastCall().text,
-                 "[ERROR: Serial Port]: 'Type mismatch: spark time \"\" is not a number.' "
+        QList<QByteArray> lines = contents(golden("shape0_dwell")).split('\n');
+        lines[12] = "12x\r";
+        w.dialogs.answerOpenFile(w.write("edited.klv", lines.join('\n')));
+        w.press("Command3");
+        QCOMPARE(w.document().dwellAngle, "12x");
+        for (const Language language : {Language::Hungarian, Language::English}) {
+            w.main->chooseLanguage(language);
+            w.dialogs.answerMessage(Dialogs::Answer::Ok);
+            w.press("Command1");
+            QVERIFY(!w.main->serialActions().isBusy());
+        }
+        QCOMPARE(w.dialogs.calls()[w.dialogs.calls().size() - 2].text + " / " +
+                     w.dialogs.lastCall().text,
+                 "[HIBA: Soros port]: 'Típuseltérés: a zárásszög: \"12x\" nem szám.' Hibakód: 13 / "
+                 "[ERROR: Serial Port]: 'Type mismatch: charge dwell \"12x\" is not a number.' "
                  "Error Code: 13");
-        QVERIFY(!w.main->serialActions().isBusy());
     }
 };
 
