@@ -261,7 +261,7 @@ void GridEditor::collectInto(MapDocument& doc) const {
     doc.transparentIntervals = m_widgets.transparentCount->currentIndex();
     doc.loadInputUsed = m_widgets.loadInputUsed->isChecked();
     doc.loadUnit = m_widgets.loadUnit->currentIndex();
-    doc.mapMaxPressure = m_widgets.mapMaximum->text();
+    doc.mapMaxPressure = m_state.mapMaxPressure;
 }
 
 void GridEditor::applyDocument(const MapDocument& doc) {
@@ -277,5 +277,5 @@ void GridEditor::applyDocument(const MapDocument& doc) {
         qBound(0, doc.transparentIntervals, m_widgets.transparentCount->count() - 1));
     (doc.loadInputUsed ? m_widgets.loadInputUsed : m_widgets.loadInputNotUsed)->setChecked(true);
     m_widgets.loadUnit->setCurrentIndex(qBound(0, doc.loadUnit, 2));
-    m_widgets.mapMaximum->setText(doc.mapMaxPressure);
+    m_units.setMapMaximum(doc.mapMaxPressure);
 }

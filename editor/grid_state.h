@@ -25,6 +25,8 @@ struct GridState {
     std::array<qint16, kMaxRows + 1> rpmBreakpoints{};
     std::array<double, 13> loadBreakpoints{};
 
+    // The MAP sensor's maximum as checked (or loaded); Text18 shows it.
+    QString mapMaxPressure;
     int transparentIntervals = 0; // as last applied, to compare a new choice with
     bool loadInputUsed = true;
     int appliedLoadUnit = 0;

@@ -22,7 +22,12 @@ LoadUnitEditor::LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState
 }
 
 double LoadUnitEditor::mapMaximumValue() const {
-    return DecimalFormat::toDouble(m_widgets.mapMaximum->text(), m_form.decimalSeparator);
+    return DecimalFormat::toDouble(m_state.mapMaxPressure, m_form.decimalSeparator);
+}
+
+void LoadUnitEditor::setMapMaximum(const QString& text) {
+    m_state.mapMaxPressure = text;
+    m_widgets.mapMaximum->setText(text);
 }
 
 QString LoadUnitEditor::headerText(int unit, int column) const {
@@ -38,10 +43,10 @@ void LoadUnitEditor::showHeaders(int unit) {
 void LoadUnitEditor::applyLoadUnit(int unit) {
     QLineEdit* field = m_widgets.mapMaximum;
     if (unit == LoadHeaderText::Volt || unit == LoadHeaderText::Percent) {
-        field->clear();
+        setMapMaximum(QString());
         field->setEnabled(false);
     } else {
-        field->setText(DecimalFormat::fixed(1.0, 1, m_form.decimalSeparator));
+        setMapMaximum(DecimalFormat::fixed(1.0, 1, m_form.decimalSeparator));
         field->setEnabled(true);
     }
     showHeaders(unit);
@@ -55,7 +60,7 @@ void LoadUnitEditor::applyLoadedUnit(int unit) {
     QLineEdit* field = m_widgets.mapMaximum;
     const bool bar = unit != LoadHeaderText::Volt && unit != LoadHeaderText::Percent;
     if (!bar)
-        field->clear();
+        setMapMaximum(QString());
     field->setEnabled(bar);
     showHeaders(unit);
     m_state.appliedLoadUnit = unit;
@@ -127,10 +132,11 @@ void LoadUnitEditor::checkMapMaximum() {
 }
 
 void LoadUnitEditor::relabel() {
-    QLineEdit* field = m_widgets.mapMaximum;
-    if (field->text().isEmpty())
+    const QString typed = m_widgets.mapMaximum->text();
+    if (typed.isEmpty())
         return;
-    field->setText(DecimalFormat::fixed(mapMaximumValue(), 1, m_form.decimalSeparator));
+    setMapMaximum(DecimalFormat::fixed(DecimalFormat::toDouble(typed, m_form.decimalSeparator), 1,
+                                       m_form.decimalSeparator));
     showHeaders(LoadHeaderText::Bar);
     fillColumnChooser();
     if (!m_state.loadInputUsed)

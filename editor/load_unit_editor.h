@@ -25,6 +25,9 @@ class LoadUnitEditor {
     // With the load input not used, the tool works on the last column only.
     void selectLastColumn();
 
+    // The MAP maximum's value, shown in its field.
+    void setMapMaximum(const QString& text);
+
     void onUnitChosen(int index);
     void onColumnChosen(int index);
     // The MAP field's check with its re-ask loop, then the relabel step.
