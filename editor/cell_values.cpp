@@ -12,13 +12,11 @@ void CellValues::set(int row, int column, int tenths) {
     show(row, column, CellTenths::text(tenths, m_form.decimalSeparator));
 }
 
-void CellValues::fill(int tenths) {
-    const QString text = CellTenths::text(tenths, m_form.decimalSeparator);
-    for (int r = 0; r < kMaxRows; ++r)
-        for (int c = 0; c < kMaxColumns; ++c) {
-            m_table[r][c] = tenths;
-            show(r, c, text);
-        }
+void CellValues::fill(int tenths, int rows, int columns) {
+    AdvanceTable table;
+    for (auto& row : table)
+        row.fill(tenths);
+    setAll(table, rows, columns);
 }
 
 // Neighbouring cells often hold one value; they share its text.

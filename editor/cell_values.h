@@ -16,10 +16,10 @@ class CellValues {
 
     // The value in tenths of a degree; the field shows it, and any typing is gone.
     void set(int row, int column, int tenths);
-    // Every cell of the grid, also those of rows and columns the shape hides.
-    void fill(int tenths);
-    // The cells of the first `rows` rows and `columns` columns; the others stay.
+    // The cells of the first `rows` rows and `columns` columns; the others stay, as no
+    // shape shows them before it sets them.
     void setAll(const AdvanceTable& table, int rows, int columns);
+    void fill(int tenths, int rows, int columns);
 
   private:
     void show(int row, int column, const QString& text);

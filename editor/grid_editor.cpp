@@ -98,7 +98,7 @@ void GridEditor::buildGrid() {
         ->setChecked(true);
     DefaultRpmBreakpoints(m_state.rpmBreakpoints, m_state.rowCount);
     DefaultLoadBreakpoints(m_state.loadBreakpoints, m_state.columnCount);
-    m_values.fill(CellTenths::kDefault);
+    m_values.fill(CellTenths::kDefault, m_state.rowCount, m_state.columnCount);
     for (int i = 0; i < kMaxColumns; ++i)
         m_widgets.headers[i]->show();
     for (int r = 0; r < kMaxRows; ++r) {
@@ -136,7 +136,7 @@ void GridEditor::applyResolution() {
     DefaultLoadBreakpoints(m_state.loadBreakpoints, m_state.columnCount);
     m_units.fillColumnChooser();
     m_units.applyLoadUnit(m_widgets.loadUnit->currentIndex());
-    m_values.fill(CellTenths::kDefault);
+    m_values.fill(CellTenths::kDefault, m_state.rowCount, m_state.columnCount);
     DefaultRpmBreakpoints(m_state.rpmBreakpoints, m_state.rowCount);
     showRowLabels();
     layOutShape();
