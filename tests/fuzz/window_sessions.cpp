@@ -306,40 +306,43 @@ void deliverInput(QWidget& window, const Step& step) {
 using Refused = QList<std::pair<QString, QString>>; // the widget (or "load axis") and its text
 
 // The shown values that their fields would refuse, named by widget, unchecked texts among
-// them. A cell field must show its value unless it is being typed in. (The document's own
-// validation names no widgets and leaves texts that are no number to the frame's
-// conversion; it judges the frames.)
+// them, and the fields and lists that do not show the map's value (unless typed in). (The
+// document's own validation names no widgets and leaves texts that are no number to the
+// frame's conversion; it judges the frames.)
 Refused refusedValues(const MapDocument& doc, const FormState& form, const QWidget& window) {
     Refused found;
+    auto shows = [&](const QString& name, const QString& value) {
+        const QWidget* widget = findNamed<QWidget>(&window, name);
+        const auto* list = qobject_cast<const QComboBox*>(widget);
+        const QString shown = list ? QString::number(list->currentIndex())
+                                   : static_cast<const QLineEdit*>(widget)->text();
+        if (shown != value)
+            found.append({name, shown + " for " + value});
+        return shown == value;
+    };
+    // A typed cell must reach 0.5; a map may hold 0.0 (an advance the controller takes).
     for (int r = 0; r < doc.rowCount(); ++r)
         for (int c = 0; c < doc.columnCount(); ++c) {
             const QString name = QStringLiteral("Text%1(%2)").arg(c + 1).arg(r);
             const QString value = CellTenths::text(doc.cells[r][c], form.decimalSeparator);
-            // A typed cell must reach 0.5; a map may hold 0.0 (an advance the controller
-            // takes).
-            const QString shown = findNamed<QLineEdit>(&window, name)->text();
-            if (shown != value)
-                found.append({name, shown + " for " + value});
-            else if (doc.cells[r][c] < 0 || doc.cells[r][c] > 635)
+            if (shows(name, value) && (doc.cells[r][c] < 0 || doc.cells[r][c] > 635))
                 found.append({name, value});
         }
-    // The settings fields and lists show their values too.
-    const std::pair<const char*, QString> texts[] = {
-        {"Text14", doc.inputChargeDwell}, {"Text15", doc.sparkTime},
-        {"Text16", doc.chargeTime},       {"Text17", doc.revLimit},
-        {"Text18", doc.mapMaxPressure},   {"Text19", doc.dwellAngle}};
-    for (const auto& [name, value] : texts)
-        if (findNamed<QLineEdit>(&window, name)->text() != value)
-            found.append({name, findNamed<QLineEdit>(&window, name)->text() + " for " + value});
-    const std::pair<const char*, int> lists[] = {
-        {"Combo12", doc.operationMode}, {"Combo4", doc.coilControlMode},
-        {"Combo7", doc.cylinders},      {"Combo3", doc.inputPolarity},
-        {"Combo2", doc.outputPolarity}, {"Combo10", doc.chargeCorrectionIntervals}};
-    for (const auto& [name, value] : lists)
-        if (findNamed<QComboBox>(&window, name)->currentIndex() != value)
-            found.append({name, QStringLiteral("choice %1 for %2")
-                                    .arg(findNamed<QComboBox>(&window, name)->currentIndex())
-                                    .arg(value)});
+    const std::pair<const char*, QString> settings[] = {
+        {"Text14", doc.inputChargeDwell},
+        {"Text15", doc.sparkTime},
+        {"Text16", doc.chargeTime},
+        {"Text17", doc.revLimit},
+        {"Text18", doc.mapMaxPressure},
+        {"Text19", doc.dwellAngle},
+        {"Combo12", QString::number(doc.operationMode)},
+        {"Combo4", QString::number(doc.coilControlMode)},
+        {"Combo7", QString::number(doc.cylinders)},
+        {"Combo3", QString::number(doc.inputPolarity)},
+        {"Combo2", QString::number(doc.outputPolarity)},
+        {"Combo10", QString::number(doc.chargeCorrectionIntervals)}};
+    for (const auto& [name, value] : settings)
+        shows(name, value);
     const FieldContext context{doc.cylinderCount(), doc.operationMode == 1, form.decimalSeparator,
                                form.otherSeparator};
     // Only the fields the controller gets in the chosen modes.
