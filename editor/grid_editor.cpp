@@ -104,6 +104,8 @@ void GridEditor::buildGrid() {
     for (int r = 0; r < kMaxRows; ++r) {
         m_widgets.rowLabels[r]->setText(QString::number(m_state.rpmBreakpoints[r]));
         QComboBox* combo = m_widgets.cutCombos[r];
+        QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                         [this, r](int level) { m_state.revCutLevel[r] = level; });
         combo->clear();
         combo->addItems(cutLevelItems());
         combo->setCurrentIndex(0);
@@ -254,13 +256,12 @@ void GridEditor::applyLoadedLayout() {
 void GridEditor::collectInto(MapDocument& doc) const {
     doc.resolution = m_state.resolution;
     doc.cells = m_values.table();
-    for (int r = 0; r < m_state.rowCount; ++r)
-        doc.revCutLevel[r] = m_widgets.cutCombos[r]->currentIndex();
+    doc.revCutLevel = m_state.revCutLevel;
     doc.rpmBreakpoints = m_state.rpmBreakpoints;
     doc.loadBreakpoints = m_state.loadBreakpoints;
-    doc.transparentIntervals = m_widgets.transparentCount->currentIndex();
-    doc.loadInputUsed = m_widgets.loadInputUsed->isChecked();
-    doc.loadUnit = m_widgets.loadUnit->currentIndex();
+    doc.transparentIntervals = m_state.transparentIntervals;
+    doc.loadInputUsed = m_state.loadInputUsed;
+    doc.loadUnit = m_state.appliedLoadUnit;
     doc.mapMaxPressure = m_state.mapMaxPressure;
 }
 

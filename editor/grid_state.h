@@ -27,7 +27,8 @@ struct GridState {
 
     // The MAP sensor's maximum as checked (or loaded); Text18 shows it.
     QString mapMaxPressure;
-    int transparentIntervals = 0; // as last applied, to compare a new choice with
+    std::array<int, kMaxRows> revCutLevel{}; // each row's list follows into it
+    int transparentIntervals = 0;            // as last applied, to compare a new choice with
     bool loadInputUsed = true;
     int appliedLoadUnit = 0;
     int selectedColumn = 0;

@@ -24,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -314,20 +315,24 @@ Refused refusedValues(const MapDocument& doc, const FormState& form, const QWidg
     auto shows = [&](const QString& name, const QString& value) {
         const QWidget* widget = findNamed<QWidget>(&window, name);
         const auto* list = qobject_cast<const QComboBox*>(widget);
-        const QString shown = list ? QString::number(list->currentIndex())
-                                   : static_cast<const QLineEdit*>(widget)->text();
+        const auto* option = qobject_cast<const QRadioButton*>(widget);
+        const QString shown = list     ? QString::number(list->currentIndex())
+                              : option ? QString::number(option->isChecked())
+                                       : static_cast<const QLineEdit*>(widget)->text();
         if (shown != value)
             found.append({name, shown + " for " + value});
         return shown == value;
     };
     // A typed cell must reach 0.5; a map may hold 0.0 (an advance the controller takes).
-    for (int r = 0; r < doc.rowCount(); ++r)
+    for (int r = 0; r < doc.rowCount(); ++r) {
         for (int c = 0; c < doc.columnCount(); ++c) {
             const QString name = QStringLiteral("Text%1(%2)").arg(c + 1).arg(r);
             const QString value = CellTenths::text(doc.cells[r][c], form.decimalSeparator);
             if (shows(name, value) && (doc.cells[r][c] < 0 || doc.cells[r][c] > 635))
                 found.append({name, value});
         }
+        shows(QStringLiteral("Combo9(%1)").arg(r), QString::number(doc.revCutLevel[r]));
+    }
     const std::pair<const char*, QString> settings[] = {
         {"Text14", doc.inputChargeDwell},
         {"Text15", doc.sparkTime},
@@ -340,7 +345,10 @@ Refused refusedValues(const MapDocument& doc, const FormState& form, const QWidg
         {"Combo7", QString::number(doc.cylinders)},
         {"Combo3", QString::number(doc.inputPolarity)},
         {"Combo2", QString::number(doc.outputPolarity)},
-        {"Combo10", QString::number(doc.chargeCorrectionIntervals)}};
+        {"Combo10", QString::number(doc.chargeCorrectionIntervals)},
+        {"Combo11", QString::number(doc.transparentIntervals)},
+        {"Combo5", QString::number(doc.loadUnit)},
+        {"Option1", QString::number(doc.loadInputUsed)}};
     for (const auto& [name, value] : settings)
         shows(name, value);
     const FieldContext context{doc.cylinderCount(), doc.operationMode == 1, form.decimalSeparator,
