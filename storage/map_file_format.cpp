@@ -122,7 +122,10 @@ class Reader {
         const std::optional<double> value = number("cell");
         if (!value)
             return 0;
-        const std::optional<int> tenths = CellTenths::fromDegrees(*value / 10);
+        // Files hold whole tenths; only a hand-edited fraction needs the rounding.
+        const std::optional<int> tenths = *value == std::trunc(*value) && std::fabs(*value) <= 1e9
+                                              ? std::optional<int>(int(*value))
+                                              : CellTenths::fromDegrees(*value / 10);
         if (!tenths)
             fail(QStringLiteral("line %1: cell is out of range").arg(m_next));
         return tenths.value_or(0);
