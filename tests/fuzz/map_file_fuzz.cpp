@@ -24,11 +24,12 @@ QByteArray written(const MapDocument& document, const QString& separator) {
 }
 
 // The file keeps fifteen significant digits, so only values a user can enter come back
-// exactly: a table the controller accepts and load boundaries in whole hundredths.
+// exactly: a table the controller accepts and load boundaries of two decimals (a file's
+// 111.0000000000069 hundredths is near such a boundary, but not one).
 bool holdsEnteredValues(const MapDocument& document, const QString& separator) {
     for (int i = 1; i < document.columnCount(); ++i) {
-        const double hundredths = document.loadBreakpoints[i] * 100;
-        if (std::abs(hundredths - std::round(hundredths)) > 1e-6)
+        const double volts = document.loadBreakpoints[i];
+        if (std::round(volts * 100) / 100 != volts)
             return false;
     }
     return BuildDeviceImage(document, separator).ok();
