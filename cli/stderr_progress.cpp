@@ -27,7 +27,7 @@ void StderrProgress::setPercent(const QString& text) {
 }
 
 void StderrProgress::showDone() {
-    m_err << '\n' << m_texts.message("UploadDoneText") << '\n';
+    m_err << '\n' << m_texts.message(MessageId::UploadDoneText) << '\n';
     m_err.flush();
     m_drawn = false;
 }
@@ -41,7 +41,7 @@ void StderrProgress::closeWindow() {
 }
 
 void StderrProgress::draw() {
-    m_err << '\r' << m_texts.message("UploadSentLabel") << " ["
+    m_err << '\r' << m_texts.message(MessageId::UploadSentLabel) << " ["
           << QString(m_squares, QLatin1Char('#'))
           << QString(kSquareCount - m_squares, QLatin1Char(' ')) << "] "
           << m_percent.rightJustified(4);

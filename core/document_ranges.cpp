@@ -16,7 +16,7 @@ class RangeCheck {
     const QList<CheckFailure>& failures() const { return m_failures; }
 
     // `decimals` writes the limits as the window shows such a value; -1 the shortest way.
-    void text(const QString& text, double low, double high, int decimals, const char* entry) {
+    void text(const QString& text, double low, double high, int decimals, MessageId entry) {
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value || (*value >= low && *value <= high))
             return;
@@ -25,12 +25,12 @@ class RangeCheck {
     // The controller holds 0.0 .. 63.5 degrees.
     void cell(int tenths, int row, int column) {
         if (tenths < 0 || tenths > 635)
-            add("RangeCellMessage",
+            add(MessageId::RangeCellMessage,
                 {QString::number(row + 1), QString::number(column + 1),
                  CellTenths::text(tenths, m_separator), limit(0.0, 1), limit(63.5, 1)});
     }
 
-    void add(const char* entry, const QStringList& values) {
+    void add(MessageId entry, const QStringList& values) {
         if (!full())
             m_failures.append(CheckFailure{entry, values});
     }
@@ -53,8 +53,9 @@ void checkRows(const MapDocument& doc, RangeCheck& check) {
             check.cell(doc.cells[r][c], r, c);
         const int level = doc.revCutLevel[r];
         if (level < 0 || level > 3)
-            check.add("RangeCutLevelMessage", {QString::number(r + 1), QString::number(level),
-                                               QStringLiteral("0"), QStringLiteral("3")});
+            check.add(MessageId::RangeCutLevelMessage,
+                      {QString::number(r + 1), QString::number(level), QStringLiteral("0"),
+                       QStringLiteral("3")});
     }
 }
 
@@ -66,8 +67,8 @@ void checkLoadAxis(const MapDocument& doc, RangeCheck& check) {
     for (int i = 1; i < doc.columnCount(); ++i) {
         const double volts = doc.loadBreakpoints[i];
         if (!(volts > previous && volts < 5.0))
-            check.add("RangeLoadMessage", {QString::number(i), check.limit(volts, 2),
-                                           check.limit(previous, 2), check.limit(5.0, 2)});
+            check.add(MessageId::RangeLoadMessage, {QString::number(i), check.limit(volts, 2),
+                                                    check.limit(previous, 2), check.limit(5.0, 2)});
         previous = volts;
     }
 }
@@ -75,19 +76,19 @@ void checkLoadAxis(const MapDocument& doc, RangeCheck& check) {
 void checkSettings(const MapDocument& doc, RangeCheck& check) {
     const int cylinders = doc.cylinderCount();
     if (!doc.revLimit.isEmpty())
-        check.text(doc.revLimit, 600, 30000, -1, "RangeRevLimitMessage");
+        check.text(doc.revLimit, 600, 30000, -1, MessageId::RangeRevLimitMessage);
     if (doc.operationMode == 1) {
-        check.text(doc.dwellAngle, 178.5, 181.5, -1, "RangeDwellCorrMessage");
+        check.text(doc.dwellAngle, 178.5, 181.5, -1, MessageId::RangeDwellCorrMessage);
         return;
     }
     if (doc.inputDwellMode)
         check.text(doc.inputChargeDwell, 15, maxInputChargeDwell(cylinders), -1,
-                   "RangeInputDwellMessage");
+                   MessageId::RangeInputDwellMessage);
     if (doc.coilControlMode == 0) {
-        check.text(doc.sparkTime, 0.5, 2.0, 1, "RangeSparkMessage");
-        check.text(doc.chargeTime, 2, 8, -1, "RangeChargeMessage");
+        check.text(doc.sparkTime, 0.5, 2.0, 1, MessageId::RangeSparkMessage);
+        check.text(doc.chargeTime, 2, 8, -1, MessageId::RangeChargeMessage);
     } else {
-        check.text(doc.dwellAngle, 30, maxChargeDwell(cylinders), -1, "RangeDwellMessage");
+        check.text(doc.dwellAngle, 30, maxChargeDwell(cylinders), -1, MessageId::RangeDwellMessage);
     }
 }
 

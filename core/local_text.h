@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/message_id.h"
+
 #include <QString>
+#include <optional>
 #include <vector>
 
 // A text for the user that is put into words only when it is shown, in the language of
@@ -14,16 +17,16 @@ class LocalText {
     LocalText(QString value) : m_value(std::move(value)) {}
     LocalText(const char* value) : m_value(QString::fromUtf8(value)) {}
 
-    static LocalText entry(const char* name, std::vector<LocalText> values = {});
+    static LocalText entry(MessageId entry, std::vector<LocalText> values = {});
 
     bool isEmpty() const { return !m_entry && m_value.isEmpty(); }
-    // The entry's name, or null for a plain value.
-    const char* entryName() const { return m_entry; }
+    // The entry, or none for a plain value.
+    std::optional<MessageId> messageId() const { return m_entry; }
     const QString& value() const { return m_value; }
     const std::vector<LocalText>& values() const { return m_values; }
 
   private:
-    const char* m_entry = nullptr;
+    std::optional<MessageId> m_entry;
     QString m_value;
     std::vector<LocalText> m_values;
 };

@@ -27,7 +27,7 @@ class Conversions {
             return std::nullopt;
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value)
-            fail(kTypeMismatch, LocalText::entry("TypeMismatchDetail", {what, text}));
+            fail(kTypeMismatch, LocalText::entry(MessageId::TypeMismatchDetail, {what, text}));
         return value;
     }
 
@@ -38,8 +38,8 @@ class Conversions {
             return std::nullopt;
         const std::optional<qint16> result = toWhole16(value);
         if (!result)
-            fail(kOverflow,
-                 LocalText::entry("OverflowDetail", {name(), QString::number(value, 'g', 15)}));
+            fail(kOverflow, LocalText::entry(MessageId::OverflowDetail,
+                                             {name(), QString::number(value, 'g', 15)}));
         return result;
     }
     std::optional<qint16> whole(double value, const LocalText& what) {
@@ -69,7 +69,7 @@ class Conversions {
 };
 
 LocalText cellName(const MapDocument& doc, int row, int column) {
-    return LocalText::entry("CellRpmName",
+    return LocalText::entry(MessageId::CellRpmName,
                             {QString::number(row + 1), QString::number(doc.rpmBreakpoints[row]),
                              QString::number(column + 1)});
 }
@@ -109,12 +109,12 @@ void putDwellWord(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
     std::optional<qint16> word;
     if (doc.operationMode == 1) {
         // Dwell correction 181.5 degrees is the field's top value 127, one step per half degree.
-        const LocalText what = LocalText::entry("DwellCorrectionName");
+        const LocalText what = LocalText::entry(MessageId::DwellCorrectionName);
         const std::optional<double> angle = conv.number(doc.dwellAngle, what);
         if (angle)
             word = conv.whole(2 * RoundToHalf(*angle) - 236, what);
     } else if (doc.inputDwellMode) {
-        const LocalText what = LocalText::entry("InputChargeDwellName");
+        const LocalText what = LocalText::entry(MessageId::InputChargeDwellName);
         const std::optional<double> dwell = conv.number(doc.inputChargeDwell, what);
         if (dwell)
             word = conv.whole(2 * RoundToHalf(*dwell) - 29, what);
@@ -136,8 +136,8 @@ void putLoadAxis(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
     for (int i = 0; i <= doc.columnCount() - 2; ++i) {
         // One step is 127/1280 V.
         const double steps = roundHalfEven(doc.loadBreakpoints[i + 1] * 1280 / 127);
-        const std::optional<qint16> word =
-            conv.whole(steps, LocalText::entry("LoadBoundaryName", {QString::number(i + 1)}));
+        const std::optional<qint16> word = conv.whole(
+            steps, LocalText::entry(MessageId::LoadBoundaryName, {QString::number(i + 1)}));
         if (!word)
             return;
         w[kFirstLoadWord + i] = *word;
@@ -150,15 +150,15 @@ void putRevLimit(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
     w[254] = 255;
     if (doc.revLimit.isEmpty())
         return;
-    const LocalText what = LocalText::entry("RevLimitName");
+    const LocalText what = LocalText::entry(MessageId::RevLimitName);
     const std::optional<qint16> rpm = conv.wholeText(doc.revLimit, what);
     if (!rpm)
         return;
     if (*rpm == 0)
-        return conv.fail(kDivisionByZero, LocalText::entry("RevLimitZeroDetail"));
+        return conv.fail(kDivisionByZero, LocalText::entry(MessageId::RevLimitZeroDetail));
     if (*rpm < 0)
-        return conv.fail(kOverflow,
-                         LocalText::entry("RevLimitNegativeDetail", {QString::number(*rpm)}));
+        return conv.fail(kOverflow, LocalText::entry(MessageId::RevLimitNegativeDetail,
+                                                     {QString::number(*rpm)}));
     const qint64 ticks = static_cast<qint64>(roundHalfEven(kRevolutionTicks / *rpm));
     qint64 high = ticks / 256;
     qint64 sixteenths = static_cast<qint64>(roundHalfEven((ticks % 256) / 16.0));
@@ -181,8 +181,8 @@ void putCoilWords(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
     if (doc.operationMode == 1)
         return;
     if (doc.coilControlMode == 0) {
-        const LocalText sparkTime = LocalText::entry("SparkTimeName");
-        const LocalText chargeTime = LocalText::entry("ChargeTimeName");
+        const LocalText sparkTime = LocalText::entry(MessageId::SparkTimeName);
+        const LocalText chargeTime = LocalText::entry(MessageId::ChargeTimeName);
         const std::optional<double> spark = conv.number(doc.sparkTime, sparkTime);
         if (!spark)
             return;
@@ -199,7 +199,7 @@ void putCoilWords(const MapDocument& doc, Conversions& conv, DeviceImage& w) {
         w[257] = *chargeWord;
     } else {
         const std::optional<qint16> dwell =
-            conv.wholeText(doc.dwellAngle, LocalText::entry("ChargeDwellName"));
+            conv.wholeText(doc.dwellAngle, LocalText::entry(MessageId::ChargeDwellName));
         if (dwell)
             w[257] = *dwell;
     }

@@ -19,7 +19,7 @@ constexpr int kErrorBase = 8100;
 
 SerialError lineLost() {
     return {kErrorBase + static_cast<int>(QSerialPort::ResourceError),
-            LocalText::entry("LineLostDetail")};
+            LocalText::entry(MessageId::LineLostDetail)};
 }
 
 QSerialPort::Parity parityOf(char parity) {
@@ -107,7 +107,7 @@ SerialError QtSerialLink::writeError() const {
     if (hungUp() || m_port.error() == QSerialPort::TimeoutError)
         return currentError();
     return {kErrorBase + static_cast<int>(QSerialPort::WriteError),
-            LocalText::entry("WriteFailedDetail")};
+            LocalText::entry(MessageId::WriteFailedDetail)};
 }
 
 // Qt hands the bytes to the driver; the driver's queue is waited out here so that the

@@ -37,7 +37,7 @@ bool UploadSequence::start(const QString& portName, const FrameBuild& build) {
         fail(Outcome::Refused,
              {std::nullopt,
               {kOverflowError,
-               LocalText::entry("FrameByteOverflowDetail",
+               LocalText::entry(MessageId::FrameByteOverflowDetail,
                                 {QString::number(*index), QString::number(build.frame[*index])})}});
         return true;
     }

@@ -4,7 +4,6 @@
 #include "editor/cell_value_check.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 constexpr double kLargestChange = 63.0;
@@ -12,8 +11,7 @@ constexpr double kSmallestPercent = 1.0;
 constexpr double kLargestPercent = 1000.0;
 
 bool isRangeFailure(const CheckFailure& failure) {
-    return std::strcmp(failure.entry, "CellMaxMessage") == 0 ||
-           std::strcmp(failure.entry, "CellMinMessage") == 0;
+    return failure.entry == MessageId::CellMaxMessage || failure.entry == MessageId::CellMinMessage;
 }
 } // namespace
 
@@ -25,11 +23,11 @@ std::optional<CheckFailure> BlockAmountCheck::firstFailure(const QString& text, 
     const QString& separator = form.decimalSeparator;
     const double value = DecimalFormat::toDouble(text, separator);
     if (kind == Kind::Degrees && std::abs(value) > kLargestChange)
-        return CheckFailure{"BlockChangeRangeMessage",
+        return CheckFailure{MessageId::BlockChangeRangeMessage,
                             {DecimalFormat::fixed(-kLargestChange, 1, separator),
                              DecimalFormat::fixed(kLargestChange, 1, separator)}};
     if (kind == Kind::Percent && (value < kSmallestPercent || value > kLargestPercent))
-        return CheckFailure{"BlockPercentRangeMessage",
+        return CheckFailure{MessageId::BlockPercentRangeMessage,
                             {QString::number(kSmallestPercent), QString::number(kLargestPercent)}};
     return std::nullopt;
 }

@@ -28,24 +28,26 @@ BlockEditor::BlockEditor(GridWidgets& widgets, GridState& state, FormState& form
     : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_texts(texts),
       m_dialogs(dialogs), m_cells(cells), m_notices(notices),
       m_selection(widgets, state, cells, grid), m_menu(new QMenu(widgets.root)) {
-    auto entry = [this](const char* caption, const QKeySequence& keys, std::function<void()> run) {
+    auto entry = [this](MessageId caption, const QKeySequence& keys, std::function<void()> run) {
         m_captions.append({addAction(keys, std::move(run)), caption});
     };
-    entry("BlockCopyCaption", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copy(); });
-    entry("BlockPasteCaption", QKeySequence(Qt::CTRL | Qt::Key_V), [this] { paste(); });
+    entry(MessageId::BlockCopyCaption, QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copy(); });
+    entry(MessageId::BlockPasteCaption, QKeySequence(Qt::CTRL | Qt::Key_V), [this] { paste(); });
     m_pasteAction = m_captions.last().first;
     m_menu->addSeparator();
-    entry("BlockSetCaption", QKeySequence(Qt::CTRL | Qt::Key_E),
-          [this] { changeByAmount("BlockSetPrompt", Kind::Value, BlockOperations::set); });
-    entry("BlockAddCaption", QKeySequence(Qt::CTRL | Qt::Key_D),
-          [this] { changeByAmount("BlockAddPrompt", Kind::Degrees, BlockOperations::add); });
-    entry("BlockScaleCaption", QKeySequence(Qt::CTRL | Qt::Key_P),
-          [this] { changeByAmount("BlockScalePrompt", Kind::Percent, BlockOperations::scale); });
-    entry("BlockRowsCaption", QKeySequence(Qt::CTRL | Qt::Key_R),
+    entry(MessageId::BlockSetCaption, QKeySequence(Qt::CTRL | Qt::Key_E),
+          [this] { changeByAmount(MessageId::BlockSetPrompt, Kind::Value, BlockOperations::set); });
+    entry(MessageId::BlockAddCaption, QKeySequence(Qt::CTRL | Qt::Key_D), [this] {
+        changeByAmount(MessageId::BlockAddPrompt, Kind::Degrees, BlockOperations::add);
+    });
+    entry(MessageId::BlockScaleCaption, QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
+        changeByAmount(MessageId::BlockScalePrompt, Kind::Percent, BlockOperations::scale);
+    });
+    entry(MessageId::BlockRowsCaption, QKeySequence(Qt::CTRL | Qt::Key_R),
           [this] { interpolate(Direction::Rows); });
-    entry("BlockColumnsCaption", QKeySequence(Qt::CTRL | Qt::Key_L),
+    entry(MessageId::BlockColumnsCaption, QKeySequence(Qt::CTRL | Qt::Key_L),
           [this] { interpolate(Direction::Columns); });
-    entry("BlockBothCaption", QKeySequence(Qt::CTRL | Qt::Key_B),
+    entry(MessageId::BlockBothCaption, QKeySequence(Qt::CTRL | Qt::Key_B),
           [this] { interpolate(Direction::Both); });
     // Whoever opens the menu (a cell, or the grid's frame for a greyed cell) gets
     // captions in the current language and the entries the selection allows.
@@ -152,18 +154,18 @@ void BlockEditor::paste() {
         const QString row = QString::number(refused->row + 1);
         const QString column = QString::number(refused->column + 1);
         if (pasted.reason)
-            note("PasteValueMessage",
+            note(MessageId::PasteValueMessage,
                  {elided(pasted.refusedValue), row, column, m_texts.message(*pasted.reason)});
         else
-            note("PasteDisabledMessage", {row, column});
+            note(MessageId::PasteDisabledMessage, {row, column});
         return;
     }
     write(pasted.document);
     if (pasted.cut)
-        note("PasteCutNote");
+        note(MessageId::PasteCutNote);
 }
 
-void BlockEditor::changeByAmount(const char* prompt, Kind kind, const AmountChange& change) {
+void BlockEditor::changeByAmount(MessageId prompt, Kind kind, const AmountChange& change) {
     if (!ready())
         return;
     checkCurrentCell();
@@ -177,7 +179,7 @@ void BlockEditor::changeByAmount(const char* prompt, Kind kind, const AmountChan
     const BlockOperations::Result result = change(doc, *block, *amount);
     write(result.document);
     if (result.clamped)
-        note("BlockClampedNote",
+        note(MessageId::BlockClampedNote,
              {DecimalFormat::fixed(CellValueCheck::kMinimum, 1, m_form.decimalSeparator),
               DecimalFormat::fixed(CellValueCheck::kMaximum, 1, m_form.decimalSeparator)});
 }
@@ -192,7 +194,7 @@ void BlockEditor::interpolate(Direction direction) {
 }
 
 // Cancel, in the first box or in a re-ask, ends the operation without a change.
-std::optional<double> BlockEditor::askAmount(const char* prompt, Kind kind) {
+std::optional<double> BlockEditor::askAmount(MessageId prompt, Kind kind) {
     QString text = m_dialogs.input(m_texts.message(prompt), m_texts.title(prompt));
     while (!text.isEmpty()) {
         const auto failure = BlockAmountCheck::firstFailure(text, kind, m_form);
@@ -218,6 +220,6 @@ void BlockEditor::write(const MapDocument& doc) {
         m_form.entryText = m_widgets.cell(current.row, current.column)->text();
 }
 
-void BlockEditor::note(const char* entry, const QStringList& values) {
+void BlockEditor::note(MessageId entry, const QStringList& values) {
     m_dialogs.inform(m_texts.message(entry, values), m_texts.title(entry));
 }

@@ -45,15 +45,14 @@ class BlockEditor : public QObject {
 
     void copy();
     void paste();
-    void changeByAmount(const char* prompt, BlockAmountCheck::Kind kind,
-                        const AmountChange& change);
+    void changeByAmount(MessageId prompt, BlockAmountCheck::Kind kind, const AmountChange& change);
     void interpolate(BlockOperations::Direction direction);
 
     bool ready() const;
     void checkCurrentCell();
-    std::optional<double> askAmount(const char* prompt, BlockAmountCheck::Kind kind);
+    std::optional<double> askAmount(MessageId prompt, BlockAmountCheck::Kind kind);
     void write(const MapDocument& doc);
-    void note(const char* entry, const QStringList& values = {});
+    void note(MessageId entry, const QStringList& values = {});
 
     GridWidgets& m_widgets;
     GridState& m_state;
@@ -66,6 +65,6 @@ class BlockEditor : public QObject {
     GridSelection m_selection;
     QMenu* m_menu;
     // The menu's actions and the entries of their captions.
-    QList<QPair<QAction*, const char*>> m_captions;
+    QList<QPair<QAction*, MessageId>> m_captions;
     QAction* m_pasteAction = nullptr;
 };

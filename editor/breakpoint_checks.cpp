@@ -30,7 +30,7 @@ std::optional<CheckFailure> firstNotAscending(const QList<double>& values,
                                               const QStringList& texts) {
     for (int i = 0; i + 1 < values.size(); ++i)
         if (values[i + 1] <= values[i])
-            return CheckFailure{"VoltNotAscendingMessage",
+            return CheckFailure{MessageId::VoltNotAscendingMessage,
                                 {position(i + 1), texts[i + 1], position(i), texts[i]}};
     return std::nullopt;
 }
@@ -41,16 +41,16 @@ BreakpointChecks::RpmAxis BreakpointChecks::checkRpm(const QStringList& texts) {
     for (int r = 0; r < texts.size(); ++r) {
         const std::optional<qint16> value = rpmValue(texts[r]);
         if (!value)
-            return {CheckFailure{"RpmNotNumberMessage", {position(r), texts[r]}}, {}};
+            return {CheckFailure{MessageId::RpmNotNumberMessage, {position(r), texts[r]}}, {}};
         if (*value <= 0)
-            return {CheckFailure{"RpmNotPositiveMessage", {position(r), texts[r]}}, {}};
+            return {CheckFailure{MessageId::RpmNotPositiveMessage, {position(r), texts[r]}}, {}};
         rpm.append(*value);
     }
     if (!rpm.isEmpty() && rpm[0] < kFirstRpmMinimum)
-        return {CheckFailure{"RpmFirstTooLowMessage", {texts[0]}}, {}};
+        return {CheckFailure{MessageId::RpmFirstTooLowMessage, {texts[0]}}, {}};
     for (int r = 0; r + 1 < rpm.size(); ++r)
         if (rpm[r + 1] <= rpm[r])
-            return {CheckFailure{"RpmNotAscendingMessage",
+            return {CheckFailure{MessageId::RpmNotAscendingMessage,
                                  {position(r + 1), texts[r + 1], position(r), texts[r]}},
                     {}};
     return {std::nullopt, rpm};
@@ -66,20 +66,21 @@ BreakpointChecks::VoltAxis BreakpointChecks::checkVolts(const QStringList& texts
         const QString& t = texts[i];
         const QStringList named{position(i), t};
         if (!IsDecimalText(t))
-            return {CheckFailure{"VoltNotNumberMessage", named}, {}};
+            return {CheckFailure{MessageId::VoltNotNumberMessage, named}, {}};
         if (t.contains(form.otherSeparator))
-            return {CheckFailure{form.otherSeparator == QLatin1String(".") ? "VoltCommaOnlyMessage"
-                                                                           : "VoltPointOnlyMessage",
+            return {CheckFailure{form.otherSeparator == QLatin1String(".")
+                                     ? MessageId::VoltCommaOnlyMessage
+                                     : MessageId::VoltPointOnlyMessage,
                                  named},
                     {}};
         const double value = DecimalFormat::toDouble(t, form.decimalSeparator);
         if (value <= 0)
-            return {CheckFailure{"VoltNotPositiveMessage", named}, {}};
+            return {CheckFailure{MessageId::VoltNotPositiveMessage, named}, {}};
         if (value > kTopVolts)
-            return {CheckFailure{"VoltAbove5VMessage", named}, {}};
+            return {CheckFailure{MessageId::VoltAbove5VMessage, named}, {}};
         if (i == 0 && value > kFirstVoltMaximum)
             return {
-                CheckFailure{"VoltFirstTooHighMessage",
+                CheckFailure{MessageId::VoltFirstTooHighMessage,
                              {DecimalFormat::fixed(kFirstVoltMaximum, 1, form.decimalSeparator)}},
                 {}};
         typed.append(value);
@@ -97,7 +98,7 @@ BreakpointChecks::VoltAxis BreakpointChecks::checkVolts(const QStringList& texts
     }
     for (int i = 0; i < editable; ++i)
         if (volts[i] <= 0)
-            return {CheckFailure{"VoltNotPositiveMessage", {position(i), stored[i]}}, {}};
+            return {CheckFailure{MessageId::VoltNotPositiveMessage, {position(i), stored[i]}}, {}};
     if (auto failure = firstNotAscending(volts, stored))
         return {failure, {}};
     volts.removeLast();

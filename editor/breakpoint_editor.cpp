@@ -44,7 +44,7 @@ BreakpointEditor::BreakpointEditor(GridWidgets& widgets, GridState& state, const
 void BreakpointEditor::onRpmPressed() {
     if (!m_form.documentReady)
         return;
-    if (m_widgets.rpmButton->text() == m_texts.message("RpmButtonCaption"))
+    if (m_widgets.rpmButton->text() == m_texts.message(MessageId::RpmButtonCaption))
         startRpmEditing();
     else
         finishRpmEditing();
@@ -53,22 +53,22 @@ void BreakpointEditor::onRpmPressed() {
 void BreakpointEditor::onMapPressed() {
     if (!m_form.documentReady)
         return;
-    if (m_widgets.mapButton->text() == m_texts.message("MapButtonCaption"))
+    if (m_widgets.mapButton->text() == m_texts.message(MessageId::MapButtonCaption))
         startLoadEditing();
     else
         finishLoadEditing();
 }
 
 void BreakpointEditor::startRpmEditing() {
-    m_dialogs.inform(m_texts.message("RpmEditInfoMessage") + QStringLiteral("\r\n\r\n") +
-                         m_texts.message("RpmLockedMessage"),
-                     m_texts.message("BreakpointEditTitle"));
+    m_dialogs.inform(m_texts.message(MessageId::RpmEditInfoMessage) + QStringLiteral("\r\n\r\n") +
+                         m_texts.message(MessageId::RpmLockedMessage),
+                     m_texts.message(MessageId::BreakpointEditTitle));
     disableAll();
     m_widgets.rpmButton->setEnabled(true);
     m_widgets.mapButton->setEnabled(false);
     for (int r = 0; r < m_state.rowCount; ++r)
         setColour(m_widgets.rowLabels[r], QPalette::Text, kEditingText);
-    m_widgets.rpmButton->setText(m_texts.message("RpmButtonEditingCaption"));
+    m_widgets.rpmButton->setText(m_texts.message(MessageId::RpmButtonEditingCaption));
     const QColor cellBackground = colourOf(m_widgets.cell(0, 0), QPalette::Base);
     for (int r = 0; r < m_state.rowCount; ++r) {
         m_widgets.rowLabels[r]->setReadOnly(false);
@@ -88,7 +88,7 @@ void BreakpointEditor::finishRpmEditing() {
     const QColor normalText = colourOf(m_widgets.headers[kMaxColumns], QPalette::Text);
     for (int r = 0; r < m_state.rowCount; ++r)
         setColour(m_widgets.rowLabels[r], QPalette::Text, normalText);
-    m_widgets.rpmButton->setText(m_texts.message("RpmButtonCaption"));
+    m_widgets.rpmButton->setText(m_texts.message(MessageId::RpmButtonCaption));
     const QColor lockedBackground = colourOf(m_lockedCorner, QPalette::Window);
     for (int r = 0; r < m_state.rowCount; ++r) {
         m_widgets.rowLabels[r]->setReadOnly(true);
@@ -110,7 +110,7 @@ void BreakpointEditor::startLoadEditing() {
     }
     m_widgets.loadUnit->setEnabled(false);
     m_widgets.mapMaximum->setEnabled(false);
-    m_widgets.mapButton->setText(m_texts.message("MapButtonEditingCaption"));
+    m_widgets.mapButton->setText(m_texts.message(MessageId::MapButtonEditingCaption));
     // The top boundary is 5 V by definition and stays locked.
     const QColor cellBackground = colourOf(m_widgets.cell(0, 0), QPalette::Base);
     for (int i = 0; i < m_state.columnCount - 1; ++i) {
@@ -131,7 +131,7 @@ void BreakpointEditor::finishLoadEditing() {
     const QColor normalText = colourOf(m_widgets.rowLabels[0], QPalette::Text);
     for (int i = 0; i < m_state.columnCount; ++i)
         setColour(m_widgets.headers[i], QPalette::Text, normalText);
-    m_widgets.mapButton->setText(m_texts.message("MapButtonCaption"));
+    m_widgets.mapButton->setText(m_texts.message(MessageId::MapButtonCaption));
     const QColor lockedBackground = colourOf(m_lockedCorner, QPalette::Window);
     for (int i = 0; i < m_state.columnCount - 1; ++i) {
         QLineEdit* header = m_widgets.headers[i];

@@ -8,19 +8,20 @@
 std::optional<CheckFailure> CellValueCheck::firstFailure(const QString& text,
                                                          const FormState& form) {
     if (text.isEmpty())
-        return CheckFailure{"CellEmptyMessage", {}};
+        return CheckFailure{MessageId::CellEmptyMessage, {}};
     if (!IsDecimalText(text))
-        return CheckFailure{"CellNumberOnlyMessage", {}};
+        return CheckFailure{MessageId::CellNumberOnlyMessage, {}};
     if (text.contains(form.otherSeparator))
-        return CheckFailure{form.otherSeparator == QLatin1String(",") ? "CellPointOnlyMessage"
-                                                                      : "CellCommaOnlyMessage",
+        return CheckFailure{form.otherSeparator == QLatin1String(",")
+                                ? MessageId::CellPointOnlyMessage
+                                : MessageId::CellCommaOnlyMessage,
                             {}};
     const double value = checkedDecimalValue(text, form.decimalSeparator);
     if (value > kMaximum)
-        return CheckFailure{"CellMaxMessage",
+        return CheckFailure{MessageId::CellMaxMessage,
                             {DecimalFormat::fixed(kMaximum, 1, form.decimalSeparator)}};
     if (value < kMinimum)
-        return CheckFailure{"CellMinMessage",
+        return CheckFailure{MessageId::CellMinMessage,
                             {DecimalFormat::fixed(kMinimum, 1, form.decimalSeparator)}};
     return std::nullopt;
 }

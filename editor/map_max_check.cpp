@@ -6,17 +6,18 @@
 
 std::optional<CheckFailure> MapMaxCheck::firstFailure(const QString& text, const FormState& form) {
     if (text.isEmpty())
-        return CheckFailure{"MapRangeEmptyMessage", {}};
+        return CheckFailure{MessageId::MapRangeEmptyMessage, {}};
     if (!IsDecimalText(text))
-        return CheckFailure{"MapRangeNumberMessage", {}};
+        return CheckFailure{MessageId::MapRangeNumberMessage, {}};
     if (text.contains(form.otherSeparator))
-        return CheckFailure{form.otherSeparator == QLatin1String(".") ? "MapCommaOnlyMessage"
-                                                                      : "MapPointOnlyMessage",
+        return CheckFailure{form.otherSeparator == QLatin1String(".")
+                                ? MessageId::MapCommaOnlyMessage
+                                : MessageId::MapPointOnlyMessage,
                             {}};
     const double value = checkedDecimalValue(text, form.decimalSeparator);
     if (value > kMaximum)
-        return CheckFailure{"MapRangeHighMessage", {}};
+        return CheckFailure{MessageId::MapRangeHighMessage, {}};
     if (value < kMinimum)
-        return CheckFailure{"MapRangeLowMessage", {}};
+        return CheckFailure{MessageId::MapRangeLowMessage, {}};
     return std::nullopt;
 }

@@ -88,7 +88,7 @@ QString GraphPanel::pointText(std::optional<std::pair<int, int>> cell) const {
     LanguageTexts texts;
     texts.setLanguage(m_language);
     return texts.message(
-        "GraphPointToolTip",
+        MessageId::GraphPointToolTip,
         {QString::number(m_document.rpmBreakpoints[row]),
          columnLoadText(m_document, column, m_state.decimalSeparator),
          CellTenths::text(m_document.cells[row][column], m_state.decimalSeparator)});

@@ -2,16 +2,18 @@
 
 #include "core/check_failure.h"
 #include "core/local_text.h"
+#include "core/message_id.h"
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 enum class Language { Hungarian, English };
 
 // One entry of the message table: the pieces of a message in both languages (values are
 // inserted between neighbouring pieces) and the title a message box shows it with.
 struct MessageEntry {
-    const char* name;
+    MessageId id;
     QStringList english;
     QStringList hungarian;
     QString englishTitle;
@@ -26,8 +28,8 @@ class LanguageTexts {
     void setLanguage(Language language) { m_language = language; }
 
     // The entry's pieces with `values` inserted between them, in the current language.
-    QString message(const char* entry, const QStringList& values = {}) const;
-    QString title(const char* entry) const;
+    QString message(MessageId entry, const QStringList& values = {}) const;
+    QString title(MessageId entry) const;
     // A broken rule's message and title.
     QString message(const CheckFailure& failure) const {
         return message(failure.entry, failure.values);
@@ -36,10 +38,11 @@ class LanguageTexts {
     // A text made elsewhere, put into words now.
     QString words(const LocalText& text) const;
 
-    // The whole table, both languages side by side.
-    static const QList<MessageEntry>& table();
-    static const MessageEntry* find(const char* entry);
+    // The whole table, both languages side by side, in the order of the entries.
+    static const std::vector<MessageEntry>& table();
 
   private:
+    static const MessageEntry& entry(MessageId id);
+
     Language m_language = Language::English;
 };

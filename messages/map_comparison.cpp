@@ -111,13 +111,13 @@ class Comparer {
     void compareAxes() {
         for (int r = 0; r < m_a.rowCount(); ++r) {
             const QString row = QString::number(r + 1);
-            add(m_texts.message("CompareRowRpm", {row}), QString::number(m_a.rpmBreakpoints[r]),
-                QString::number(m_b.rpmBreakpoints[r]));
-            add(m_texts.message("CompareRowCutLevel", {row}), pick(kCutLevels, m_a.revCutLevel[r]),
-                pick(kCutLevels, m_b.revCutLevel[r]));
+            add(m_texts.message(MessageId::CompareRowRpm, {row}),
+                QString::number(m_a.rpmBreakpoints[r]), QString::number(m_b.rpmBreakpoints[r]));
+            add(m_texts.message(MessageId::CompareRowCutLevel, {row}),
+                pick(kCutLevels, m_a.revCutLevel[r]), pick(kCutLevels, m_b.revCutLevel[r]));
         }
         for (int i = 1; i < m_a.columnCount(); ++i)
-            add(m_texts.message("CompareLoadBoundary", {QString::number(i)}),
+            add(m_texts.message(MessageId::CompareLoadBoundary, {QString::number(i)}),
                 formatFixed(m_a.loadBreakpoints[i], 2, m_separator),
                 formatFixed(m_b.loadBreakpoints[i], 2, m_separator));
     }

@@ -12,12 +12,12 @@ QString outOfRangeSummary(const MapDocument& doc, const QString& decimalSeparato
     const QList<CheckFailure> failures = valuesOutOfRange(doc, decimalSeparator);
     if (failures.isEmpty())
         return QString();
-    QString text = texts.message("LoadOutOfRangeMessage");
+    QString text = texts.message(MessageId::LoadOutOfRangeMessage);
     for (int i = 0; i < failures.size() && i < kListedInSummary; ++i)
         text += QLatin1Char('\n') + texts.message(failures[i]);
     if (failures.size() > kListedInSummary)
         text += QLatin1Char('\n') +
-                texts.message("MoreOutOfRangeMessage",
+                texts.message(MessageId::MoreOutOfRangeMessage,
                               {QString::number(failures.size() - kListedInSummary)});
     return text;
 }

@@ -7,8 +7,8 @@ namespace {
 
 QString serialErrorMessage(const SerialError& error, const LanguageTexts& texts) {
     if (error.number == kPortMissingError)
-        return texts.message("PortMissingMessage");
-    return texts.message("PortErrorMessage",
+        return texts.message(MessageId::PortMissingMessage);
+    return texts.message(MessageId::PortErrorMessage,
                          {texts.words(error.description), QString::number(error.number)});
 }
 
@@ -16,7 +16,7 @@ QString serialErrorMessage(const SerialError& error, const LanguageTexts& texts)
 
 void tellSerialProblem(const SerialProblem& problem, Dialogs& dialogs, const LanguageTexts& texts) {
     if (const std::optional<CheckFailure>& value = problem.outOfRange) {
-        dialogs.message(texts.message("SendRefusedMessage", {texts.message(*value)}),
+        dialogs.message(texts.message(MessageId::SendRefusedMessage, {texts.message(*value)}),
                         texts.title(*value), Dialogs::Buttons::Ok, Dialogs::Icon::Critical,
                         Dialogs::Answer::Ok);
         return;

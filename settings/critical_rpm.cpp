@@ -25,20 +25,20 @@ QString wholeNumber(double value, int width) {
 
 CriticalRpm computeCriticalRpm(const CoilSettings& s) {
     if (s.operationMode != 0)
-        return {"CoilDischargeLimitCaption",
+        return {MessageId::CoilDischargeLimitCaption,
                 wholeNumber(kMillisecondsPerMinute / kBipolarDischargeMs, 5)};
     if (s.coilControlMode == 0) {
         const double charge = decimalOf(s.chargeTime, s.decimalSeparator);
         const double spark = decimalOf(s.sparkTime, s.decimalSeparator);
         const double limit = 120000.0 / (s.cylinders * (charge + spark));
-        return {"SparkPowerLimitCaption", wholeNumber(limit, 0)};
+        return {MessageId::SparkPowerLimitCaption, wholeNumber(limit, 0)};
     }
     const std::optional<qint16> dwell = textToWhole16(s.dwellAngle, s.decimalSeparator);
     if (!dwell)
-        return {"CoilDischargeLimitCaption", QString()};
+        return {MessageId::CoilDischargeLimitCaption, QString()};
     const double betweenCharges = 360.0 / s.cylinders * 2 - 2.0 * *dwell;
     const double limit = betweenCharges / 360.0 * (kMillisecondsPerMinute / kDwellDischargeMs);
-    return {"CoilDischargeLimitCaption", wholeNumber(limit, 5)};
+    return {MessageId::CoilDischargeLimitCaption, wholeNumber(limit, 5)};
 }
 
 QString criticalRpmCaption(const CoilSettings& settings, const LanguageTexts& texts) {

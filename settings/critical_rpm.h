@@ -18,7 +18,7 @@ struct CoilSettings {
 // The highest engine speed at which the coil still has enough time: the caption entry
 // to show and the number after it (already padded where the caption wants it).
 struct CriticalRpm {
-    const char* captionEntry;
+    MessageId captionEntry;
     QString number;
 };
 

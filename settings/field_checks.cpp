@@ -24,7 +24,7 @@ double decimalValue(const QString& text, const FieldContext& context) {
     return checkedDecimalValue(text, context.decimalSeparator);
 }
 
-FieldVerdict fail(const char* entry, const QStringList& values = {}) {
+FieldVerdict fail(MessageId entry, const QStringList& values = {}) {
     return {CheckFailure{entry, values}, {}};
 }
 
@@ -33,34 +33,33 @@ FieldVerdict pass(const QString& text) {
 }
 
 // Which of an entry pair names the separator the user must use.
-const char* separatorEntry(const FieldContext& context, const char* pointOnly,
-                           const char* commaOnly) {
+MessageId separatorEntry(const FieldContext& context, MessageId pointOnly, MessageId commaOnly) {
     return context.otherSeparator == QLatin1String(",") ? pointOnly : commaOnly;
 }
 
 FieldVerdict checkInputChargeDwell(const QString& text, const FieldContext& context) {
     if (text.isEmpty())
-        return fail("InputDwellEmptyMessage");
+        return fail(MessageId::InputDwellEmptyMessage);
     if (!IsIntegerText(text))
-        return fail("InputDwellWholeMessage");
+        return fail(MessageId::InputDwellWholeMessage);
     const double maximum = maxInputChargeDwell(context.cylinders);
     const qint64 value = digitsValue(text);
     if (value > maximum)
-        return fail("InputDwellMaxMessage",
+        return fail(MessageId::InputDwellMaxMessage,
                     {formatSettingNumber(maximum, context.decimalSeparator)});
     if (value < 15)
-        return fail("InputDwellMinMessage");
+        return fail(MessageId::InputDwellMinMessage);
     return pass(text);
 }
 
 // Spark and charge time share their shape: decimal milliseconds within fixed limits.
 struct TimeRules {
-    const char* empty;
-    const char* number;
-    const char* pointOnly;
-    const char* commaOnly;
-    const char* max;
-    const char* min;
+    MessageId empty;
+    MessageId number;
+    MessageId pointOnly;
+    MessageId commaOnly;
+    MessageId max;
+    MessageId min;
     double low;
     double high;
 };
@@ -82,12 +81,12 @@ FieldVerdict checkTime(const QString& text, const FieldContext& context, const T
 }
 
 FieldVerdict checkSparkTime(const QString& text, const FieldContext& context) {
-    static const TimeRules rules{"SparkEmptyMessage",
-                                 "SparkNumberMessage",
-                                 "SparkPointOnlyMessage",
-                                 "SparkCommaOnlyMessage",
-                                 "SparkMaxMessage",
-                                 "SparkMinMessage",
+    static const TimeRules rules{MessageId::SparkEmptyMessage,
+                                 MessageId::SparkNumberMessage,
+                                 MessageId::SparkPointOnlyMessage,
+                                 MessageId::SparkCommaOnlyMessage,
+                                 MessageId::SparkMaxMessage,
+                                 MessageId::SparkMinMessage,
                                  0.5,
                                  2.0};
     return checkTime(text, context, rules, {formatSettingNumber(1.2, context.decimalSeparator)},
@@ -95,12 +94,12 @@ FieldVerdict checkSparkTime(const QString& text, const FieldContext& context) {
 }
 
 FieldVerdict checkChargeTime(const QString& text, const FieldContext& context) {
-    static const TimeRules rules{"ChargeEmptyMessage",
-                                 "ChargeNumberMessage",
-                                 "ChargePointOnlyMessage",
-                                 "ChargeCommaOnlyMessage",
-                                 "ChargeMaxMessage",
-                                 "ChargeMinMessage",
+    static const TimeRules rules{MessageId::ChargeEmptyMessage,
+                                 MessageId::ChargeNumberMessage,
+                                 MessageId::ChargePointOnlyMessage,
+                                 MessageId::ChargeCommaOnlyMessage,
+                                 MessageId::ChargeMaxMessage,
+                                 MessageId::ChargeMinMessage,
                                  2.0,
                                  8.0};
     return checkTime(text, context, rules, {}, {});
@@ -108,33 +107,37 @@ FieldVerdict checkChargeTime(const QString& text, const FieldContext& context) {
 
 FieldVerdict checkChargeDwell(const QString& text, const FieldContext& context) {
     if (!IsIntegerText(text))
-        return fail("DwellWholeMessage");
+        return fail(MessageId::DwellWholeMessage);
     const double perCylinder = 360.0 / context.cylinders;
     // Doubled so that the limit holds for a fractional angle per cylinder as well.
     if (2 * digitsValue(text) > 2 * perCylinder - 1)
-        return fail("DwellMaxMessage", {formatSettingNumber(maxChargeDwell(context.cylinders),
-                                                            context.decimalSeparator)});
+        return fail(
+            MessageId::DwellMaxMessage,
+            {formatSettingNumber(maxChargeDwell(context.cylinders), context.decimalSeparator)});
     if (digitsValue(text) < 30)
-        return fail("DwellMinMessage");
+        return fail(MessageId::DwellMinMessage);
     return pass(text);
 }
 
 FieldVerdict checkDwellCorrection(const QString& text, const FieldContext& context) {
     if (!IsDecimalText(text))
-        return fail("DwellCorrWholeMessage");
+        return fail(MessageId::DwellCorrWholeMessage);
     if (text.contains(context.otherSeparator))
-        return fail(separatorEntry(context, "DwellPointOnlyMessage", "DwellCommaOnlyMessage"));
+        return fail(separatorEntry(context, MessageId::DwellPointOnlyMessage,
+                                   MessageId::DwellCommaOnlyMessage));
     const double value = decimalValue(text, context);
     if (value > 181.5)
-        return fail("DwellCorrMaxMessage", {formatSettingNumber(181.5, context.decimalSeparator)});
+        return fail(MessageId::DwellCorrMaxMessage,
+                    {formatSettingNumber(181.5, context.decimalSeparator)});
     if (value < 178.5)
-        return fail("DwellCorrMinMessage", {formatSettingNumber(178.5, context.decimalSeparator)});
+        return fail(MessageId::DwellCorrMinMessage,
+                    {formatSettingNumber(178.5, context.decimalSeparator)});
     return pass(text);
 }
 
 FieldVerdict checkDwellAngle(const QString& text, const FieldContext& context) {
     if (text.isEmpty())
-        return fail("DwellCorrEmptyMessage");
+        return fail(MessageId::DwellCorrEmptyMessage);
     return context.bipolar ? checkDwellCorrection(text, context) : checkChargeDwell(text, context);
 }
 
@@ -142,12 +145,12 @@ FieldVerdict checkRevLimit(const QString& text) {
     if (text.isEmpty())
         return pass(text);
     if (!IsIntegerText(text))
-        return fail("RevLimitWholeMessage");
+        return fail(MessageId::RevLimitWholeMessage);
     const qint64 value = digitsValue(text);
     if (value > 30000)
-        return fail("RevLimitMaxMessage");
+        return fail(MessageId::RevLimitMaxMessage);
     if (value < 600)
-        return fail("RevLimitMinMessage");
+        return fail(MessageId::RevLimitMinMessage);
     return pass(text);
 }
 

@@ -33,18 +33,18 @@ class Writer {
     void line(int value) { line(QString::number(value)); }
 
     // `what` names the field: an entry of the language table.
-    void text(const QString& text, const char* what) {
+    void text(const QString& text, MessageId what) {
         if (hasLineBreak(text))
-            fail(LocalText::entry("LineBreakDetail", {LocalText::entry(what)}));
+            fail(LocalText::entry(MessageId::LineBreakDetail, {LocalText::entry(what)}));
         line(text);
     }
 
     // A decimal text of the document, scaled so that the file needs no separator. `what`
     // names the field: an entry of the language table.
-    void scaled(const QString& text, double factor, const char* what) {
+    void scaled(const QString& text, double factor, MessageId what) {
         const std::optional<double> value = textToDouble(text, m_separator);
         if (!value)
-            fail(LocalText::entry("NotNumberDetail", {LocalText::entry(what), text}));
+            fail(LocalText::entry(MessageId::NotNumberDetail, {LocalText::entry(what), text}));
         scaled(value.value_or(0), factor);
     }
     void scaled(double value, double factor) {
@@ -202,22 +202,22 @@ Outcome<QByteArray, LocalText> writeMapFile(const MapDocument& doc,
     out.line(doc.loadInputUsed ? 1 : 0);
     out.line(doc.loadUnit);
     if (doc.loadUnit == 2)
-        out.text(doc.mapMaxPressure, "MapMaximumName");
-    out.text(doc.revLimit, "RevLimitName");
+        out.text(doc.mapMaxPressure, MessageId::MapMaximumName);
+    out.text(doc.revLimit, MessageId::RevLimitName);
     const int columns = doc.columnCount();
     for (int i = 1; i < columns; ++i)
         out.scaled(doc.loadBreakpoints[i], 100);
     out.line(doc.operationMode);
     out.line(doc.coilControlMode);
     if (doc.coilControlMode == 0) {
-        out.scaled(doc.sparkTime, 10, "SparkTimeName");
-        out.scaled(doc.chargeTime, 10, "ChargeTimeName");
+        out.scaled(doc.sparkTime, 10, MessageId::SparkTimeName);
+        out.scaled(doc.chargeTime, 10, MessageId::ChargeTimeName);
     } else {
-        out.text(doc.dwellAngle, "ChargeDwellName");
+        out.text(doc.dwellAngle, MessageId::ChargeDwellName);
     }
     if (doc.inputDwellMode) {
         out.line(1);
-        out.text(doc.inputChargeDwell, "InputChargeDwellName");
+        out.text(doc.inputChargeDwell, MessageId::InputChargeDwellName);
     } else {
         out.line(0);
     }

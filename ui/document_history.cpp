@@ -124,8 +124,8 @@ void DocumentHistory::addMenuEntries(QMenu& menu, const LanguageTexts& texts) {
     if (first)
         menu.insertSeparator(first);
     connect(&menu, &QMenu::aboutToShow, this, [this, undo, redo, &texts] {
-        undo->setText(texts.message("UndoCaption"));
-        redo->setText(texts.message("RedoCaption"));
+        undo->setText(texts.message(MessageId::UndoCaption));
+        redo->setText(texts.message(MessageId::RedoCaption));
         undo->setEnabled(m_bridges.ready() && m_stack.canUndo());
         redo->setEnabled(m_bridges.ready() && m_stack.canRedo());
     });

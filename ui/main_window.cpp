@@ -288,9 +288,9 @@ void MainWindow::checkFocusedField() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     checkFocusedField();
-    const Dialogs::Answer answer =
-        m_dialogs.message(m_texts.message("ExitQuestion"), m_texts.title("ExitQuestion"),
-                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question, Dialogs::Answer::Yes);
+    const Dialogs::Answer answer = m_dialogs.message(
+        m_texts.message(MessageId::ExitQuestion), m_texts.title(MessageId::ExitQuestion),
+        Dialogs::Buttons::YesNo, Dialogs::Icon::Question, Dialogs::Answer::Yes);
     if (answer == Dialogs::Answer::Yes) {
         // A save that failed (full disk, protected folder) offers the choice again, so
         // the map is not lost by closing; cancelling the dialog ends the attempt.

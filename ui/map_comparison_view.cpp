@@ -88,20 +88,21 @@ bool MapComparisonView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MapComparisonView::refreshMenu() {
-    m_compare->setText(m_texts.message("CompareMenuItem"));
-    m_stop->setText(m_texts.message("StopCompareMenuItem"));
+    m_compare->setText(m_texts.message(MessageId::CompareMenuItem));
+    m_stop->setText(m_texts.message(MessageId::StopCompareMenuItem));
     m_stop->setEnabled(m_other.has_value());
 }
 
 void MapComparisonView::compareWithFile() {
-    const QString path =
-        m_dialogs.openFile(m_texts.message("CompareDialogTitle"), QLatin1String(kMapFileFilter));
+    const QString path = m_dialogs.openFile(m_texts.message(MessageId::CompareDialogTitle),
+                                            QLatin1String(kMapFileFilter));
     if (path.isEmpty())
         return;
     const Outcome<MapDocument> other = loadMapFile(
         path, MapDocument::startupDefaults(m_state.decimalSeparator), m_state.decimalSeparator);
     if (!other.ok()) {
-        m_dialogs.inform(m_texts.message("WrongFileMessage"), m_texts.title("WrongFileMessage"));
+        m_dialogs.inform(m_texts.message(MessageId::WrongFileMessage),
+                         m_texts.title(MessageId::WrongFileMessage));
         return;
     }
     compareWith(other.value());
@@ -114,23 +115,23 @@ void MapComparisonView::compareWith(const MapDocument& other) {
     const MapDocument mine = m_collectDocument();
     const MapComparison comparison =
         compareMaps(mine, other, m_state.decimalSeparator, m_texts.language());
-    const char* entry = nullptr;
+    std::optional<MessageId> entry;
     QStringList values;
     if (!comparison.sameShape) {
         // The shape is the first setting compared.
-        entry = "CompareShapesMessage";
+        entry = MessageId::CompareShapesMessage;
         values = {comparison.settings[0].value, comparison.settings[0].other};
     } else if (!comparison.settings.empty()) {
-        entry = "CompareSettingsMessage";
+        entry = MessageId::CompareSettingsMessage;
         QStringList lines;
         for (const SettingDifference& setting : comparison.settings)
             lines << QStringLiteral("%1: %2 / %3").arg(setting.name, setting.value, setting.other);
         values = {lines.join(QLatin1Char('\n'))};
     } else if (comparison.same()) {
-        entry = "CompareSameMessage";
+        entry = MessageId::CompareSameMessage;
     }
     if (entry)
-        m_dialogs.inform(m_texts.message(entry, values), m_texts.title(entry));
+        m_dialogs.inform(m_texts.message(*entry, values), m_texts.title(*entry));
 }
 
 void MapComparisonView::stop() {
@@ -160,7 +161,8 @@ void MapComparisonView::refreshMarks() {
 }
 
 QString MapComparisonView::markToolTip(const CellDifference& difference) const {
-    return m_texts.message("CompareCellToolTip", {difference.other, difference.difference});
+    return m_texts.message(MessageId::CompareCellToolTip,
+                           {difference.other, difference.difference});
 }
 
 void MapComparisonView::setMark(const CellDifference& difference) {

@@ -21,8 +21,8 @@ MapFileActions::MapFileActions(Dialogs& dialogs, const LanguageTexts& texts, For
 // Answering No to the overwrite question starts the choice again; an empty path is Cancel.
 QString MapFileActions::askSavePath() {
     for (;;) {
-        QString path =
-            m_dialogs.saveFile(m_texts.message("SaveDialogTitle"), QLatin1String(kMapFileFilter));
+        QString path = m_dialogs.saveFile(m_texts.message(MessageId::SaveDialogTitle),
+                                          QLatin1String(kMapFileFilter));
         if (path.isEmpty())
             return path;
         // A name typed without an extension still gets the map file's own; a typed
@@ -31,9 +31,10 @@ QString MapFileActions::askSavePath() {
             path += QLatin1String(path.endsWith(QLatin1Char('.')) ? "klv" : ".klv");
         if (!QFileInfo::exists(path))
             return path;
-        const Dialogs::Answer answer = m_dialogs.message(
-            m_texts.message("OverwriteQuestion"), m_texts.title("OverwriteQuestion"),
-            Dialogs::Buttons::YesNo, Dialogs::Icon::Question, Dialogs::Answer::No);
+        const Dialogs::Answer answer =
+            m_dialogs.message(m_texts.message(MessageId::OverwriteQuestion),
+                              m_texts.title(MessageId::OverwriteQuestion), Dialogs::Buttons::YesNo,
+                              Dialogs::Icon::Question, Dialogs::Answer::No);
         if (answer == Dialogs::Answer::Yes)
             return path;
     }
@@ -46,9 +47,10 @@ MapFileActions::SaveResult MapFileActions::save() {
     m_currentFilePath = path;
     const ::SaveResult result = saveMapFile(path, m_collectDocument(), m_form.decimalSeparator);
     if (!result.saved) {
-        m_dialogs.message(m_texts.message("SaveFailedMessage", {m_texts.words(result.reason)}),
-                          m_texts.title("SaveFailedMessage"), Dialogs::Buttons::Ok,
-                          Dialogs::Icon::Critical, Dialogs::Answer::Ok);
+        m_dialogs.message(
+            m_texts.message(MessageId::SaveFailedMessage, {m_texts.words(result.reason)}),
+            m_texts.title(MessageId::SaveFailedMessage), Dialogs::Buttons::Ok,
+            Dialogs::Icon::Critical, Dialogs::Answer::Ok);
         return SaveResult::Failed;
     }
     emit fileUsed(path);
@@ -56,8 +58,8 @@ MapFileActions::SaveResult MapFileActions::save() {
 }
 
 void MapFileActions::load() {
-    const QString path =
-        m_dialogs.openFile(m_texts.message("LoadDialogTitle"), QLatin1String(kMapFileFilter));
+    const QString path = m_dialogs.openFile(m_texts.message(MessageId::LoadDialogTitle),
+                                            QLatin1String(kMapFileFilter));
     if (path.isEmpty())
         return;
     loadPath(path);
@@ -73,8 +75,9 @@ bool MapFileActions::loadPath(const QString& path) {
     const Outcome<MapDocument> loaded = loadMapFile(path, current, m_form.decimalSeparator);
     if (!loaded.ok()) {
         m_form.documentReady = true;
-        m_dialogs.message(m_texts.message("WrongFileMessage"), m_texts.title("WrongFileMessage"),
-                          Dialogs::Buttons::Ok, Dialogs::Icon::None, Dialogs::Answer::Ok);
+        m_dialogs.message(m_texts.message(MessageId::WrongFileMessage),
+                          m_texts.title(MessageId::WrongFileMessage), Dialogs::Buttons::Ok,
+                          Dialogs::Icon::None, Dialogs::Answer::Ok);
         return false;
     }
     m_currentFilePath = path;
@@ -83,8 +86,8 @@ bool MapFileActions::loadPath(const QString& path) {
     // The map stays loaded so the user can mend it; sending refuses until then.
     const QString outOfRange = outOfRangeSummary(loaded.value(), m_form.decimalSeparator, m_texts);
     if (!outOfRange.isEmpty())
-        m_dialogs.message(outOfRange, m_texts.title("LoadOutOfRangeMessage"), Dialogs::Buttons::Ok,
-                          Dialogs::Icon::Warning, Dialogs::Answer::Ok);
+        m_dialogs.message(outOfRange, m_texts.title(MessageId::LoadOutOfRangeMessage),
+                          Dialogs::Buttons::Ok, Dialogs::Icon::Warning, Dialogs::Answer::Ok);
     return true;
 }
 

@@ -35,5 +35,5 @@ bool PortListTips::eventFilter(QObject*, QEvent* event) {
 
 void PortListTips::refresh() {
     showPortToolTips(m_portList, machinePorts(), machineIsWindows(),
-                     m_texts.message("PortNoneToolTip"));
+                     m_texts.message(MessageId::PortNoneToolTip));
 }

@@ -31,7 +31,7 @@ ProgressWindow::ProgressWindow(const LanguageTexts& texts, QWidget* mainWindow)
                               Qt::WindowTitleHint),
       m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(texts.message("UploadWindowTitle"));
+    setWindowTitle(texts.message(MessageId::UploadWindowTitle));
     setFixedSize(Twips::toPixels(3900), Twips::toPixels(1080));
 
     m_picture = new QWidget(this);
@@ -50,13 +50,13 @@ ProgressWindow::ProgressWindow(const LanguageTexts& texts, QWidget* mainWindow)
     m_picture->lower();
 
     const QFont labelFont = designFont(QStringLiteral("Lucida Sans Unicode"), 9.75);
-    m_sentLabel = makeLabel(this, "Label1", texts.message("UploadSentLabel"),
+    m_sentLabel = makeLabel(this, "Label1", texts.message(MessageId::UploadSentLabel),
                             Twips::rect(0, 120, 975, 255), Qt::AlignHCenter, Qt::black);
     m_sentLabel->setFont(labelFont);
     m_percentLabel = makeLabel(this, "Label2", QStringLiteral("00%"),
                                Twips::rect(960, 120, 615, 255), Qt::AlignRight, kPurple);
     m_percentLabel->setFont(designFont(QStringLiteral("Lucida Sans Unicode"), 9.75, true));
-    m_doneLabel = makeLabel(this, "Label3", texts.message("UploadDoneText"),
+    m_doneLabel = makeLabel(this, "Label3", texts.message(MessageId::UploadDoneText),
                             Twips::rect(0, 120, 3890, 255), Qt::AlignHCenter, kPurple);
     m_doneLabel->setFont(designFont(QStringLiteral("Lucida Sans Unicode"), 11.25));
     m_doneLabel->hide();

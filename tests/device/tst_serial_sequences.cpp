@@ -51,7 +51,7 @@ class TestSerialSequences : public QObject {
                                         UploadSequence::Outcome::Sent;
         };
         QVERIFY(start());
-        link.loseLine(SerialError{8106, LocalText::entry("LineLostDetail")});
+        link.loseLine(SerialError{8106, LocalText::entry(MessageId::LineLostDetail)});
         QCOMPARE(sent.size() + flashed.size(), 1);
         QCOMPARE(version ? flash.problem()->number : upload.problem()->error.number, 8106);
         QVERIFY(!succeeds());

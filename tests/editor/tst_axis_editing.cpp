@@ -66,8 +66,9 @@ class AxisEditingTest : public QObject {
                                  "Command1:disabled Command8:disabled Combo12:shown");
         QVERIFY(!field(rpm ? 39 : 4)->isReadOnly() && field(rpm ? 40 : 5)->isReadOnly());
         if (rpm)
-            QCOMPARE(f.dialogs.lastCall().text, f.texts.message("RpmEditInfoMessage") + "\r\n\r\n" +
-                                                    f.texts.message("RpmLockedMessage"));
+            QCOMPARE(f.dialogs.lastCall().text, f.texts.message(MessageId::RpmEditInfoMessage) +
+                                                    "\r\n\r\n" +
+                                                    f.texts.message(MessageId::RpmLockedMessage));
         else
             QVERIFY(f.named<QComboBox>("Combo5")->currentIndex() == 0 &&
                     f.named<QLineEdit>("Text18")->text().isEmpty());

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 // Any text in any settings field, with any listed cylinder count, mode and separator: the
-// check names a message of the table, a text it accepts passes again unchanged (so the
+// check names a message with a text, a text it accepts passes again unchanged (so the
 // re-ask loop ends), and the limit read-out copes with whatever the fields hold.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2)
@@ -21,16 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                comma ? QStringLiteral(",") : QStringLiteral("."),
                                comma ? QStringLiteral(".") : QStringLiteral(",")};
 
+    const LanguageTexts texts;
     const FieldVerdict verdict = checkSettingsField(field, text, context);
     if (verdict.ok()) {
         const FieldVerdict again = checkSettingsField(field, verdict.accepted, context);
         if (!again.ok() || again.accepted != verdict.accepted)
             std::abort();
-    } else if (!LanguageTexts::find(verdict.failure->entry)) {
+    } else if (texts.message(*verdict.failure).isEmpty()) {
         std::abort();
     }
 
-    const LanguageTexts texts;
     const int coilControlMode = data[1] & 0x40 ? 1 : 0;
     criticalRpmCaption(
         {bipolar ? 1 : 0, coilControlMode, cylinders, text, text, text, context.decimalSeparator},
