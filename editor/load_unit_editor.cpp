@@ -2,8 +2,7 @@
 
 #include "core/decimal_format.h"
 #include "core/load_header_text.h"
-#include "editor/field_events.h"
-#include "editor/key_codes.h"
+#include "editor/checked_fields.h"
 #include "editor/map_max_check.h"
 
 #include <QComboBox>
@@ -13,12 +12,18 @@ LoadUnitEditor::LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState
                                const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
       m_notices(notices) {
-    m_events = new FieldEvents({[this](QLineEdit*) { onMapFieldClicked(); },
-                                [this](QLineEdit*, int key) { return onMapFieldKey(key); },
-                                [this](QLineEdit*) { checkMapMaximum(); },
-                                [this](QLineEdit*) { onMapFieldEntered(); }},
-                               m_widgets.mapMaximum);
-    m_events->watch(m_widgets.mapMaximum);
+    m_field = new CheckedFields(form, texts, dialogs, m_widgets.mapMaximum);
+    CheckedFields::Rules rules;
+    rules.check = [this](const QString& text) -> FieldVerdict {
+        if (auto failure = MapMaxCheck::firstFailure(text, m_form))
+            return {failure, QString()};
+        const QString& separator = m_form.decimalSeparator;
+        return {std::nullopt,
+                DecimalFormat::fixed(DecimalFormat::toDouble(text, separator), 1, separator)};
+    };
+    rules.commit = [this](const QString& text) { relabel(text); };
+    rules.emptyShowsEntryText = true;
+    m_field->attach(m_widgets.mapMaximum, std::move(rules));
 }
 
 double LoadUnitEditor::mapMaximumValue() const {
@@ -92,53 +97,16 @@ void LoadUnitEditor::onColumnChosen(int index) {
         m_state.selectedColumn = index;
 }
 
-void LoadUnitEditor::onMapFieldEntered() {
-    m_form.entryText = m_widgets.mapMaximum->text();
-}
-
-void LoadUnitEditor::onMapFieldClicked() {
-    onMapFieldEntered();
-    FieldEvents::selectWholeText(m_widgets.mapMaximum);
-}
-
-bool LoadUnitEditor::onMapFieldKey(int keyCode) {
-    if (keyCode == KeyCode::Enter) {
-        checkMapMaximum();
-        return true;
-    }
-    if (keyCode == KeyCode::Escape) {
-        m_widgets.mapMaximum->setText(m_form.entryText);
-        return true;
-    }
-    return false;
-}
-
 void LoadUnitEditor::checkMapMaximum() {
-    // An input box of this check may move the focus; that must not start a second one.
-    if (m_checking)
-        return;
-    m_checking = true;
-    QLineEdit* field = m_widgets.mapMaximum;
-    if (m_form.documentReady) {
-        while (const auto failure = MapMaxCheck::firstFailure(field->text(), m_form)) {
-            if (field->text().isEmpty())
-                field->setText(m_form.entryText);
-            field->setText(m_dialogs.askAgain(*failure, m_texts));
-        }
-    }
-    m_checking = false;
-    relabel();
-    emit m_notices.stepComplete();
+    m_field->check(m_widgets.mapMaximum);
 }
 
-void LoadUnitEditor::relabel() {
-    const QString typed = m_widgets.mapMaximum->text();
-    if (typed.isEmpty())
-        return;
-    setMapMaximum(DecimalFormat::fixed(DecimalFormat::toDouble(typed, m_form.decimalSeparator), 1,
-                                       m_form.decimalSeparator));
+// The checked maximum labels the headers and the column chooser in bar.
+void LoadUnitEditor::relabel(const QString& maximum) {
+    setMapMaximum(maximum);
     showHeaders(LoadHeaderText::Bar);
     fillColumnChooser();
     if (!m_state.loadInputUsed)
         selectLastColumn();
+    emit m_notices.stepComplete();
 }

@@ -7,7 +7,7 @@
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
-class FieldEvents;
+class CheckedFields;
 
 // The load unit of the column headers (Combo5), the MAP sensor's upper range that the
 // bar unit scales by (Text18), and the column chooser (Combo8), whose items repeat the
@@ -37,11 +37,7 @@ class LoadUnitEditor {
     QString headerText(int unit, int column) const;
     double mapMaximumValue() const;
     void showHeaders(int unit);
-    void relabel();
-    // Escape gives back the text the field had when the focus came to it.
-    void onMapFieldEntered();
-    void onMapFieldClicked();
-    bool onMapFieldKey(int keyCode);
+    void relabel(const QString& maximum);
 
     GridWidgets& m_widgets;
     GridState& m_state;
@@ -49,6 +45,5 @@ class LoadUnitEditor {
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
     TableSignals& m_notices;
-    FieldEvents* m_events;
-    bool m_checking = false;
+    CheckedFields* m_field;
 };

@@ -18,13 +18,6 @@ struct FieldContext {
     QString otherSeparator = QStringLiteral(",");
 };
 
-// Either the first failure, or the text the field keeps (some fields rewrite it).
-struct FieldVerdict {
-    std::optional<CheckFailure> failure;
-    QString accepted;
-    bool ok() const { return !failure.has_value(); }
-};
-
 // Runs the field's tests in their fixed order; the first failing one wins.
 FieldVerdict checkSettingsField(SettingsField field, const QString& text,
                                 const FieldContext& context);

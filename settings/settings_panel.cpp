@@ -5,7 +5,8 @@
 #include "core/map_document.h"
 #include "core/numeric_text.h"
 #include "settings/critical_rpm.h"
-#include "settings/field_editor.h"
+#include "editor/checked_fields.h"
+#include "settings/field_checks.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -35,8 +36,7 @@ bool isWholeNumberText(const QString& text) {
 SettingsPanel::SettingsPanel(QWidget* root, FormState& state, const LanguageTexts& texts,
                              Dialogs& dialogs, QObject* parent)
     : QObject(parent), m_state(state), m_texts(texts),
-      m_fields(new FieldEditor(
-          state, texts, dialogs, [this] { return fieldContext(); }, this)),
+      m_fields(new CheckedFields(state, texts, dialogs, this)),
       m_inputDwell(findNamed<QLineEdit>(root, QStringLiteral("Text14"))),
       m_spark(findNamed<QLineEdit>(root, QStringLiteral("Text15"))),
       m_charge(findNamed<QLineEdit>(root, QStringLiteral("Text16"))),
@@ -56,17 +56,12 @@ SettingsPanel::SettingsPanel(QWidget* root, FormState& state, const LanguageText
       m_limitLabel(findNamed<QLabel>(root, QStringLiteral("Label11"))),
       m_correctionLabel(findNamed<QLabel>(root, QStringLiteral("Label16"))),
       m_dwellLabel(findNamed<QLabel>(root, QStringLiteral("Label18"))) {
-    m_fields->attach(m_inputDwell, SettingsField::InputChargeDwell);
-    m_fields->attach(m_spark, SettingsField::SparkTime);
-    m_fields->attach(m_charge, SettingsField::ChargeTime);
-    m_fields->attach(m_revLimit, SettingsField::RevLimit);
-    m_fields->attach(m_dwell, SettingsField::DwellAngle);
-    connect(m_fields, &FieldEditor::accepted, this, [this](QLineEdit* edit, const QString& text) {
-        valueOf(edit) = text;
-        if (edit != m_inputDwell && edit != m_revLimit)
-            setCriticalRpm();
-        emit fieldAccepted();
-    });
+    for (const auto& [edit, field] : {std::pair{m_inputDwell, SettingsField::InputChargeDwell},
+                                      {m_spark, SettingsField::SparkTime},
+                                      {m_charge, SettingsField::ChargeTime},
+                                      {m_revLimit, SettingsField::RevLimit},
+                                      {m_dwell, SettingsField::DwellAngle}})
+        attachField(edit, field);
     follow(m_operationMode, &MapDocument::operationMode);
     follow(m_coilControl, &MapDocument::coilControlMode);
     follow(m_cylinders, &MapDocument::cylinders);
@@ -89,6 +84,21 @@ SettingsPanel::SettingsPanel(QWidget* root, FormState& state, const LanguageText
     m_cylinders->setInsertPolicy(QComboBox::NoInsert);
     if (QLineEdit* typed = m_cylinders->lineEdit())
         connect(typed, &QLineEdit::editingFinished, this, &SettingsPanel::restoreCylinderText);
+}
+
+void SettingsPanel::attachField(QLineEdit* edit, SettingsField field) {
+    CheckedFields::Rules rules;
+    rules.check = [this, field](const QString& text) {
+        return checkSettingsField(field, text, fieldContext());
+    };
+    rules.commit = [this, edit](const QString& text) {
+        valueOf(edit) = text;
+        if (edit != m_inputDwell && edit != m_revLimit)
+            setCriticalRpm();
+        emit fieldAccepted();
+    };
+    rules.enterRemembersText = true;
+    m_fields->attach(edit, std::move(rules));
 }
 
 bool SettingsPanel::checkField(QWidget* field) {

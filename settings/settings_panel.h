@@ -6,7 +6,7 @@
 #include <QObject>
 
 class Dialogs;
-class FieldEditor;
+class CheckedFields;
 class LanguageTexts;
 class QComboBox;
 class QLabel;
@@ -62,6 +62,7 @@ class SettingsPanel : public QObject {
     int cylinders() const;
     bool bipolar() const;
     FieldContext fieldContext() const;
+    void attachField(QLineEdit* edit, SettingsField field);
 
     void onCoilControlModeChosen();
     void onOperationModeChosen();
@@ -83,7 +84,7 @@ class SettingsPanel : public QObject {
 
     FormState& m_state;
     const LanguageTexts& m_texts;
-    FieldEditor* m_fields;
+    CheckedFields* m_fields;
 
     QLineEdit* m_inputDwell;
     QLineEdit* m_spark;
