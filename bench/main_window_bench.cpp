@@ -97,7 +97,7 @@ void loadMap(benchmark::State& state, const char* file) {
     ShownWindow shown;
     const QString path = goldenMapPath(file);
     timeLoads(state, shown, path);
-    if (shown.window.collectDocument() != goldenMap(file))
+    if (shown.window.document() != goldenMap(file))
         state.SkipWithError("the map was not loaded");
 }
 BENCHMARK_CAPTURE(loadMap, 60x4, "shape1_time.klv")->Unit(benchmark::kMillisecond);
@@ -117,7 +117,7 @@ void loadLongNote(benchmark::State& state) {
     if (!saveMapFile(path, document, ".").saved)
         qFatal("the map with the long note could not be written");
     timeLoads(state, shown, path);
-    if (shown.window.collectDocument().note != words)
+    if (shown.window.document().note != words)
         state.SkipWithError("the note was not loaded");
 }
 BENCHMARK(loadLongNote)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
@@ -156,7 +156,7 @@ void wholeTableBlock(benchmark::State& state, const char* file, bool undo) {
         for (int& cell : row)
             cell = std::max(cell, 5);
     shown.window.applyLoadedDocument(sample);
-    const MapDocument loaded = shown.window.collectDocument();
+    const MapDocument loaded = shown.window.document();
     QTest::mouseClick(shown.cell(loaded.transparentIntervals, 0), Qt::LeftButton);
     QTest::mouseClick(shown.cell(loaded.rowCount() - 1, loaded.columnCount() - 1), Qt::LeftButton,
                       Qt::ShiftModifier);
@@ -178,7 +178,7 @@ void wholeTableBlock(benchmark::State& state, const char* file, bool undo) {
         repaintNow();
         ++i;
     }
-    if ((!undo && shown.window.collectDocument() == loaded) || shown.dialogs.pendingAnswers() != 0)
+    if ((!undo && shown.window.document() == loaded) || shown.dialogs.pendingAnswers() != 0)
         state.SkipWithError("the block was not changed");
 }
 BENCHMARK_CAPTURE(wholeTableBlock, set20x12, "shape4_time.klv", false)

@@ -24,10 +24,10 @@ QString elided(const QString& value) {
 
 BlockEditor::BlockEditor(GridWidgets& widgets, GridState& state, FormState& form,
                          CellValues& values, const LanguageTexts& texts, Dialogs& dialogs,
-                         CellEditor& cells, GridEditor& grid, TableSignals& notices)
+                         CellEditor& cells, TableSignals& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_texts(texts),
-      m_dialogs(dialogs), m_cells(cells), m_notices(notices),
-      m_selection(widgets, state, cells, grid), m_menu(new QMenu(widgets.root)) {
+      m_dialogs(dialogs), m_cells(cells), m_notices(notices), m_selection(widgets, state, cells),
+      m_menu(new QMenu(widgets.root)) {
     auto entry = [this](MessageId caption, const QKeySequence& keys, std::function<void()> run) {
         m_captions.append({addAction(keys, std::move(run)), caption});
     };

@@ -23,7 +23,7 @@ class QMenu;
 class BlockEditor : public QObject {
   public:
     BlockEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
-                const LanguageTexts& texts, Dialogs& dialogs, CellEditor& cells, GridEditor& grid,
+                const LanguageTexts& texts, Dialogs& dialogs, CellEditor& cells,
                 TableSignals& notices);
     void watch(QLineEdit* cell);
 

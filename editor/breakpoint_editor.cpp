@@ -93,7 +93,7 @@ void BreakpointEditor::finishRpmEditing() {
     for (int r = 0; r < m_state.rowCount; ++r) {
         m_widgets.rowLabels[r]->setReadOnly(true);
         setColour(m_widgets.rowLabels[r], QPalette::Base, lockedBackground);
-        m_state.rpmBreakpoints[r] = axis.rpm[r];
+        m_state.doc.rpmBreakpoints[r] = axis.rpm[r];
     }
     emit m_notices.tableChanged();
 }
@@ -138,7 +138,7 @@ void BreakpointEditor::finishLoadEditing() {
         header->setReadOnly(true);
         setColour(header, QPalette::Base, lockedBackground);
         header->setText(DecimalFormat::fixed(axis.volts[i], 2, m_form.decimalSeparator));
-        m_state.loadBreakpoints[i + 1] = axis.volts[i];
+        m_state.doc.loadBreakpoints[i + 1] = axis.volts[i];
     }
     emit m_notices.tableChanged();
     m_widgets.loadUnit->setEnabled(true);
@@ -163,11 +163,11 @@ void BreakpointEditor::setEditingControlsEnabled(bool enabled) {
     for (QPushButton* button : m_fileButtons)
         button->setEnabled(enabled);
     // Without the load input the tool works on the last column only; its chooser stays off.
-    m_widgets.columnChooser->setEnabled(enabled && m_state.loadInputUsed);
+    m_widgets.columnChooser->setEnabled(enabled && m_state.doc.loadInputUsed);
     m_widgets.increaseColumn->setEnabled(enabled);
     m_widgets.decreaseColumn->setEnabled(enabled);
     const int last = m_state.columnCount - 1;
-    const int firstColumn = m_state.loadInputUsed && hasLoadAxis() ? 0 : last;
+    const int firstColumn = m_state.doc.loadInputUsed && hasLoadAxis() ? 0 : last;
     for (int r = firstOpenRow; r < m_state.rowCount; ++r)
         for (int c = firstColumn; c <= last; ++c)
             m_widgets.cell(r, c)->setEnabled(enabled);

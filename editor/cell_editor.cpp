@@ -46,7 +46,7 @@ QString CellEditor::checkCell(int row, int column, const QString& text) {
         m_state.checkedText = accepted;
     }
     const int last = m_state.columnCount - 1;
-    if (!accepted.isNull() && !m_state.loadInputUsed && last >= 1 && column == last)
+    if (!accepted.isNull() && !m_state.doc.loadInputUsed && last >= 1 && column == last)
         for (int c = 0; c < last; ++c)
             checkOne(row, c, accepted);
     m_checking = wasChecking;

@@ -4,8 +4,8 @@
 
 #include <QLineEdit>
 
-CellValues::CellValues(GridWidgets& widgets, const FormState& form)
-    : m_widgets(widgets), m_form(form) {}
+CellValues::CellValues(GridWidgets& widgets, const FormState& form, AdvanceTable& table)
+    : m_widgets(widgets), m_form(form), m_table(table) {}
 
 void CellValues::set(int row, int column, int tenths) {
     m_table[row][column] = tenths;

@@ -9,7 +9,8 @@
 // after it never part.
 class CellValues {
   public:
-    CellValues(GridWidgets& widgets, const FormState& form);
+    // `table` is the map's table, which this changes in place.
+    CellValues(GridWidgets& widgets, const FormState& form, AdvanceTable& table);
 
     int at(int row, int column) const { return m_table[row][column]; }
     const AdvanceTable& table() const { return m_table; }
@@ -26,5 +27,5 @@ class CellValues {
 
     GridWidgets& m_widgets;
     const FormState& m_form;
-    AdvanceTable m_table{};
+    AdvanceTable& m_table;
 };

@@ -81,6 +81,6 @@ void ColumnTool::stepAllRows(int column, ColumnCheck::Step step) {
     const int last = m_state.columnCount - 1;
     for (int r = 0; r < m_state.rowCount; ++r)
         for (int c = 0; c <= last; ++c)
-            if (c == column || (!m_state.loadInputUsed && c < last))
+            if (c == column || (!m_state.doc.loadInputUsed && c < last))
                 m_values.set(r, c, ColumnCheck::stepped(m_values.at(r, c), step));
 }

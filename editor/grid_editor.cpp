@@ -94,18 +94,18 @@ void GridEditor::buildGrid() {
     setScrollRange();
 
     m_widgets.createRows();
-    (m_state.loadInputUsed ? m_widgets.loadInputUsed : m_widgets.loadInputNotUsed)
+    (m_state.doc.loadInputUsed ? m_widgets.loadInputUsed : m_widgets.loadInputNotUsed)
         ->setChecked(true);
-    DefaultRpmBreakpoints(m_state.rpmBreakpoints, m_state.rowCount);
-    DefaultLoadBreakpoints(m_state.loadBreakpoints, m_state.columnCount);
+    DefaultRpmBreakpoints(m_state.doc.rpmBreakpoints, m_state.rowCount);
+    DefaultLoadBreakpoints(m_state.doc.loadBreakpoints, m_state.columnCount);
     m_values.fill(CellTenths::kDefault, m_state.rowCount, m_state.columnCount);
     for (int i = 0; i < kMaxColumns; ++i)
         m_widgets.headers[i]->show();
     for (int r = 0; r < kMaxRows; ++r) {
-        m_widgets.rowLabels[r]->setText(QString::number(m_state.rpmBreakpoints[r]));
+        m_widgets.rowLabels[r]->setText(QString::number(m_state.doc.rpmBreakpoints[r]));
         QComboBox* combo = m_widgets.cutCombos[r];
         QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                         [this, r](int level) { m_state.revCutLevel[r] = level; });
+                         [this, r](int level) { m_state.doc.revCutLevel[r] = level; });
         combo->clear();
         combo->addItems(cutLevelItems());
         combo->setCurrentIndex(0);
@@ -115,7 +115,7 @@ void GridEditor::buildGrid() {
 
 void GridEditor::showRowLabels() {
     for (int r = 0; r < m_state.rowCount; ++r)
-        m_widgets.rowLabels[r]->setText(QString::number(m_state.rpmBreakpoints[r]));
+        m_widgets.rowLabels[r]->setText(QString::number(m_state.doc.rpmBreakpoints[r]));
 }
 
 void GridEditor::layOutShape() {
@@ -135,11 +135,11 @@ void GridEditor::layOutShape() {
 void GridEditor::applyResolution() {
     ++m_state.tableNumber;
     setScrollRange();
-    DefaultLoadBreakpoints(m_state.loadBreakpoints, m_state.columnCount);
+    DefaultLoadBreakpoints(m_state.doc.loadBreakpoints, m_state.columnCount);
     m_units.fillColumnChooser();
     m_units.applyLoadUnit(m_widgets.loadUnit->currentIndex());
     m_values.fill(CellTenths::kDefault, m_state.rowCount, m_state.columnCount);
-    DefaultRpmBreakpoints(m_state.rpmBreakpoints, m_state.rowCount);
+    DefaultRpmBreakpoints(m_state.doc.rpmBreakpoints, m_state.rowCount);
     showRowLabels();
     layOutShape();
 }
@@ -153,7 +153,7 @@ void GridEditor::applyShapeRuleToLoadInput() {
 }
 
 void GridEditor::onResolutionChosen(int index) {
-    if (!m_form.documentReady || index == m_state.resolution || index < 0 ||
+    if (!m_form.documentReady || index == m_state.doc.resolution || index < 0 ||
         index >= kResolutionCount)
         return;
     emit m_notices.tableReplacing();
@@ -164,11 +164,11 @@ void GridEditor::onResolutionChosen(int index) {
     for (int r = 0; r < m_state.rowCount; ++r)
         m_widgets.cutCombos[r]->setCurrentIndex(0);
     applyShapeRuleToLoadInput();
-    m_state.loadInputUsed = m_state.columnCount > 1;
-    (m_state.loadInputUsed ? m_widgets.loadInputUsed : m_widgets.loadInputNotUsed)
+    m_state.doc.loadInputUsed = m_state.columnCount > 1;
+    (m_state.doc.loadInputUsed ? m_widgets.loadInputUsed : m_widgets.loadInputNotUsed)
         ->setChecked(true);
     applyResolution();
-    if (m_state.loadInputUsed) {
+    if (m_state.doc.loadInputUsed) {
         onLoadInputUsed();
     } else {
         onLoadInputNotUsed();
@@ -180,24 +180,24 @@ void GridEditor::onResolutionChosen(int index) {
 void GridEditor::applyEnabledState() {
     const int last = m_state.columnCount - 1;
     for (int r = 0; r < m_state.rowCount; ++r) {
-        const bool open = r >= m_state.transparentIntervals;
+        const bool open = r >= m_state.doc.transparentIntervals;
         m_widgets.cutCombos[r]->setEnabled(open);
         for (int c = 0; c <= last; ++c)
-            m_widgets.cell(r, c)->setEnabled(open && (m_state.loadInputUsed || c == last));
+            m_widgets.cell(r, c)->setEnabled(open && (m_state.doc.loadInputUsed || c == last));
     }
 }
 
 void GridEditor::onTransparentCountChosen(int count) {
-    if (!m_form.documentReady || count == m_state.transparentIntervals)
+    if (!m_form.documentReady || count == m_state.doc.transparentIntervals)
         return;
-    m_state.transparentIntervals = count;
+    m_state.doc.transparentIntervals = count;
     applyEnabledState();
 }
 
 void GridEditor::onLoadInputUsed() {
     if (!m_form.documentReady)
         return;
-    m_state.loadInputUsed = true;
+    m_state.doc.loadInputUsed = true;
     m_widgets.columnChooser->setEnabled(true);
     applyEnabledState();
 }
@@ -205,7 +205,7 @@ void GridEditor::onLoadInputUsed() {
 void GridEditor::onLoadInputNotUsed() {
     if (!m_form.documentReady)
         return;
-    m_state.loadInputUsed = false;
+    m_state.doc.loadInputUsed = false;
     m_widgets.columnChooser->setEnabled(false);
     const int last = m_state.columnCount - 1;
     for (int r = 0; r < m_state.rowCount; ++r)
@@ -243,7 +243,7 @@ void GridEditor::applyLoadedLayout() {
     }
     emit m_notices.loadedModesReady();
     emit m_notices.rpmAxisChanged();
-    m_state.transparentIntervals = m_widgets.transparentCount->currentIndex();
+    m_state.doc.transparentIntervals = m_widgets.transparentCount->currentIndex();
     m_state.forgetEnteredCell();
     m_form.documentReady = true;
     if (used)
@@ -253,27 +253,15 @@ void GridEditor::applyLoadedLayout() {
     emit m_notices.loadedInputDwellReady();
 }
 
-void GridEditor::collectInto(MapDocument& doc) const {
-    doc.resolution = m_state.resolution;
-    doc.cells = m_values.table();
-    doc.revCutLevel = m_state.revCutLevel;
-    doc.rpmBreakpoints = m_state.rpmBreakpoints;
-    doc.loadBreakpoints = m_state.loadBreakpoints;
-    doc.transparentIntervals = m_state.transparentIntervals;
-    doc.loadInputUsed = m_state.loadInputUsed;
-    doc.loadUnit = m_state.appliedLoadUnit;
-    doc.mapMaxPressure = m_state.mapMaxPressure;
-}
-
 void GridEditor::applyDocument(const MapDocument& doc) {
     ++m_state.tableNumber;
     m_state.setResolution(qBound(0, doc.resolution, kResolutionCount - 1));
-    m_widgets.resolution->setCurrentIndex(m_state.resolution);
+    m_widgets.resolution->setCurrentIndex(m_state.doc.resolution);
     m_values.setAll(doc.cells, m_state.rowCount, m_state.columnCount);
     for (int r = 0; r < m_state.rowCount; ++r)
         m_widgets.cutCombos[r]->setCurrentIndex(qBound(0, doc.revCutLevel[r], kCutLevels - 1));
-    m_state.rpmBreakpoints = doc.rpmBreakpoints;
-    m_state.loadBreakpoints = doc.loadBreakpoints;
+    m_state.doc.rpmBreakpoints = doc.rpmBreakpoints;
+    m_state.doc.loadBreakpoints = doc.loadBreakpoints;
     m_widgets.transparentCount->setCurrentIndex(
         qBound(0, doc.transparentIntervals, m_widgets.transparentCount->count() - 1));
     (doc.loadInputUsed ? m_widgets.loadInputUsed : m_widgets.loadInputNotUsed)->setChecked(true);

@@ -41,7 +41,6 @@ class GridEditor {
     void scrollPageDown();
     void scrollRows(int rows);
 
-    void collectInto(MapDocument& doc) const;
     void applyDocument(const MapDocument& doc);
 
     // The rows' enabled state as the rule above wants it.

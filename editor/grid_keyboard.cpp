@@ -42,7 +42,7 @@ bool GridKeyboard::onKeyDown(int row, int keyCode, const QString& text, int colu
         }
         return false;
     case KeyCode::Up:
-        if (row > 0 && row > m_state.transparentIntervals) {
+        if (row > 0 && row > m_state.doc.transparentIntervals) {
             m_cells.countedCheck(row, column, text);
             goTo(row - 1, column);
             m_grid.scrollAfterRowUp(row);
@@ -53,7 +53,7 @@ bool GridKeyboard::onKeyDown(int row, int keyCode, const QString& text, int colu
         if (row - kPage > 0 && rows > kMinRowsToPage) {
             m_cells.countedCheck(row, column, text);
             // A transparent row cannot take the focus; the lowest open row can.
-            goTo(qMax(row - kPage, m_state.transparentIntervals), column);
+            goTo(qMax(row - kPage, m_state.doc.transparentIntervals), column);
             m_grid.scrollPageUp();
             return true;
         }
@@ -77,7 +77,7 @@ bool GridKeyboard::onKeyDown(int row, int keyCode, const QString& text, int colu
         }
         return false;
     case KeyCode::Left:
-        if (column > 0 && m_state.loadInputUsed) {
+        if (column > 0 && m_state.doc.loadInputUsed) {
             m_cells.countedCheck(row, column, text);
             goTo(row, column - 1);
             return true;

@@ -2,7 +2,6 @@
 
 #include "editor/block_selection.h"
 #include "editor/cell_editor.h"
-#include "editor/grid_editor.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -11,18 +10,15 @@ namespace {
 const QColor kSelectedBackground(204, 228, 255);
 }
 
-GridSelection::GridSelection(GridWidgets& widgets, GridState& state, CellEditor& cells,
-                             GridEditor& grid)
-    : m_widgets(widgets), m_state(state), m_cells(cells), m_grid(grid) {}
+GridSelection::GridSelection(GridWidgets& widgets, GridState& state, CellEditor& cells)
+    : m_widgets(widgets), m_state(state), m_cells(cells) {}
 
 void GridSelection::watch(QLineEdit* cell) {
     cell->installEventFilter(this);
 }
 
 MapDocument GridSelection::gridDocument() const {
-    MapDocument doc;
-    m_grid.collectInto(doc);
-    return doc;
+    return m_state.doc;
 }
 
 std::optional<CellBlock> GridSelection::block(const MapDocument& doc) const {

@@ -11,7 +11,6 @@
 #include <optional>
 
 class CellEditor;
-class GridEditor;
 class QLineEdit;
 class QMouseEvent;
 
@@ -23,10 +22,10 @@ class QMouseEvent;
 // clears it.
 class GridSelection : public QObject {
   public:
-    GridSelection(GridWidgets& widgets, GridState& state, CellEditor& cells, GridEditor& grid);
+    GridSelection(GridWidgets& widgets, GridState& state, CellEditor& cells);
     void watch(QLineEdit* cell);
 
-    // The table part of the document as the grid shows it now.
+    // A copy of the map as it stands now.
     MapDocument gridDocument() const;
     // The selected block cut to the cells `doc` lets be edited; none when nothing is.
     std::optional<CellBlock> block(const MapDocument& doc) const;
@@ -45,7 +44,6 @@ class GridSelection : public QObject {
     GridWidgets& m_widgets;
     GridState& m_state;
     CellEditor& m_cells;
-    GridEditor& m_grid;
     std::optional<GridCell> m_anchor;
     GridCell m_corner;
     std::optional<GridCell> m_pressed;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/map_document.h"
 #include "core/table_shape.h"
 
 #include <QString>
@@ -16,21 +17,16 @@ struct GridCell {
     bool operator!=(const GridCell& o) const { return !(*this == o); }
 };
 
-// The form-level state of the table editor: the shape, the axes, and the marks the
-// cell editor keeps between events.
+// The form-level state of the table editor: the map it edits, the shape it shows, and
+// the marks the cell editor keeps between events.
 struct GridState {
-    int resolution = kDefaultResolution;
+    explicit GridState(MapDocument& document) : doc(document) {}
+
+    // The window's map. The editor changes its table, axes, cut levels, transparent rows,
+    // load input, load unit and MAP maximum in place, each together with what shows it.
+    MapDocument& doc;
     int rowCount = shapeOfResolution(kDefaultResolution).rowCount;
     int columnCount = shapeOfResolution(kDefaultResolution).columnCount;
-    std::array<qint16, kMaxRows + 1> rpmBreakpoints{};
-    std::array<double, 13> loadBreakpoints{};
-
-    // The MAP sensor's maximum as checked (or loaded); Text18 shows it.
-    QString mapMaxPressure;
-    std::array<int, kMaxRows> revCutLevel{}; // each row's list follows into it
-    int transparentIntervals = 0;            // as last applied, to compare a new choice with
-    bool loadInputUsed = true;
-    int appliedLoadUnit = 0;
     int selectedColumn = 0;
 
     GridCell currentCell{rowCount + 1, kMaxColumns};
@@ -49,7 +45,7 @@ struct GridState {
     int tableNumber = 0;
 
     void setResolution(int index) {
-        resolution = index;
+        doc.resolution = index;
         const TableShape shape = shapeOfResolution(index);
         rowCount = shape.rowCount;
         columnCount = shape.columnCount;

@@ -27,16 +27,16 @@ LoadUnitEditor::LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState
 }
 
 double LoadUnitEditor::mapMaximumValue() const {
-    return DecimalFormat::toDouble(m_state.mapMaxPressure, m_form.decimalSeparator);
+    return DecimalFormat::toDouble(m_state.doc.mapMaxPressure, m_form.decimalSeparator);
 }
 
 void LoadUnitEditor::setMapMaximum(const QString& text) {
-    m_state.mapMaxPressure = text;
+    m_state.doc.mapMaxPressure = text;
     m_widgets.mapMaximum->setText(text);
 }
 
 QString LoadUnitEditor::headerText(int unit, int column) const {
-    return LoadHeaderText::text(unit, m_state.loadBreakpoints[column + 1], mapMaximumValue(),
+    return LoadHeaderText::text(unit, m_state.doc.loadBreakpoints[column + 1], mapMaximumValue(),
                                 m_form.decimalSeparator);
 }
 
@@ -55,9 +55,9 @@ void LoadUnitEditor::applyLoadUnit(int unit) {
         field->setEnabled(true);
     }
     showHeaders(unit);
-    m_state.appliedLoadUnit = unit;
+    m_state.doc.loadUnit = unit;
     fillColumnChooser();
-    if (!m_state.loadInputUsed)
+    if (!m_state.doc.loadInputUsed)
         selectLastColumn();
 }
 
@@ -68,7 +68,7 @@ void LoadUnitEditor::applyLoadedUnit(int unit) {
         setMapMaximum(QString());
     field->setEnabled(bar);
     showHeaders(unit);
-    m_state.appliedLoadUnit = unit;
+    m_state.doc.loadUnit = unit;
 }
 
 void LoadUnitEditor::fillColumnChooser() {
@@ -88,7 +88,7 @@ void LoadUnitEditor::selectLastColumn() {
 }
 
 void LoadUnitEditor::onUnitChosen(int index) {
-    if (m_form.documentReady && index != m_state.appliedLoadUnit)
+    if (m_form.documentReady && index != m_state.doc.loadUnit)
         applyLoadUnit(index);
 }
 
@@ -106,7 +106,7 @@ void LoadUnitEditor::relabel(const QString& maximum) {
     setMapMaximum(maximum);
     showHeaders(LoadHeaderText::Bar);
     fillColumnChooser();
-    if (!m_state.loadInputUsed)
+    if (!m_state.doc.loadInputUsed)
         selectLastColumn();
     emit m_notices.stepComplete();
 }

@@ -8,16 +8,17 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-TableEditor::TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts,
-                         Dialogs& dialogs)
-    : QObject(root), m_form(form), m_widgets(root), m_values(m_widgets, form),
+TableEditor::TableEditor(QWidget* root, MapDocument& document, FormState& form,
+                         const LanguageTexts& texts, Dialogs& dialogs)
+    : QObject(root), m_form(form), m_widgets(root), m_state(document),
+      m_values(m_widgets, form, document.cells),
       m_units(m_widgets, m_state, form, texts, dialogs, m_notices),
       m_grid(m_widgets, m_state, form, m_values, m_units, m_notices),
       m_cells(m_widgets, m_state, form, m_values, texts, dialogs, m_notices),
       m_keyboard(m_widgets, m_state, form, m_cells, m_grid), m_headers(m_widgets, m_state, m_grid),
       m_axes(m_widgets, m_state, form, texts, dialogs, m_units, m_notices),
       m_columnTool(m_widgets, m_state, form, m_values, texts, dialogs, m_notices),
-      m_blocks(m_widgets, m_state, form, m_values, texts, dialogs, m_cells, m_grid, m_notices) {
+      m_blocks(m_widgets, m_state, form, m_values, texts, dialogs, m_cells, m_notices) {
     wireChoices();
 }
 
@@ -26,9 +27,9 @@ void TableEditor::wireChoices() {
     // The resolution list accepts typing, but only its five shapes are choices.
     w.resolution->setInsertPolicy(QComboBox::NoInsert);
     connect(w.resolution, &QComboBox::activated, this, [this](int index) {
-        const int shape = m_state.resolution;
+        const int shape = m_state.doc.resolution;
         m_grid.onResolutionChosen(index);
-        if (m_state.resolution != shape)
+        if (m_state.doc.resolution != shape)
             m_blocks.clearSelection();
     });
     connect(w.transparentCount, &QComboBox::activated, this,

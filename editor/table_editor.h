@@ -26,7 +26,9 @@ class QWidget;
 // start-up, and applyDocument followed by applyLoadedLayout for a loaded map.
 class TableEditor : public QObject {
   public:
-    TableEditor(QWidget* root, FormState& form, const LanguageTexts& texts, Dialogs& dialogs);
+    // `document` is the window's map; the editor changes its table part in place.
+    TableEditor(QWidget* root, MapDocument& document, FormState& form, const LanguageTexts& texts,
+                Dialogs& dialogs);
 
     void buildGrid();
     void applyResolution() { m_grid.applyResolution(); }
@@ -36,7 +38,6 @@ class TableEditor : public QObject {
         m_grid.applyLoadedLayout();
     }
 
-    void collectInto(MapDocument& doc) const { m_grid.collectInto(doc); }
     void applyDocument(const MapDocument& doc) { m_grid.applyDocument(doc); }
 
     const GridState& state() const { return m_state; }

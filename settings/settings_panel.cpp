@@ -4,8 +4,8 @@
 #include "core/form_state.h"
 #include "core/map_document.h"
 #include "core/numeric_text.h"
-#include "settings/critical_rpm.h"
 #include "editor/checked_fields.h"
+#include "settings/critical_rpm.h"
 #include "settings/field_checks.h"
 
 #include <QComboBox>
@@ -28,14 +28,30 @@ int selectIndex(QComboBox* combo, int index) {
     return shown;
 }
 
+// The settings part of a map; the table's part is the table editor's.
+void copySettings(const MapDocument& from, MapDocument& to) {
+    to.operationMode = from.operationMode;
+    to.coilControlMode = from.coilControlMode;
+    to.cylinders = from.cylinders;
+    to.sparkTime = from.sparkTime;
+    to.chargeTime = from.chargeTime;
+    to.dwellAngle = from.dwellAngle;
+    to.inputDwellMode = from.inputDwellMode;
+    to.inputChargeDwell = from.inputChargeDwell;
+    to.revLimit = from.revLimit;
+    to.inputPolarity = from.inputPolarity;
+    to.outputPolarity = from.outputPolarity;
+    to.chargeCorrectionIntervals = from.chargeCorrectionIntervals;
+}
+
 bool isWholeNumberText(const QString& text) {
     return !text.isEmpty() && IsIntegerText(text);
 }
 } // namespace
 
-SettingsPanel::SettingsPanel(QWidget* root, FormState& state, const LanguageTexts& texts,
-                             Dialogs& dialogs, QObject* parent)
-    : QObject(parent), m_state(state), m_texts(texts),
+SettingsPanel::SettingsPanel(QWidget* root, MapDocument& document, FormState& state,
+                             const LanguageTexts& texts, Dialogs& dialogs, QObject* parent)
+    : QObject(parent), m_state(state), m_texts(texts), m_values(document),
       m_fields(new CheckedFields(state, texts, dialogs, this)),
       m_inputDwell(findNamed<QLineEdit>(root, QStringLiteral("Text14"))),
       m_spark(findNamed<QLineEdit>(root, QStringLiteral("Text15"))),
@@ -120,23 +136,8 @@ void SettingsPanel::commitCylinderText() {
     restoreCylinderText();
 }
 
-void SettingsPanel::collectInto(MapDocument& document) const {
-    document.operationMode = m_values.operationMode;
-    document.coilControlMode = m_values.coilControlMode;
-    document.cylinders = m_values.cylinders;
-    document.sparkTime = m_values.sparkTime;
-    document.chargeTime = m_values.chargeTime;
-    document.dwellAngle = m_values.dwellAngle;
-    document.inputDwellMode = m_values.inputDwellMode;
-    document.inputChargeDwell = m_values.inputChargeDwell;
-    document.revLimit = m_values.revLimit;
-    document.inputPolarity = m_values.inputPolarity;
-    document.outputPolarity = m_values.outputPolarity;
-    document.chargeCorrectionIntervals = m_values.chargeCorrectionIntervals;
-}
-
 void SettingsPanel::applyDocument(const MapDocument& document) {
-    m_values = document;
+    copySettings(document, m_values);
     {
         const QSignalBlocker off(m_inputDwellOff);
         const QSignalBlocker on(m_inputDwellOn);

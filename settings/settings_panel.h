@@ -20,15 +20,15 @@ struct FormState;
 // limit read-out and the serial port chooser. It works on the design widgets of the
 // window, found by their layout names under `root`.
 //
-// The panel holds the settings' values: a field shows its value and holds only the text
-// being typed, which becomes the value once its check passes; a list's choice is its value.
+// The panel changes the settings of the window's map in place: a field shows its value and
+// holds only the text being typed, which becomes the value once its check passes; a list's
+// choice is its value.
 class SettingsPanel : public QObject {
     Q_OBJECT
   public:
-    SettingsPanel(QWidget* root, FormState& state, const LanguageTexts& texts, Dialogs& dialogs,
-                  QObject* parent = nullptr);
+    SettingsPanel(QWidget* root, MapDocument& document, FormState& state,
+                  const LanguageTexts& texts, Dialogs& dialogs, QObject* parent = nullptr);
 
-    void collectInto(MapDocument& document) const;
     // Writes the values only; the layout for them follows with applyLoadedModes().
     void applyDocument(const MapDocument& document);
 
@@ -84,6 +84,8 @@ class SettingsPanel : public QObject {
 
     FormState& m_state;
     const LanguageTexts& m_texts;
+    // The window's map; the panel changes only its settings.
+    MapDocument& m_values;
     CheckedFields* m_fields;
 
     QLineEdit* m_inputDwell;
@@ -108,6 +110,4 @@ class SettingsPanel : public QObject {
 
     int m_appliedCoilControlMode = 0;
     int m_appliedOperationMode = 0;
-    // Only the settings of this document are used.
-    MapDocument m_values;
 };

@@ -75,8 +75,8 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
     });
     new InterruptedClick(this);
     new MapComparisonView(
-        m_form, m_table->gridMenu(), m_dialogs, m_texts, m_state,
-        [this] { return collectDocument(); }, this);
+        m_form, m_table->gridMenu(), m_dialogs, m_texts, m_state, [this] { return document(); },
+        this);
     new PortListTips(findNamed<QComboBox>(m_form, QStringLiteral("Combo1")), m_texts);
     auto* desktop = new DesktopConventions(
         this, [this] { return m_serial->isBusy(); }, RecentMapFiles());
@@ -92,13 +92,13 @@ MainWindow::~MainWindow() = default;
 // The one place where the panels' controllers are made and connected to each other.
 void MainWindow::createPanels(SerialLink* link, Clock* clock) {
     m_graphs = std::make_unique<GraphPanel>(m_form, m_state);
-    m_settings = new SettingsPanel(m_form, m_state, m_texts, m_dialogs, this);
+    m_settings = new SettingsPanel(m_form, m_document, m_state, m_texts, m_dialogs, this);
 
     // Every committed change of the table is a step of the history: a checked cell, a
     // redraw after a shape, axis or column change, a block operation, a load; the
     // settings and the note join in wireHistory().
     m_history = new DocumentHistory(
-        this, {[this] { return collectDocument(); },
+        this, {[this] { return document(); },
                [this](const MapDocument& doc) {
                    applyLoadedDocument(doc);
                    // Escape in the focused field must not bring back what the step undid.
@@ -108,7 +108,7 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
                },
                [this] { return m_state.documentReady && !m_table->state().columnToolBusy; },
                [this] { checkFocusedField(); }});
-    m_table = new TableEditor(m_form, m_state, m_texts, m_dialogs);
+    m_table = new TableEditor(m_form, m_document, m_state, m_texts, m_dialogs);
     TableSignals& table = m_table->notices();
     connect(&table, &TableSignals::tableChanged, this, [this] {
         redrawGraph();
@@ -128,7 +128,7 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
     m_serial = link ? new SerialActions(this, m_dialogs, m_texts, *link, *clock)
                     : new SerialActions(this, m_dialogs, m_texts);
     m_files = std::make_unique<MapFileActions>(m_dialogs, m_texts, m_state,
-                                               [this] { return collectDocument(); });
+                                               [this] { return document(); });
     connect(m_files.get(), &MapFileActions::documentLoaded, this, [this](const MapDocument& doc) {
         applyLoadedDocument(doc);
         m_history->commit();
@@ -145,7 +145,7 @@ void MainWindow::wireButtons() {
     };
     connect(button("Command1"), &QPushButton::clicked, this, [this] {
         checkFocusedField();
-        m_serial->send(collectDocument(), m_state.decimalSeparator, m_settings->portNumber());
+        m_serial->send(document(), m_state.decimalSeparator, m_settings->portNumber());
     });
     connect(button("Command2"), &QPushButton::clicked, this, [this] {
         checkFocusedField();
@@ -176,9 +176,9 @@ void MainWindow::wireButtons() {
 
     // A click draws the view, also the one already shown.
     connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option5")), &QRadioButton::clicked,
-            this, [this] { m_graphs->select2D(collectDocument()); });
+            this, [this] { m_graphs->select2D(document()); });
     connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option6")), &QRadioButton::clicked,
-            this, [this] { m_graphs->select3D(collectDocument()); });
+            this, [this] { m_graphs->select3D(document()); });
 }
 
 // Each checked settings value, list choice and option button is a step of its own; the
@@ -211,7 +211,7 @@ void MainWindow::startUp() {
     m_state.documentReady = true;
     m_history->restart();
     findNamed<QRadioButton>(m_form, QStringLiteral("Option5"))->setChecked(true);
-    m_graphs->select2D(collectDocument());
+    m_graphs->select2D(document());
 }
 
 void MainWindow::readSettingsFile() {
@@ -248,10 +248,8 @@ void MainWindow::chooseLanguage(Language language) {
     m_settings->setCriticalRpm();
 }
 
-MapDocument MainWindow::collectDocument() const {
-    MapDocument document;
-    m_table->collectInto(document);
-    m_settings->collectInto(document);
+MapDocument MainWindow::document() const {
+    MapDocument document = m_document;
     // Documents and map files hold the note's line breaks as CR LF.
     document.note = noteText(m_note).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return document;
@@ -271,7 +269,7 @@ void MainWindow::applyLoadedDocument(const MapDocument& document) {
 }
 
 void MainWindow::redrawGraph() {
-    m_graphs->redraw(collectDocument());
+    m_graphs->redraw(document());
 }
 
 void MainWindow::showFilePath(const QString& path) {

@@ -51,8 +51,9 @@ class MainWindow : public QMainWindow {
     // applied, its flag gets the border and the spark power limit read-out is refreshed.
     void chooseLanguage(Language language);
 
-    // The two bridges between the widgets and a whole document.
-    MapDocument collectDocument() const;
+    // The map as it stands, with the note as its field holds it.
+    MapDocument document() const;
+    // Puts a whole map in place: its values, the fields that show them, the layout.
     void applyLoadedDocument(const MapDocument& document);
 
     // "KELVOR-310", followed by two spaces and the map file's path once there is one.
@@ -88,6 +89,9 @@ class MainWindow : public QMainWindow {
     SettingsLocation m_settingsLocation;
     FormState m_state;
     LanguageTexts m_texts;
+    // The one map of the window. The table editor and the settings panel change it in
+    // place, each its own part; the note stays in its field.
+    MapDocument m_document;
     QWidget* m_form;
     QPlainTextEdit* m_note = nullptr;
     QString m_uiLanguage;

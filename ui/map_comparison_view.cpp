@@ -44,9 +44,9 @@ class DifferenceMark : public QWidget {
 
 MapComparisonView::MapComparisonView(QWidget* form, QMenu& gridMenu, Dialogs& dialogs,
                                      const LanguageTexts& texts, const FormState& state,
-                                     std::function<MapDocument()> collectDocument, QObject* parent)
+                                     std::function<MapDocument()> document, QObject* parent)
     : QObject(parent), m_form(form), m_gridMenu(gridMenu), m_dialogs(dialogs), m_texts(texts),
-      m_state(state), m_collectDocument(std::move(collectDocument)), m_compare(new QAction(this)),
+      m_state(state), m_document(std::move(document)), m_compare(new QAction(this)),
       m_stop(new QAction(this)) {
     m_compare->setObjectName(QStringLiteral("CompareWithMapFile"));
     m_stop->setObjectName(QStringLiteral("StopComparing"));
@@ -112,7 +112,7 @@ void MapComparisonView::compareWithFile() {
 void MapComparisonView::compareWith(const MapDocument& other) {
     m_other = other;
     refreshMarks();
-    const MapDocument mine = m_collectDocument();
+    const MapDocument mine = m_document();
     const MapComparison comparison =
         compareMaps(mine, other, m_state.decimalSeparator, m_texts.language());
     std::optional<MessageId> entry;
@@ -155,7 +155,7 @@ void MapComparisonView::refreshMarks() {
     if (!m_other)
         return;
     const MapComparison comparison =
-        compareMaps(m_collectDocument(), *m_other, m_state.decimalSeparator, m_texts.language());
+        compareMaps(m_document(), *m_other, m_state.decimalSeparator, m_texts.language());
     for (const CellDifference& difference : comparison.cells)
         setMark(difference);
 }

@@ -26,7 +26,7 @@ class MapComparisonView : public QObject {
   public:
     // Call once the grid's rows exist; the two entries join the grid's context menu.
     MapComparisonView(QWidget* form, QMenu& gridMenu, Dialogs& dialogs, const LanguageTexts& texts,
-                      const FormState& state, std::function<MapDocument()> collectDocument,
+                      const FormState& state, std::function<MapDocument()> document,
                       QObject* parent);
 
     QAction* compareAction() const { return m_compare; }
@@ -53,7 +53,7 @@ class MapComparisonView : public QObject {
     Dialogs& m_dialogs;
     const LanguageTexts& m_texts;
     const FormState& m_state;
-    std::function<MapDocument()> m_collectDocument;
+    std::function<MapDocument()> m_document;
     QAction* m_compare;
     QAction* m_stop;
     std::array<std::array<QLineEdit*, kMaxColumns>, kMaxRows> m_cells{};

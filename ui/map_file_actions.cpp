@@ -14,9 +14,8 @@ const char* const kMapFileFilter = "KLV Files(*.klv)|*.klv";
 }
 
 MapFileActions::MapFileActions(Dialogs& dialogs, const LanguageTexts& texts, FormState& form,
-                               std::function<MapDocument()> collectDocument)
-    : m_dialogs(dialogs), m_texts(texts), m_form(form),
-      m_collectDocument(std::move(collectDocument)) {}
+                               std::function<MapDocument()> document)
+    : m_dialogs(dialogs), m_texts(texts), m_form(form), m_document(std::move(document)) {}
 
 // Answering No to the overwrite question starts the choice again; an empty path is Cancel.
 QString MapFileActions::askSavePath() {
@@ -45,7 +44,7 @@ MapFileActions::SaveResult MapFileActions::save() {
     if (path.isEmpty())
         return SaveResult::Cancelled;
     m_currentFilePath = path;
-    const ::SaveResult result = saveMapFile(path, m_collectDocument(), m_form.decimalSeparator);
+    const ::SaveResult result = saveMapFile(path, m_document(), m_form.decimalSeparator);
     if (!result.saved) {
         m_dialogs.message(
             m_texts.message(MessageId::SaveFailedMessage, {m_texts.words(result.reason)}),
@@ -70,7 +69,7 @@ void MapFileActions::loadFromCommandLine(const QString& argument) {
 }
 
 bool MapFileActions::loadPath(const QString& path) {
-    const MapDocument current = m_collectDocument();
+    const MapDocument current = m_document();
     m_form.documentReady = false;
     const Outcome<MapDocument> loaded = loadMapFile(path, current, m_form.decimalSeparator);
     if (!loaded.ok()) {

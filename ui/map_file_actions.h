@@ -21,7 +21,7 @@ class MapFileActions : public QObject {
     enum class SaveResult { Saved, Cancelled, Failed };
 
     MapFileActions(Dialogs& dialogs, const LanguageTexts& texts, FormState& form,
-                   std::function<MapDocument()> collectDocument);
+                   std::function<MapDocument()> document);
 
     SaveResult save();
     void load();
@@ -49,6 +49,6 @@ class MapFileActions : public QObject {
     Dialogs& m_dialogs;
     const LanguageTexts& m_texts;
     FormState& m_form;
-    std::function<MapDocument()> m_collectDocument;
+    std::function<MapDocument()> m_document;
     QString m_currentFilePath;
 };

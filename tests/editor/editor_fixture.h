@@ -30,7 +30,7 @@ struct EditorFixture {
         form.otherSeparator = decimalSeparator == "," ? "." : ",";
         buildMainForm(&window);
         dialogs.setRealBoxes(true);
-        editor = std::make_unique<TableEditor>(&window, form, texts, dialogs);
+        editor = std::make_unique<TableEditor>(&window, document, form, texts, dialogs);
         TableSignals& table = editor->notices();
         QObject::connect(&table, &TableSignals::tableChanged, [this] { ++redraws; });
         QObject::connect(&table, &TableSignals::cellChanged, [this](int r, int c, int tenths) {
@@ -62,8 +62,7 @@ struct EditorFixture {
     }
     // Values put in place as a loaded map's are, in tenths of a degree.
     void setCells(const std::function<int(int row, int column)>& tenths) {
-        MapDocument doc;
-        editor->collectInto(doc);
+        MapDocument doc = document;
         for (int r = 0; r < doc.rowCount(); ++r)
             for (int c = 0; c < doc.columnCount(); ++c)
                 doc.cells[r][c] = tenths(r, c);
@@ -91,6 +90,7 @@ struct EditorFixture {
     QString number(QString text) const { return text.replace('#', form.decimalSeparator); }
 
     QWidget window;
+    MapDocument document; // the map the editor changes
     FormState form;
     LanguageTexts texts;
     ScriptedDialogs dialogs;

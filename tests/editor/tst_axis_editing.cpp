@@ -50,7 +50,7 @@ class AxisEditingTest : public QObject {
         const auto held = [&f, rpm = rpm] { // the axis the table works with
             QStringList values;
             for (int i : rpm ? QList<int>{0, 1, 2, 39} : QList<int>{0, 1, 2, 3, 4, 5})
-                values << (rpm ? QString::number(f.editor->state().rpmBreakpoints[i])
+                values << (rpm ? QString::number(f.document.rpmBreakpoints[i])
                                : f.named<QComboBox>("Combo8")->itemText(i));
             return values.join(' ');
         };

@@ -587,7 +587,7 @@ class SessionPlayer : public QObject, public ScriptedDialogs, public SerialLink 
     // the session armed.
     void configure(const QString&, const LineSettings&) override {
         m_frame.clear(), m_counts.clear(), m_checkedFrameBytes = 0;
-        m_sentFrom = m_window->collectDocument();
+        m_sentFrom = m_window->document();
     }
     SerialResult open() override { return call("open"); }
     SerialResult setBreak(bool on) override { return call(on ? "break-on" : "break-off"); }
@@ -609,7 +609,7 @@ class SessionPlayer : public QObject, public ScriptedDialogs, public SerialLink 
     QStringList checkAtRest() {
         QStringList failures;
         const Refused refused =
-            refusedValues(m_window->collectDocument(), m_window->formState(), *m_window);
+            refusedValues(m_window->document(), m_window->formState(), *m_window);
         // A load (the window then names the file) of values out of range reports them.
         if (!m_openedPath.isEmpty() && m_window->windowTitle().endsWith("  " + m_openedPath)) {
             m_loadedOutOfRange = refused;
@@ -651,7 +651,7 @@ class SessionPlayer : public QObject, public ScriptedDialogs, public SerialLink 
         const QString separator = m_window->formState().decimalSeparator;
         // The window's own document is the base a load starts from: what the file does not
         // hold in the chosen modes stays as shown.
-        MapDocument shown = m_window->collectDocument();
+        MapDocument shown = m_window->document();
         const Outcome<MapDocument> read = loadMapFile(path, shown, separator);
         // Map files cannot hold empty lines before the note's first text; readers drop them.
         while (shown.note.startsWith("\r\n"))

@@ -40,6 +40,7 @@ class SettingsPanelTest : public QObject {
     FocusStealingDialogs m_dialogs;
     FormState m_state;
     LanguageTexts m_texts;
+    MapDocument m_map; // the map the panel changes
     std::unique_ptr<QWidget> m_root;
     std::unique_ptr<SettingsPanel> m_panel;
 
@@ -76,7 +77,7 @@ class SettingsPanelTest : public QObject {
         m_texts.setLanguage(Language::English);
         m_dialogs.clear();
         m_dialogs.field = nullptr;
-        m_panel = std::make_unique<SettingsPanel>(m_root.get(), m_state, m_texts, m_dialogs);
+        m_panel = std::make_unique<SettingsPanel>(m_root.get(), m_map, m_state, m_texts, m_dialogs);
         load(MapDocument::startupDefaults(","));
     }
     void cleanup() {

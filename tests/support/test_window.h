@@ -69,7 +69,7 @@ struct TestWindow {
         QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, at(w));
         QCoreApplication::processEvents();
     }
-    MapDocument document() const { return main->collectDocument(); }
+    MapDocument document() const { return main->document(); }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;

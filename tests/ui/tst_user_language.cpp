@@ -96,11 +96,11 @@ class TestUserLanguage : public QObject {
     void flagsSwitchAndNothingIsClipped() {
         TestWindow w;
         // Lists away from their first items: a switch refills their items, never the choice.
-        MapDocument chosen = w.main->collectDocument();
+        MapDocument chosen = w.main->document();
         chosen.cylinders = 4, chosen.inputPolarity = 1, chosen.outputPolarity = 1;
         chosen.transparentIntervals = 3, chosen.chargeCorrectionIntervals = 2;
         w.main->applyLoadedDocument(chosen);
-        const MapDocument before = w.main->collectDocument();
+        const MapDocument before = w.main->document();
         for (const QString language : {"hun", "eng"}) {
             QTest::mouseClick(w.named(language == "hun" ? "Picture3" : "Picture4"), Qt::LeftButton);
             QCOMPARE(w.main->uiLanguage(), language);
@@ -124,7 +124,7 @@ class TestUserLanguage : public QObject {
                      language == "hun" ? "&Igen &Nem Mégse" : "&Yes &No Cancel");
             const QStringList clipped = clippedTexts(w.main->form());
             QVERIFY2(clipped.isEmpty(), qPrintable(language + ": " + clipped.join(", ")));
-            QVERIFY(w.main->collectDocument() == before);
+            QVERIFY(w.main->document() == before);
         }
     }
 

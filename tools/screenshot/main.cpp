@@ -47,7 +47,7 @@ QLineEdit* cell(const MainWindow& window, int row, int column) {
 // A rising map, a block selected by Shift+click and the grid's menu open over it; the
 // menu is a window of its own, so it is painted onto the window's picture.
 QPixmap blockPicture(MainWindow& window) {
-    MapDocument doc = window.collectDocument();
+    MapDocument doc = window.document();
     for (int r = 0; r < doc.rowCount(); ++r)
         for (int c = 0; c < doc.columnCount(); ++c)
             doc.cells[r][c] = *CellTenths::fromDegrees(8 + r * 0.9 - c * 1.3);
@@ -99,7 +99,7 @@ void drag(QWidget* view, QPointF from, QPointF to) {
 bool comparePicture(MainWindow& window, ScriptedDialogs& dialogs, const QString& otherPath) {
     window.openCommandLineMap(
         QStringLiteral(KELVOR_SOURCE_DIR "/tests/storage/golden/shape2_time.klv"));
-    MapDocument other = window.collectDocument();
+    MapDocument other = window.document();
     for (int row = 3; row < 9; ++row)
         for (int column = 1; column < 4; ++column)
             other.cells[row][column] = (10 + row + column) * 10 + 5;
@@ -133,7 +133,7 @@ int main(int argc, char* argv[]) {
         !comparePicture(window, dialogs, dir.filePath("tuned.klv")))
         return 1;
 
-    window.applyLoadedDocument(sampleMap(window.collectDocument()));
+    window.applyLoadedDocument(sampleMap(window.document()));
     if (!save(findNamed<QWidget>(window.form(), QStringLiteral("Frame18")), "graph-2d.png"))
         return 1;
     findNamed<QRadioButton>(window.form(), QStringLiteral("Option6"))->click();
