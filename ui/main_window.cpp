@@ -11,7 +11,7 @@
 #include "storage/settings_file.h"
 #include "ui/clickable_picture.h"
 #include "ui/desktop_conventions.h"
-#include "ui/document_history.h"
+#include "ui/document_owner.h"
 #include "ui/field_frame_cache.h"
 #include "ui/interrupted_click.h"
 #include "ui/language_switch.h"
@@ -92,13 +92,14 @@ MainWindow::~MainWindow() = default;
 // The one place where the panels' controllers are made and connected to each other.
 void MainWindow::createPanels(SerialLink* link, Clock* clock) {
     m_graphs = std::make_unique<GraphPanel>(m_form, m_state);
-    m_settings = new SettingsPanel(m_form, m_document, m_state, m_texts, m_dialogs, this);
-
     // Every committed change of the table is a step of the history: a checked cell, a
     // redraw after a shape, axis or column change, a block operation, a load; the
     // settings and the note join in wireHistory().
-    m_history = new DocumentHistory(
-        this, {[this] { return document(); },
+    m_owner = new DocumentOwner(
+        this, {[this] {
+                   // Documents and map files hold the note's line breaks as CR LF.
+                   return noteText(m_note).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+               },
                [this](const MapDocument& doc) {
                    applyLoadedDocument(doc);
                    // Escape in the focused field must not bring back what the step undid.
@@ -108,17 +109,18 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
                },
                [this] { return m_state.documentReady && !m_table->state().columnToolBusy; },
                [this] { checkFocusedField(); }});
-    m_table = new TableEditor(m_form, m_document, m_state, m_texts, m_dialogs);
+    m_settings = new SettingsPanel(m_form, m_owner->map(), m_state, m_texts, m_dialogs, this);
+    m_table = new TableEditor(m_form, m_owner->map(), m_state, m_texts, m_dialogs);
     TableSignals& table = m_table->notices();
     connect(&table, &TableSignals::tableChanged, this, [this] {
         redrawGraph();
-        m_history->commitSoon();
+        m_owner->commitSoon();
     });
     connect(&table, &TableSignals::cellChanged, this, [this](int row, int column, int tenths) {
         m_graphs->updateCell(row, column, tenths);
-        m_history->commitSoon();
+        m_owner->commitSoon();
     });
-    connect(&table, &TableSignals::stepComplete, m_history, &DocumentHistory::commit);
+    connect(&table, &TableSignals::stepComplete, m_owner, &DocumentOwner::commit);
     connect(&table, &TableSignals::rpmAxisChanged, m_settings, &SettingsPanel::setCriticalRpm);
     connect(&table, &TableSignals::loadedModesReady, m_settings, &SettingsPanel::applyLoadedModes);
     connect(&table, &TableSignals::loadedInputDwellReady, m_settings,
@@ -131,7 +133,7 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
                                                [this] { return document(); });
     connect(m_files.get(), &MapFileActions::documentLoaded, this, [this](const MapDocument& doc) {
         applyLoadedDocument(doc);
-        m_history->commit();
+        m_owner->commit();
     });
     connect(m_files.get(), &MapFileActions::fileUsed, this, [this](const QString& path) {
         showFilePath(path);
@@ -186,11 +188,11 @@ void MainWindow::wireButtons() {
 // no step, as the document stays the same.
 void MainWindow::wireHistory() {
     for (QComboBox* list : m_form->findChildren<QComboBox*>())
-        connect(list, &QComboBox::activated, m_history, &DocumentHistory::commit);
+        connect(list, &QComboBox::activated, m_owner, &DocumentOwner::commit);
     for (QRadioButton* option : m_form->findChildren<QRadioButton*>())
-        connect(option, &QRadioButton::clicked, m_history, &DocumentHistory::commit);
-    connect(m_settings, &SettingsPanel::fieldAccepted, m_history, &DocumentHistory::commit);
-    m_history->addMenuEntries(m_table->gridMenu(), m_texts);
+        connect(option, &QRadioButton::clicked, m_owner, &DocumentOwner::commit);
+    connect(m_settings, &SettingsPanel::fieldAccepted, m_owner, &DocumentOwner::commit);
+    m_owner->addMenuEntries(m_table->gridMenu(), m_texts);
 }
 
 // In this order: settings file, separators, settings defaults, grid, graphs, ready, 2D.
@@ -209,7 +211,7 @@ void MainWindow::startUp() {
     m_table->applyResolution();
 
     m_state.documentReady = true;
-    m_history->restart();
+    m_owner->restart();
     findNamed<QRadioButton>(m_form, QStringLiteral("Option5"))->setChecked(true);
     m_graphs->select2D(document());
 }
@@ -249,10 +251,7 @@ void MainWindow::chooseLanguage(Language language) {
 }
 
 MapDocument MainWindow::document() const {
-    MapDocument document = m_document;
-    // Documents and map files hold the note's line breaks as CR LF.
-    document.note = noteText(m_note).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return document;
+    return m_owner->document();
 }
 
 // The whole document is written while the change handlers sleep, then the grid is laid

@@ -10,7 +10,7 @@
 
 class Clock;
 class Dialogs;
-class DocumentHistory;
+class DocumentOwner;
 class GraphPanel;
 class MapFileActions;
 class NativeWindowWatch;
@@ -42,7 +42,7 @@ class MainWindow : public QMainWindow {
     LanguageTexts& texts() { return m_texts; }
     SerialActions& serialActions() { return *m_serial; }
     const GraphPanel& graphs() const { return *m_graphs; }
-    DocumentHistory& history() { return *m_history; }
+    DocumentOwner& owner() { return *m_owner; }
 
     // "hun" or "eng"; empty only until the first language has been chosen.
     const QString& uiLanguage() const { return m_uiLanguage; }
@@ -89,9 +89,6 @@ class MainWindow : public QMainWindow {
     SettingsLocation m_settingsLocation;
     FormState m_state;
     LanguageTexts m_texts;
-    // The one map of the window. The table editor and the settings panel change it in
-    // place, each its own part; the note stays in its field.
-    MapDocument m_document;
     QWidget* m_form;
     QPlainTextEdit* m_note = nullptr;
     QString m_uiLanguage;
@@ -101,5 +98,5 @@ class MainWindow : public QMainWindow {
     SerialActions* m_serial = nullptr;
     std::unique_ptr<MapFileActions> m_files;
     std::unique_ptr<NativeWindowWatch> m_nativeWatch;
-    DocumentHistory* m_history = nullptr;
+    DocumentOwner* m_owner = nullptr;
 };

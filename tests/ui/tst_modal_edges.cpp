@@ -1,7 +1,7 @@
 #include "core/twips.h"
 #include "editor/block_operations.h"
 #include "tests/support/test_window.h"
-#include "ui/document_history.h"
+#include "ui/document_owner.h"
 #include "ui/serial_actions.h"
 
 #include <QClipboard>
@@ -52,7 +52,7 @@ struct Window : TestWindow {
         MapDocument doc = document();
         doc.cells[3][1] = 100, doc.cells[3][2] = 75, doc.cells[4][1] = 305, doc.cells[5][3] = 200;
         main->applyLoadedDocument(doc);
-        main->history().restart();
+        main->owner().restart();
     }
     // A committed cell, then typing not yet checked in the next one; the document between.
     MapDocument commitAndType(bool settle) {

@@ -10,14 +10,19 @@ class LanguageTexts;
 class QMenu;
 class QWidget;
 
-// The window's undo history. Each step holds the whole document before and after a
-// change, so undoing it puts the table, the settings and the graphs back together.
-// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, unless the focused field holds typing
-// of its own to undo or redo: then the field acts, as usual.
-class DocumentHistory : public QObject {
+// The window's map and its undo history. The table editor and the settings panel change
+// the map in place, each its own part, and announce what they changed; the window commits
+// each change as a step. A step holds the whole map before and after the change, so
+// undoing it puts the table, the settings and the graphs back together. Ctrl+Z undoes,
+// Ctrl+Y and Ctrl+Shift+Z redo, unless the focused field holds typing of its own to undo
+// or redo: then the field acts, as usual.
+class DocumentOwner : public QObject {
   public:
     struct Bridges {
-        std::function<MapDocument()> collect;
+        // The note as its field holds it, with CR LF line breaks: it has no check, so its
+        // text is its value.
+        std::function<QString()> note;
+        // Puts a whole map in place: its values, the fields that show them, the layout.
         std::function<void(const MapDocument&)> show;
         // False while a document is being put in place or a press is running.
         std::function<bool()> ready;
@@ -26,7 +31,12 @@ class DocumentHistory : public QObject {
         std::function<void()> checkFocusedField;
     };
 
-    DocumentHistory(QWidget* window, Bridges bridges);
+    DocumentOwner(QWidget* window, Bridges bridges);
+
+    // The map the editors change in place; its note is not kept up to date.
+    MapDocument& map() { return m_map; }
+    // The map as it stands, with the note.
+    MapDocument document() const;
 
     // The document shown now is where the history starts; earlier steps are forgotten.
     void restart();
@@ -52,6 +62,7 @@ class DocumentHistory : public QObject {
 
     QWidget* m_window;
     Bridges m_bridges;
+    MapDocument m_map;
     QUndoStack m_stack;
     MapDocument m_shown;
     bool m_commitPending = false;

@@ -1,4 +1,4 @@
-#include "ui/document_history.h"
+#include "ui/document_owner.h"
 
 #include "language/language_texts.h"
 
@@ -75,29 +75,35 @@ bool fieldCanStep(QWidget* widget, Step step) {
 
 } // namespace
 
-DocumentHistory::DocumentHistory(QWidget* window, Bridges bridges)
+DocumentOwner::DocumentOwner(QWidget* window, Bridges bridges)
     : QObject(window), m_window(window), m_bridges(std::move(bridges)) {
     qApp->installEventFilter(this);
 }
 
-void DocumentHistory::restart() {
+MapDocument DocumentOwner::document() const {
+    MapDocument doc = m_map;
+    doc.note = m_bridges.note();
+    return doc;
+}
+
+void DocumentOwner::restart() {
     m_stack.clear();
-    m_shown = m_bridges.collect();
+    m_shown = document();
 }
 
 // While a field holds typing the change waits: its check commits it together with the
 // field's value, and undo first runs that check.
-void DocumentHistory::commit() {
+void DocumentOwner::commit() {
     if (!m_bridges.ready() || holdsUncheckedTyping(m_window))
         return;
-    MapDocument now = m_bridges.collect();
+    MapDocument now = document();
     if (now == m_shown)
         return;
     m_stack.push(new SnapshotStep(std::exchange(m_shown, now), now,
                                   [this](const MapDocument& doc) { show(doc); }));
 }
 
-void DocumentHistory::commitSoon() {
+void DocumentOwner::commitSoon() {
     if (std::exchange(m_commitPending, true))
         return;
     QTimer::singleShot(0, this, [this] {
@@ -106,7 +112,7 @@ void DocumentHistory::commitSoon() {
     });
 }
 
-void DocumentHistory::addMenuEntries(QMenu& menu, const LanguageTexts& texts) {
+void DocumentOwner::addMenuEntries(QMenu& menu, const LanguageTexts& texts) {
     QAction* first = menu.actions().value(0);
     auto entry = [&](const QList<QKeySequence>& keys, bool undo) {
         auto* action = new QAction(&menu);
@@ -131,7 +137,7 @@ void DocumentHistory::addMenuEntries(QMenu& menu, const LanguageTexts& texts) {
     });
 }
 
-void DocumentHistory::step(bool undo) {
+void DocumentOwner::step(bool undo) {
     if (!m_bridges.ready())
         return;
     m_bridges.checkFocusedField();
@@ -139,14 +145,14 @@ void DocumentHistory::step(bool undo) {
     undo ? m_stack.undo() : m_stack.redo();
 }
 
-void DocumentHistory::show(const MapDocument& doc) {
+void DocumentOwner::show(const MapDocument& doc) {
     m_bridges.show(doc);
-    m_shown = m_bridges.collect();
+    m_shown = document();
 }
 
 // The note has no check: leaving it after a change commits the change, and its typing
 // is the document's to undo from then on.
-void DocumentHistory::onFocusOut(QObject* watched, const QEvent& event) {
+void DocumentOwner::onFocusOut(QObject* watched, const QEvent& event) {
     auto* note = qobject_cast<QPlainTextEdit*>(watched);
     const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
     if (!note || note->window() != m_window || reason == Qt::PopupFocusReason ||
@@ -156,7 +162,7 @@ void DocumentHistory::onFocusOut(QObject* watched, const QEvent& event) {
     commit();
 }
 
-bool DocumentHistory::eventFilter(QObject* watched, QEvent* event) {
+bool DocumentOwner::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut)
         onFocusOut(watched, *event);
     if (event->type() != QEvent::KeyPress)
