@@ -74,9 +74,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
         emit nativeWindowLost();
     });
     new InterruptedClick(this);
-    new MapComparisonView(
-        m_form, m_table->gridMenu(), m_dialogs, m_texts, m_state, [this] { return document(); },
-        this);
+    new MapComparisonView(m_form, m_table->gridMenu(), m_dialogs, m_texts, m_state, *m_owner, this);
     new PortListTips(findNamed<QComboBox>(m_form, QStringLiteral("Combo1")), m_texts);
     auto* desktop = new DesktopConventions(
         this, [this] { return m_serial->isBusy(); }, RecentMapFiles());
@@ -129,8 +127,7 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
 
     m_serial = link ? new SerialActions(this, m_dialogs, m_texts, *link, *clock)
                     : new SerialActions(this, m_dialogs, m_texts);
-    m_files = std::make_unique<MapFileActions>(m_dialogs, m_texts, m_state,
-                                               [this] { return document(); });
+    m_files = std::make_unique<MapFileActions>(m_dialogs, m_texts, m_state, *m_owner);
     connect(m_files.get(), &MapFileActions::documentLoaded, this, [this](const MapDocument& doc) {
         applyLoadedDocument(doc);
         m_owner->commit();

@@ -1,4 +1,5 @@
 #include "ui/map_comparison_view.h"
+#include "ui/document_owner.h"
 
 #include "core/find_widget.h"
 #include "core/form_state.h"
@@ -44,10 +45,9 @@ class DifferenceMark : public QWidget {
 
 MapComparisonView::MapComparisonView(QWidget* form, QMenu& gridMenu, Dialogs& dialogs,
                                      const LanguageTexts& texts, const FormState& state,
-                                     std::function<MapDocument()> document, QObject* parent)
+                                     const DocumentOwner& owner, QObject* parent)
     : QObject(parent), m_form(form), m_gridMenu(gridMenu), m_dialogs(dialogs), m_texts(texts),
-      m_state(state), m_document(std::move(document)), m_compare(new QAction(this)),
-      m_stop(new QAction(this)) {
+      m_state(state), m_owner(owner), m_compare(new QAction(this)), m_stop(new QAction(this)) {
     m_compare->setObjectName(QStringLiteral("CompareWithMapFile"));
     m_stop->setObjectName(QStringLiteral("StopComparing"));
     connect(m_compare, &QAction::triggered, this, &MapComparisonView::compareWithFile);
@@ -112,7 +112,7 @@ void MapComparisonView::compareWithFile() {
 void MapComparisonView::compareWith(const MapDocument& other) {
     m_other = other;
     refreshMarks();
-    const MapDocument mine = m_document();
+    const MapDocument mine = m_owner.document();
     const MapComparison comparison =
         compareMaps(mine, other, m_state.decimalSeparator, m_texts.language());
     std::optional<MessageId> entry;
@@ -155,7 +155,7 @@ void MapComparisonView::refreshMarks() {
     if (!m_other)
         return;
     const MapComparison comparison =
-        compareMaps(m_document(), *m_other, m_state.decimalSeparator, m_texts.language());
+        compareMaps(m_owner.document(), *m_other, m_state.decimalSeparator, m_texts.language());
     for (const CellDifference& difference : comparison.cells)
         setMark(difference);
 }

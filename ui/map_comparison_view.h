@@ -6,10 +6,10 @@
 #include <QHash>
 #include <QObject>
 #include <array>
-#include <functional>
 #include <optional>
 
 class Dialogs;
+class DocumentOwner;
 class LanguageTexts;
 class QAction;
 class QLineEdit;
@@ -26,8 +26,7 @@ class MapComparisonView : public QObject {
   public:
     // Call once the grid's rows exist; the two entries join the grid's context menu.
     MapComparisonView(QWidget* form, QMenu& gridMenu, Dialogs& dialogs, const LanguageTexts& texts,
-                      const FormState& state, std::function<MapDocument()> document,
-                      QObject* parent);
+                      const FormState& state, const DocumentOwner& owner, QObject* parent);
 
     QAction* compareAction() const { return m_compare; }
     QAction* stopAction() const { return m_stop; }
@@ -53,7 +52,7 @@ class MapComparisonView : public QObject {
     Dialogs& m_dialogs;
     const LanguageTexts& m_texts;
     const FormState& m_state;
-    std::function<MapDocument()> m_document;
+    const DocumentOwner& m_owner;
     QAction* m_compare;
     QAction* m_stop;
     std::array<std::array<QLineEdit*, kMaxColumns>, kMaxRows> m_cells{};

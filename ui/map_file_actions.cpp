@@ -1,4 +1,5 @@
 #include "ui/map_file_actions.h"
+#include "ui/document_owner.h"
 
 #include "core/document_ranges.h"
 #include "core/form_state.h"
@@ -14,8 +15,8 @@ const char* const kMapFileFilter = "KLV Files(*.klv)|*.klv";
 }
 
 MapFileActions::MapFileActions(Dialogs& dialogs, const LanguageTexts& texts, FormState& form,
-                               std::function<MapDocument()> document)
-    : m_dialogs(dialogs), m_texts(texts), m_form(form), m_document(std::move(document)) {}
+                               const DocumentOwner& owner)
+    : m_dialogs(dialogs), m_texts(texts), m_form(form), m_owner(owner) {}
 
 // Answering No to the overwrite question starts the choice again; an empty path is Cancel.
 QString MapFileActions::askSavePath() {
@@ -44,7 +45,7 @@ MapFileActions::SaveResult MapFileActions::save() {
     if (path.isEmpty())
         return SaveResult::Cancelled;
     m_currentFilePath = path;
-    const ::SaveResult result = saveMapFile(path, m_document(), m_form.decimalSeparator);
+    const ::SaveResult result = saveMapFile(path, m_owner.document(), m_form.decimalSeparator);
     if (!result.saved) {
         m_dialogs.message(
             m_texts.message(MessageId::SaveFailedMessage, {m_texts.words(result.reason)}),
@@ -69,7 +70,7 @@ void MapFileActions::loadFromCommandLine(const QString& argument) {
 }
 
 bool MapFileActions::loadPath(const QString& path) {
-    const MapDocument current = m_document();
+    const MapDocument current = m_owner.document();
     m_form.documentReady = false;
     const Outcome<MapDocument> loaded = loadMapFile(path, current, m_form.decimalSeparator);
     if (!loaded.ok()) {

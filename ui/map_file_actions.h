@@ -4,9 +4,9 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class Dialogs;
+class DocumentOwner;
 class LanguageTexts;
 struct FormState;
 
@@ -21,7 +21,7 @@ class MapFileActions : public QObject {
     enum class SaveResult { Saved, Cancelled, Failed };
 
     MapFileActions(Dialogs& dialogs, const LanguageTexts& texts, FormState& form,
-                   std::function<MapDocument()> document);
+                   const DocumentOwner& owner);
 
     SaveResult save();
     void load();
@@ -49,6 +49,6 @@ class MapFileActions : public QObject {
     Dialogs& m_dialogs;
     const LanguageTexts& m_texts;
     FormState& m_form;
-    std::function<MapDocument()> m_document;
+    const DocumentOwner& m_owner;
     QString m_currentFilePath;
 };
