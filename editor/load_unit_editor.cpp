@@ -10,8 +10,7 @@
 
 LoadUnitEditor::LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState& form,
                                const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices)
-    : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
-      m_notices(notices) {
+    : m_widgets(widgets), m_state(state), m_form(form), m_notices(notices) {
     m_field = new CheckedFields(form, texts, dialogs, m_widgets.mapMaximum);
     CheckedFields::Rules rules;
     rules.check = [this](const QString& text) -> FieldVerdict {

@@ -42,8 +42,6 @@ class LoadUnitEditor {
     GridWidgets& m_widgets;
     GridState& m_state;
     FormState& m_form;
-    const LanguageTexts& m_texts;
-    Dialogs& m_dialogs;
     TableSignals& m_notices;
     CheckedFields* m_field;
 };
