@@ -21,7 +21,7 @@ CheckedFields::CheckedFields(FormState& form, const LanguageTexts& texts, Dialog
 }
 
 void CheckedFields::attach(QLineEdit* field, Rules rules) {
-    m_rules.insert(field, std::move(rules));
+    m_rules.emplace(field, std::move(rules));
     m_events->watch(field);
 }
 
