@@ -54,12 +54,11 @@ QLineEdit* lineEditOf(QWidget* widget) {
 }
 
 // Whether the focused field of `window` holds typing not yet checked: its text is no value
-// of the document yet, so no snapshot may take it.
+// of the document yet, so no snapshot may take it. The window's own focus child counts:
+// it keeps the focus, and takes the keys, also while the window is not the active one
+// (without a window manager, after an input box has closed, say).
 bool holdsUncheckedTyping(const QWidget* window) {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || focus->window() != window)
-        return false;
-    const QLineEdit* field = lineEditOf(focus);
+    const QLineEdit* field = lineEditOf(window->focusWidget());
     return field && field->isUndoAvailable();
 }
 
@@ -168,7 +167,7 @@ bool DocumentOwner::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = m_window->focusWidget();
     if (!widget || widget->window() != m_window || (focus ? widget != focus : widget != m_window))
         return false;
     const Step pressed = stepOf(*static_cast<QKeyEvent*>(event));

@@ -101,7 +101,7 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
                [this](const MapDocument& doc) {
                    applyLoadedDocument(doc);
                    // Escape in the focused field must not bring back what the step undid.
-                   auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                   auto* field = qobject_cast<QLineEdit*>(focusWidget());
                    if (field && m_form->isAncestorOf(field))
                        m_state.entryText = field->text();
                },

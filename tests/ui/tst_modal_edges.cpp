@@ -232,6 +232,22 @@ class ModalEdgesTest : public QObject {
 
     // Each operation on a Shift+click block, and each committed change elsewhere, is
     // one step; typing in the focused field is undone by the field first.
+    // Without a window manager nothing makes the window active again once an input box
+    // has gone, yet the keys still reach its focused field: Ctrl+Z there undoes the value
+    // the box made good.
+    void undoAfterAnInputBoxWithoutAnActiveWindow() {
+        Window w(".");
+        auto* revLimit = qobject_cast<QLineEdit*>(w.focus("Text17"));
+        QTest::keyClicks(revLimit, "abc");
+        w.dialogs.answerInput("6000");
+        QTest::keyClick(revLimit, Qt::Key_Return);
+        QCOMPARE(w.document().revLimit, QStringLiteral("6000"));
+        QApplication::setActiveWindow(nullptr);
+        QTest::keyClick(w.main->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(revLimit->text(), QString());
+        QCOMPARE(w.document().revLimit, QString());
+    }
+
     void everyChangeIsOneStep_data() {
         QTest::addColumn<QString>("change");
         for (const char* change : {"add", "shape", "spark", "note"})
