@@ -37,6 +37,14 @@ QMessageBox::StandardButton toQtButton(Dialogs::Answer answer) {
 
 } // namespace
 
+// A desktop gives the focus back to the window a box was over once the box has gone;
+// without a window manager nobody does, and the window's shortcuts would stay dead
+// until the user clicked it.
+void QtDialogs::giveFocusBack() const {
+    if (m_parent && m_parent->isVisible())
+        m_parent->activateWindow();
+}
+
 Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Buttons buttons,
                                    Icon icon, Answer defaultButton) {
     QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, m_parent);
@@ -44,29 +52,38 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Bu
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
         box.exec();
+        giveFocusBack();
         return Answer::Ok;
     }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(toQtButton(defaultButton == Answer::Yes ? Answer::Yes : Answer::No));
     // Escape or closing the box counts as No.
     box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    const bool yes = box.exec() == QMessageBox::Yes;
+    giveFocusBack();
+    return yes ? Answer::Yes : Answer::No;
 }
 
 QString QtDialogs::input(const QString& prompt, const QString& title) {
     bool ok = false;
     const QString text =
         QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+    giveFocusBack();
     return ok ? text : QString();
 }
 
 QString QtDialogs::openFile(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(m_parent, title, QString(), toQtFilter(filter));
+    const QString path =
+        QFileDialog::getOpenFileName(m_parent, title, QString(), toQtFilter(filter));
+    giveFocusBack();
+    return path;
 }
 
 QString QtDialogs::saveFile(const QString& title, const QString& filter) {
-    return QFileDialog::getSaveFileName(m_parent, title, QString(), toQtFilter(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    const QString path = QFileDialog::getSaveFileName(
+        m_parent, title, QString(), toQtFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
+    giveFocusBack();
+    return path;
 }
 
 QString QtDialogs::toQtFilter(const QString& filter) {

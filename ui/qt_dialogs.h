@@ -23,5 +23,7 @@ class QtDialogs : public Dialogs {
     static QString toQtFilter(const QString& filter);
 
   private:
+    void giveFocusBack() const;
+
     QWidget* m_parent;
 };
