@@ -45,16 +45,19 @@ void CheckedFields::check(QLineEdit* field) {
     m_checking = true;
     const Rules rules = m_rules.value(field);
     // Every round waits for the user's answer, so the loop cannot spin by itself; an
-    // empty answer (Cancel) is reported as missing by the next round.
+    // empty answer (Cancel) is reported as missing by the next round. A window that is
+    // gone ends the loop without a value.
     FieldVerdict verdict = rules.check(field->text());
-    while (!verdict.ok()) {
+    while (!verdict.ok() && m_form.documentReady) {
         if (rules.emptyShowsEntryText && field->text().isEmpty())
             field->setText(m_form.entryText);
         field->setText(m_dialogs.askAgain(*verdict.failure, m_texts));
         verdict = rules.check(field->text());
     }
-    field->setText(verdict.accepted);
     m_checking = false;
+    if (!verdict.ok())
+        return;
+    field->setText(verdict.accepted);
     rules.commit(verdict.accepted);
 }
 

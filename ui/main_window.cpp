@@ -69,6 +69,9 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
     wireHistory();
     new ListWheelGuard(m_form);
     m_nativeWatch = std::make_unique<NativeWindowWatch>(this, [this] {
+        // A check asking again in an input box ends with the window: once the program is
+        // told to end, every box returns at once, and the check would ask for ever.
+        m_state.documentReady = false;
         m_table->endWaits();
         writeSettingsFile();
         emit nativeWindowLost();

@@ -9,6 +9,23 @@
 
 using Answer = Dialogs::Answer;
 
+namespace {
+// What the window system reports when another program destroys a window: an X11
+// DestroyNotify (type 17, pad, sequence, event window, destroyed window). `other` names
+// another window than the main one.
+void destroyWindow(TestWindow& w, quint32 other) {
+    const quint32 id = quint32(w.main->winId()) + other;
+    struct {
+        quint8 type, pad;
+        quint16 sequence;
+        quint32 event, window;
+    } destroyNotify{17, 0, 0, id, id};
+    qintptr result = 0;
+    QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &destroyNotify,
+                                                            &result);
+}
+} // namespace
+
 // Map files through the window: loading, saving, closing, and files moving between PCs
 // of other locales and shapes.
 class WindowFilesTest : public QObject {
@@ -104,19 +121,31 @@ class WindowFilesTest : public QObject {
         TestWindow w;
         QSignalSpy lost(w.main.get(), &MainWindow::nativeWindowLost);
         for (const quint32 other : {1u, 0u}) {
-            // X11 DestroyNotify: type 17, pad, sequence, event window, destroyed window.
-            const quint32 id = quint32(w.main->winId()) + other;
-            struct {
-                quint8 type, pad;
-                quint16 sequence;
-                quint32 event, window;
-            } destroyNotify{17, 0, 0, id, id};
-            qintptr result = 0;
-            QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t",
-                                                                    &destroyNotify, &result);
+            destroyWindow(w, other);
             QCOMPARE(lost.size(), 1 - int(other));
             QCOMPARE(QFile::exists(w.path("kelvor-310.ini")), !other);
         }
+    }
+
+    // The window goes while a check asks again: once the program is told to end every box
+    // returns at once, so the check must stop asking (a further box fails the test).
+    void windowDestroyedDuringAReask_data() {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("cell") << "Text2(3)";
+        QTest::newRow("settings field") << "Text15";
+    }
+    void windowDestroyedDuringAReask() {
+        QFETCH(QString, field);
+        TestWindow w(true);
+        const MapDocument before = w.document();
+        QLineEdit* edit = w.field(field);
+        edit->setFocus();
+        QTest::keyClicks(edit, "abc");
+        w.dialogs.whileOpen([&w] { destroyWindow(w, 0); });
+        w.dialogs.answerInput("");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(w.dialogs.calls().size(), 1);
+        QCOMPARE(w.document(), before);
     }
 
     // A file written with the decimal point, in a decimal comma window: its typed decimals
