@@ -1,6 +1,7 @@
 #include "messages/range_summary.h"
 
 #include "core/document_ranges.h"
+#include "device/device_image.h"
 #include "language/language_texts.h"
 
 namespace {
@@ -10,14 +11,21 @@ constexpr int kListedInSummary = 8;
 QString outOfRangeSummary(const MapDocument& doc, const QString& decimalSeparator,
                           const LanguageTexts& texts) {
     const QList<CheckFailure> failures = valuesOutOfRange(doc, decimalSeparator);
-    if (failures.isEmpty())
-        return QString();
-    QString text = texts.message(MessageId::LoadOutOfRangeMessage);
+    QStringList lines;
     for (int i = 0; i < failures.size() && i < kListedInSummary; ++i)
-        text += QLatin1Char('\n') + texts.message(failures[i]);
+        lines << texts.message(failures[i]);
     if (failures.size() > kListedInSummary)
-        text += QLatin1Char('\n') +
-                texts.message(MessageId::MoreOutOfRangeMessage,
-                              {QString::number(failures.size() - kListedInSummary)});
-    return text;
+        lines << texts.message(MessageId::MoreOutOfRangeMessage,
+                               {QString::number(failures.size() - kListedInSummary)});
+    // A hand-edited text that is no number keeps the map from being sent just as well;
+    // the ranges leave it to the conversion, which names it.
+    if (failures.isEmpty()) {
+        const DeviceImageResult image = BuildDeviceImage(doc, decimalSeparator);
+        if (!image.ok())
+            lines << texts.words(image.errorDescription);
+    }
+    if (lines.isEmpty())
+        return QString();
+    return texts.message(MessageId::LoadOutOfRangeMessage) + QLatin1Char('\n') +
+           lines.join(QLatin1Char('\n'));
 }

@@ -128,15 +128,18 @@ class TestUserLanguage : public QObject {
         }
     }
 
-    // A hand-edited charge dwell that is no number is kept as the file holds it, and the
-    // send refuses it in either language.
+    // A hand-edited charge dwell that is no number is kept as the file holds it, the load
+    // says that the map cannot be sent, and the send refuses it in either language.
     void refusalDetails() {
         TestWindow w;
         QList<QByteArray> lines = contents(golden("shape0_dwell")).split('\n');
         lines[12] = "12x\r";
         w.dialogs.answerOpenFile(w.write("edited.klv", lines.join('\n')));
+        w.dialogs.answerMessage(Dialogs::Answer::Ok); // the load says the map cannot be sent
         w.press("Command3");
         QCOMPARE(w.document().dwellAngle, "12x");
+        QVERIFY(w.dialogs.lastCall().text.endsWith(
+            "Type mismatch: charge dwell \"12x\" is not a number"));
         for (const Language language : {Language::Hungarian, Language::English}) {
             w.main->chooseLanguage(language);
             w.dialogs.answerMessage(Dialogs::Answer::Ok);
