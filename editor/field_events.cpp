@@ -4,6 +4,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
+
+namespace {
+// The field entered last, by a click or by the focus; there is one keyboard focus, so
+// one for all fields.
+QPointer<QLineEdit> g_entered;
+} // namespace
 
 FieldEvents::FieldEvents(Handlers handlers, QObject* parent)
     : QObject(parent), m_handlers(std::move(handlers)) {}
@@ -103,8 +110,14 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::FocusIn: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (movesBetweenFields(reason) && m_handlers.focusGained)
-            m_handlers.focusGained(field);
+        // Focus that moved on behind a box (Tab left a field whose check opened one)
+        // reaches its field only once the window is active again; it still enters it.
+        const bool movedBehindABox = reason == Qt::ActiveWindowFocusReason && field != g_entered;
+        if (movesBetweenFields(reason) || movedBehindABox) {
+            g_entered = field;
+            if (m_handlers.focusGained)
+                m_handlers.focusGained(field);
+        }
         // Reaching a field with Tab enters it as a click does, so its value is checked
         // when it is left like that of any other entered field.
         if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
