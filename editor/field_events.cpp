@@ -97,6 +97,8 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
             // Let the field finish its own release handling first, so the selection
             // made by the handler is the one that stays.
             field->event(event);
+            // A click into an inactive window moves no focus, yet enters the field.
+            g_entered = field;
             m_handlers.clicked(field);
             return true;
         }
