@@ -82,7 +82,7 @@ bool BlockEditor::eventFilter(QObject*, QEvent* event) {
 
 bool BlockEditor::onKey(const QKeyEvent& key) {
     const QKeySequence pressed(key.keyCombination());
-    const bool hasBlock = m_selection.block(m_selection.gridDocument()).has_value();
+    const bool hasBlock = m_selection.block(m_state.doc).has_value();
     for (const auto& [action, caption] : m_captions) {
         if (action->shortcut() != pressed)
             continue;
@@ -100,11 +100,11 @@ bool BlockEditor::onKey(const QKeyEvent& key) {
 bool BlockEditor::canPaste() const {
     const QString text = QGuiApplication::clipboard()->text();
     return BlockOperations::isBlockText(text) ||
-           (!text.isEmpty() && m_selection.block(m_selection.gridDocument()));
+           (!text.isEmpty() && m_selection.block(m_state.doc));
 }
 
 void BlockEditor::refreshMenu() {
-    const bool hasBlock = m_selection.block(m_selection.gridDocument()).has_value();
+    const bool hasBlock = m_selection.block(m_state.doc).has_value();
     for (const auto& [action, caption] : m_captions) {
         action->setText(m_texts.message(caption));
         action->setEnabled(m_form.documentReady && hasBlock);
@@ -125,7 +125,7 @@ void BlockEditor::checkCurrentCell() {
 }
 
 void BlockEditor::copy() {
-    const MapDocument doc = m_selection.gridDocument();
+    const MapDocument doc = m_state.doc;
     if (const auto block = m_selection.block(doc))
         QGuiApplication::clipboard()->setText(
             BlockOperations::copyText(doc, *block, m_form.decimalSeparator));
@@ -135,7 +135,7 @@ void BlockEditor::paste() {
     if (!ready())
         return;
     checkCurrentCell();
-    const MapDocument doc = m_selection.gridDocument();
+    const MapDocument doc = m_state.doc;
     const auto block = m_selection.block(doc);
     const QString text = QGuiApplication::clipboard()->text();
     QList<QStringList> values = BlockOperations::parseBlockText(text);
@@ -169,7 +169,7 @@ void BlockEditor::changeByAmount(MessageId prompt, Kind kind, const AmountChange
     if (!ready())
         return;
     checkCurrentCell();
-    const MapDocument doc = m_selection.gridDocument();
+    const MapDocument doc = m_state.doc;
     const auto block = m_selection.block(doc);
     if (!block)
         return;
@@ -188,7 +188,7 @@ void BlockEditor::interpolate(Direction direction) {
     if (!ready())
         return;
     checkCurrentCell();
-    const MapDocument doc = m_selection.gridDocument();
+    const MapDocument doc = m_state.doc;
     if (const auto block = m_selection.block(doc))
         write(BlockOperations::interpolate(doc, *block, direction).document);
 }

@@ -17,10 +17,6 @@ void GridSelection::watch(QLineEdit* cell) {
     cell->installEventFilter(this);
 }
 
-MapDocument GridSelection::gridDocument() const {
-    return m_state.doc;
-}
-
 std::optional<CellBlock> GridSelection::block(const MapDocument& doc) const {
     if (!m_anchor)
         return std::nullopt;
@@ -42,7 +38,7 @@ void GridSelection::paint() {
     for (auto it = m_plainPalettes.begin(); it != m_plainPalettes.end(); ++it)
         it.key()->setPalette(it.value());
     m_plainPalettes.clear();
-    const auto chosen = block(gridDocument());
+    const auto chosen = block(m_state.doc);
     if (!chosen)
         return;
     for (int r = chosen->top; r <= chosen->bottom; ++r)

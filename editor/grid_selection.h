@@ -25,8 +25,6 @@ class GridSelection : public QObject {
     GridSelection(GridWidgets& widgets, GridState& state, CellEditor& cells);
     void watch(QLineEdit* cell);
 
-    // A copy of the map as it stands now.
-    MapDocument gridDocument() const;
     // The selected block cut to the cells `doc` lets be edited; none when nothing is.
     std::optional<CellBlock> block(const MapDocument& doc) const;
     void clear();
