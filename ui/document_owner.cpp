@@ -131,7 +131,11 @@ void DocumentOwner::addMenuEntries(QMenu& menu, const LanguageTexts& texts) {
     connect(&menu, &QMenu::aboutToShow, this, [this, undo, redo, &texts] {
         undo->setText(texts.message(MessageId::UndoCaption));
         redo->setText(texts.message(MessageId::RedoCaption));
-        undo->setEnabled(m_bridges.ready() && m_stack.canUndo());
+        // The menu may open in the same event as the change (a right click that moved the
+        // focus off a cell and committed it): that change is the step to undo already.
+        commit();
+        undo->setEnabled(m_bridges.ready() &&
+                         (m_stack.canUndo() || holdsUncheckedTyping(m_window)));
         redo->setEnabled(m_bridges.ready() && m_stack.canRedo());
     });
 }

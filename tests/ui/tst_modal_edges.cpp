@@ -327,6 +327,17 @@ class ModalEdgesTest : public QObject {
         choose(1);
         QCOMPARE(w.document(), typed);
     }
+
+    // A right click on another cell checks the cell left and opens the menu in one event.
+    void menuOpenedWithTheChangeOffersItsUndo() {
+        Window w(".");
+        auto* menu = w.main->form()->findChild<QMenu*>();
+        QTest::mouseClick(w.cell(7, 2), Qt::LeftButton);
+        QTest::keyClicks(w.cell(7, 2), "33");
+        QTest::mouseClick(w.cell(9, 2), Qt::LeftButton);
+        emit menu->aboutToShow();
+        QVERIFY(menu->actions().value(0)->isEnabled());
+    }
 };
 
 QTEST_MAIN(ModalEdgesTest)
