@@ -4,8 +4,12 @@
 #include <QEvent>
 
 ListWheelGuard::ListWheelGuard(QWidget* root) : QObject(root) {
-    for (QComboBox* list : root->findChildren<QComboBox*>())
+    for (QComboBox* list : root->findChildren<QComboBox*>()) {
         list->installEventFilter(this);
+        // Nor does the wheel focus a list: taking the focus would check the field left
+        // and could ask in a box, just for a wheel passing over.
+        list->setFocusPolicy(Qt::StrongFocus);
+    }
 }
 
 bool ListWheelGuard::eventFilter(QObject*, QEvent* event) {

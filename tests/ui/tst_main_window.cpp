@@ -43,7 +43,8 @@ class TestMainWindow : public QObject {
     }
 
     // Over cells (enabled or not) and cut lists the table scrolls three rows a notch,
-    // clamped to the scroll range, and changes no list; elsewhere a wheel does nothing.
+    // clamped to the scroll range, and changes no list nor the focus (which would check
+    // the field left); elsewhere a wheel does nothing.
     void wheelOverTheGridScrollsIt() {
         // The target; the row scrolled to first, the notches, the row scrolled to (-1: end).
         for (const auto& [target, rows] :
@@ -54,6 +55,7 @@ class TestMainWindow : public QObject {
             bar->setValue(rows[0] * bar->singleStep());
             w.named(target)->setEnabled(!target.startsWith("Text1("));
             const MapDocument before = w.document();
+            w.cell(5, 1)->setFocus();
             // Notches (positive: away from the user) over the target's middle go to the
             // widget the window finds there, as the window system sends them; only
             // spontaneous events travel on to the parents.
@@ -67,6 +69,7 @@ class TestMainWindow : public QObject {
             qApp->notify(receiver, &wheel);
             QCOMPARE(bar->value(), rows[2] < 0 ? bar->maximum() : rows[2] * bar->singleStep());
             QVERIFY(w.document() == before);
+            QCOMPARE(w.main->focusWidget(), w.cell(5, 1));
         }
     }
 
