@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -35,6 +36,26 @@ QMessageBox::StandardButton toQtButton(Dialogs::Answer answer) {
     return QMessageBox::Ok;
 }
 
+// Keeps a yes/no question open until Yes or No is clicked: Escape and the title bar's
+// close would otherwise answer No, and the exit question's No loses the map unsaved.
+class AnswerRequired : public QObject {
+  public:
+    explicit AnswerRequired(QMessageBox& box) : QObject(&box) {
+        box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        box.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const bool escape = event->type() == QEvent::KeyPress &&
+                            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel);
+        if (event->type() != QEvent::Close && !escape)
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
 } // namespace
 
 // A desktop gives the focus back to the window a box was over once the box has gone;
@@ -57,8 +78,7 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Bu
     }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(toQtButton(defaultButton == Answer::Yes ? Answer::Yes : Answer::No));
-    // Escape or closing the box counts as No.
-    box.setEscapeButton(QMessageBox::No);
+    new AnswerRequired(box);
     const bool yes = box.exec() == QMessageBox::Yes;
     giveFocusBack();
     return yes ? Answer::Yes : Answer::No;

@@ -31,13 +31,21 @@ class TestQtDialogs : public QObject {
     QtDialogs m_dialogs;
 
   private slots:
-    // Escape on a yes/no question means No, whatever the default button; Cancel on an
-    // input box gives the empty text.
-    void escapeAndCancelMeanNo() {
-        whenShown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    // A yes/no question takes no answer from Escape or from closing its window (the
+    // exit question's No would lose the map): only from its buttons. Cancel on an input
+    // box gives the empty text.
+    void onlyTheButtonsAnswerAQuestion() {
+        bool stayedOpen = false;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            box->windowHandle()->close(); // as the title bar's close button does
+            stayedOpen = box->isVisible();
+            box->button(QMessageBox::No)->click();
+        });
         QCOMPARE(m_dialogs.message("Do you want to save data?", "Exit", Dialogs::Buttons::YesNo,
                                    Dialogs::Icon::Question, Dialogs::Answer::Yes),
                  Dialogs::Answer::No);
+        QVERIFY(stayedOpen);
         whenShown<QInputDialog>([](QInputDialog* box) {
             box->setTextValue("12,5");
             box->reject();
