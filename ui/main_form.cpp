@@ -286,6 +286,10 @@ void buildItem(const DesignItem& item, QWidget* root) {
         widget->setObjectName(item.index < 0 ? QString::fromLatin1(item.name)
                                              : arrayName(item.name, item.index + i));
         widget->setFont(fontOf(item.font));
+        // Under the form's style sheet an editable list's own field keeps the application
+        // font, which is wider: the list's longest item would scroll out of sight.
+        if (auto* list = qobject_cast<QComboBox*>(widget); list && list->lineEdit())
+            list->lineEdit()->setFont(widget->font());
         widget->setGeometry(
             Twips::rect(item.at.left + i * item.step, item.at.top, item.at.width, item.at.height));
         applyColours(item, widget);

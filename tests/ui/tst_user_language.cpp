@@ -71,10 +71,13 @@ QStringList clippedTexts(const QWidget* root) {
             measure(w, button->text(), w->width() - 4);
         else if (auto* panel = qobject_cast<const QGroupBox*>(w))
             measure(w, panel->title(), w->width() - 16);
-        else if (auto* list = qobject_cast<const QComboBox*>(w))
+        else if (auto* list = qobject_cast<const QComboBox*>(w)) {
+            // An editable list shows its text in its own field, in the list's font.
+            if (list->isEditable() && list->lineEdit()->font() != list->font())
+                clipped << list->objectName() + " shows another font";
             for (int i = 0; i < list->count(); ++i)
                 measure(list, list->itemText(i), textRoom(list));
-        else if (auto* field = qobject_cast<const QLineEdit*>(w))
+        } else if (auto* field = qobject_cast<const QLineEdit*>(w))
             if (!qobject_cast<const QComboBox*>(field->parentWidget()))
                 measure(field, field->text(), textRoom(field));
     }
