@@ -4,6 +4,7 @@
 #include "core/twips.h"
 #include "ui/clickable_picture.h"
 #include "ui/design_font.h"
+#include "ui/design_panel.h"
 #include "ui/picture_art.h"
 
 #include <QComboBox>
@@ -210,7 +211,7 @@ QWidget* create(const DesignItem& item, QWidget* parent) {
     const QString text = QString::fromUtf8(item.text);
     switch (item.kind) {
     case Kind::Panel:
-        return new QGroupBox(text, parent);
+        return new DesignPanel(text, parent);
     case Kind::Area: {
         // Opaque, so that the rows cover the frame line and caption of their panel.
         auto* area = new QWidget(parent);
@@ -268,11 +269,6 @@ void applyColours(const DesignItem& item, QWidget* widget) {
         palette.setColor(QPalette::Text, QColor(*item.foreground));
     }
     widget->setPalette(palette);
-    // The panels' style sheet paints their background, so it must carry the colours too.
-    if (qobject_cast<QGroupBox*>(widget))
-        widget->setStyleSheet(QStringLiteral("QGroupBox#%1 { background-color: %2; color: %3; }")
-                                  .arg(widget->objectName(), palette.color(QPalette::Window).name(),
-                                       palette.color(QPalette::WindowText).name()));
 }
 
 void buildItem(const DesignItem& item, QWidget* root) {
@@ -309,11 +305,6 @@ void drawPictures(QWidget* root) {
 } // namespace
 
 void buildMainForm(QWidget* parent) {
-    // Panel captions sit in the frame line, not above it, so the panels keep the outline
-    // and the spacing of the design.
-    parent->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     for (const DesignItem& item : kDesign)
         buildItem(item, parent);
     drawPictures(parent);
