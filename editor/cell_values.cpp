@@ -30,7 +30,11 @@ void CellValues::setAll(const AdvanceTable& table, int rows, int columns) {
                 text = CellTenths::text(shownValue, m_form.decimalSeparator);
             }
             m_table[r][c] = shownValue;
-            show(r, c, text);
+            // A field already showing the text is left alone: laying out a text again is
+            // most of what a new shape costs, and most of its cells keep theirs.
+            QLineEdit* field = m_widgets.cell(r, c);
+            if (field->text() != text || field->isUndoAvailable())
+                field->setText(text);
         }
 }
 
