@@ -62,6 +62,10 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
     setWindowTitle(QLatin1String(kBaseTitle));
     buildMainForm(m_form);
     m_note = findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13"));
+    m_hungarianFlag = findNamed<ClickablePicture>(m_form, QStringLiteral("Picture3"));
+    m_englishFlag = findNamed<ClickablePicture>(m_form, QStringLiteral("Picture4"));
+    m_view2D = findNamed<QRadioButton>(m_form, QStringLiteral("Option5"));
+    m_view3D = findNamed<QRadioButton>(m_form, QStringLiteral("Option6"));
     fitFormToScreen(*this, m_form, QSize(Twips::toPixels(15300), Twips::toPixels(11325)));
     createPanels(link, clock);
     wireButtons();
@@ -163,24 +167,20 @@ void MainWindow::wireButtons() {
     });
     m_serial->setVersionButton(button("Command4"));
 
-    auto picture = [this](const char* name) {
-        return findNamed<ClickablePicture>(m_form, QLatin1String(name));
-    };
-    connect(picture("Picture3"), &ClickablePicture::clicked, this, [this] {
+    connect(m_hungarianFlag, &ClickablePicture::clicked, this, [this] {
         checkFocusedField();
         chooseLanguage(Language::Hungarian);
     });
-    connect(picture("Picture4"), &ClickablePicture::clicked, this, [this] {
+    connect(m_englishFlag, &ClickablePicture::clicked, this, [this] {
         checkFocusedField();
         chooseLanguage(Language::English);
     });
-    connect(picture("Picture2"), &ClickablePicture::clicked, this, &MainWindow::openHomePage);
+    connect(findNamed<ClickablePicture>(m_form, QStringLiteral("Picture2")),
+            &ClickablePicture::clicked, this, &MainWindow::openHomePage);
 
     // A click draws the view, also the one already shown.
-    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option5")), &QRadioButton::clicked,
-            this, [this] { m_graphs->select2D(document()); });
-    connect(findNamed<QRadioButton>(m_form, QStringLiteral("Option6")), &QRadioButton::clicked,
-            this, [this] { m_graphs->select3D(document()); });
+    connect(m_view2D, &QRadioButton::clicked, this, [this] { m_graphs->select2D(document()); });
+    connect(m_view3D, &QRadioButton::clicked, this, [this] { m_graphs->select3D(document()); });
 }
 
 // Each checked settings value, list choice and option button is a step of its own; the
@@ -212,7 +212,7 @@ void MainWindow::startUp() {
 
     m_state.documentReady = true;
     m_owner->restart();
-    findNamed<QRadioButton>(m_form, QStringLiteral("Option5"))->setChecked(true);
+    m_view2D->setChecked(true);
     m_graphs->select2D(document());
 }
 
@@ -243,10 +243,8 @@ void MainWindow::chooseLanguage(Language language) {
         ApplyEnglishTexts(m_form, m_texts);
     m_graphs->setAxisTitles(graphAxisTitles(language));
     m_uiLanguage = code;
-    findNamed<ClickablePicture>(m_form, QStringLiteral("Picture3"))
-        ->setBorder(language == Language::Hungarian);
-    findNamed<ClickablePicture>(m_form, QStringLiteral("Picture4"))
-        ->setBorder(language == Language::English);
+    m_hungarianFlag->setBorder(language == Language::Hungarian);
+    m_englishFlag->setBorder(language == Language::English);
     m_settings->setCriticalRpm();
 }
 

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class ClickablePicture;
 class Clock;
 class Dialogs;
 class DocumentOwner;
@@ -17,6 +18,7 @@ class NativeWindowWatch;
 class SerialActions;
 class SerialLink;
 class QPlainTextEdit;
+class QRadioButton;
 class SettingsPanel;
 class TableEditor;
 
@@ -91,6 +93,10 @@ class MainWindow : public QMainWindow {
     LanguageTexts m_texts;
     QWidget* m_form;
     QPlainTextEdit* m_note = nullptr;
+    ClickablePicture* m_hungarianFlag = nullptr;
+    ClickablePicture* m_englishFlag = nullptr;
+    QRadioButton* m_view2D = nullptr;
+    QRadioButton* m_view3D = nullptr;
     QString m_uiLanguage;
     std::unique_ptr<GraphPanel> m_graphs;
     SettingsPanel* m_settings = nullptr;
