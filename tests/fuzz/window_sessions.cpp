@@ -624,15 +624,23 @@ class SessionPlayer : public QObject, public ScriptedDialogs, public SerialLink 
         }
         m_openedPath.clear();
         // Every shown value passes its checks, is being typed in the focused field, or came
-        // out of range from a file whose load said so.
+        // out of range from a file whose load said so, maybe copied along its row since
+        // (the load input turned off copies the last column's values).
+        const auto loaded = [this](const QString& field, const QString& value) {
+            const QString row = field.mid(field.indexOf('('));
+            return std::any_of(
+                m_loadedOutOfRange.begin(), m_loadedOutOfRange.end(), [&](const auto& r) {
+                    return r == std::pair{field, value} ||
+                           (field.contains('(') && r.second == value && r.first.endsWith(row));
+                });
+        };
         const QWidget* focus = m_window->focusWidget();
         const QString typing = focus ? focus->objectName() : QString();
         const bool visible = m_window->isVisible(), ready = m_window->formState().documentReady;
         if (visible && !ready)
             failures += "ready: the window was left in its not-ready state";
         for (const auto& [field, value] : refused)
-            if (visible && ready && field != typing &&
-                !m_loadedOutOfRange.contains({field, value})) {
+            if (visible && ready && field != typing && !loaded(field, value)) {
                 failures += QStringLiteral("shown-%1: %2 shows \"%3\" (focus: %4)")
                                 .arg(field.contains('(') ? "cell" : QString(field).remove(' '),
                                      field, value, typing);
