@@ -76,6 +76,7 @@ enum class MessageId {
     SparkPowerLimitCaption,
     CoilDischargeLimitCaption,
     SaveFailedMessage,
+    NoteCharactersMessage,
     RangeCellMessage,
     RangeCutLevelMessage,
     RangeLoadMessage,

@@ -335,6 +335,13 @@ const std::vector<MessageEntry>& LanguageTexts::table() {
          {"Az adatállomány mentése nem sikerült: "},
          "Error",
          "Hiba"},
+        {MessageId::NoteCharactersMessage,
+         {"The map was saved, but a map file cannot hold these characters of the note; each "
+          "was written as \"?\": "},
+         {"Az adatállomány mentése megtörtént, de a megjegyzés alábbi karaktereit a fájl nem "
+          "tudja tárolni, helyettük \"?\" került bele: "},
+         "Attention!",
+         "Figyelem!"},
         // Values out of the controller's ranges: the send refusal and the load notice.
         {MessageId::RangeCellMessage,
          {"The advance in row ", ", column ", " (", ") is outside ", " .. ", " degrees!"},

@@ -50,3 +50,18 @@ QByteArray CentralEuropeanCodePage::encode(const QString& text) {
     }
     return bytes;
 }
+
+QString CentralEuropeanCodePage::missing(const QString& text) {
+    QString found;
+    for (int i = 0; i < text.size(); ++i) {
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        if (pair)
+            ++i;
+        if ((pair || encodeChar(character[0].unicode()) == '?') &&
+            character != QLatin1String("?") && !found.contains(character))
+            found += character;
+    }
+    return found;
+}

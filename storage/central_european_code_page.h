@@ -11,4 +11,6 @@ class CentralEuropeanCodePage {
     static QString decode(const QByteArray& bytes);
     // Characters the code page lacks are written as "?".
     static QByteArray encode(const QString& text);
+    // Those characters of `text`, each once, in the order they first appear.
+    static QString missing(const QString& text);
 };

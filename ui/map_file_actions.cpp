@@ -6,6 +6,7 @@
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 #include "messages/range_summary.h"
+#include "storage/central_european_code_page.h"
 #include "storage/map_file.h"
 
 #include <QFileInfo>
@@ -45,7 +46,8 @@ MapFileActions::SaveResult MapFileActions::save() {
     if (path.isEmpty())
         return SaveResult::Cancelled;
     m_currentFilePath = path;
-    const ::SaveResult result = saveMapFile(path, m_owner.document(), m_form.decimalSeparator);
+    const MapDocument document = m_owner.document();
+    const ::SaveResult result = saveMapFile(path, document, m_form.decimalSeparator);
     if (!result.saved) {
         m_dialogs.message(
             m_texts.message(MessageId::SaveFailedMessage, {m_texts.words(result.reason)}),
@@ -54,6 +56,12 @@ MapFileActions::SaveResult MapFileActions::save() {
         return SaveResult::Failed;
     }
     emit fileUsed(path);
+    // The map is kept whole; only the note's foreign characters cannot be, and the user
+    // still has them on screen to keep elsewhere.
+    if (const QString lost = CentralEuropeanCodePage::missing(document.note); !lost.isEmpty())
+        m_dialogs.message(m_texts.message(MessageId::NoteCharactersMessage, {lost}),
+                          m_texts.title(MessageId::NoteCharactersMessage), Dialogs::Buttons::Ok,
+                          Dialogs::Icon::Warning, Dialogs::Answer::Ok);
     return SaveResult::Saved;
 }
 

@@ -91,6 +91,22 @@ class WindowFilesTest : public QObject {
         QVERIFY(QFile::exists(w.path("dotted.klv")) && !QFile::exists(w.path("dotted..klv")));
     }
 
+    // A map file holds the note in its 8-bit code page: the characters it lacks are
+    // written as "?", and the save names them; the window keeps them.
+    void noteCharactersTheFileCannotHold() {
+        TestWindow w;
+        MapDocument document = w.document();
+        document.note = QString::fromUtf8("1,5 m\u00b2 \u2248 \u0151 \U0001F600 ?");
+        w.main->applyLoadedDocument(document);
+        w.dialogs.answerSaveFile(w.path("note.klv"));
+        w.dialogs.answerMessage(Answer::Ok);
+        w.press("Command2");
+        QVERIFY(w.dialogs.lastCall().text.endsWith(
+            QString::fromUtf8("written as \"?\": \u00b2\u2248\U0001F600")));
+        QVERIFY(contents(w.path("note.klv")).endsWith("1,5 m? ? \xf5 ? ?\r\n"));
+        QCOMPARE(w.document().note, document.note);
+    }
+
     // A lone quote from the command line has no quotes to take away: a missing file, which
     // is a wrong file that changes nothing.
     void loneQuoteIsAWrongFile() {
