@@ -51,17 +51,19 @@ void GridSelection::paint() {
         }
 }
 
+// Cells see many events (shows, hides, paints); only the mouse's are worth finding the
+// cell for.
 bool GridSelection::eventFilter(QObject* watched, QEvent* event) {
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    const auto cell = m_widgets.cellOf(watched);
-    if (!field || !cell)
-        return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        return onPress(*cell, *static_cast<QMouseEvent*>(event));
-    case QEvent::MouseMove:
-        return onMove(field, *static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonDblClick: {
+        const auto cell = m_widgets.cellOf(watched);
+        return cell && onPress(*cell, *static_cast<QMouseEvent*>(event));
+    }
+    case QEvent::MouseMove: {
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        return field && onMove(field, *static_cast<QMouseEvent*>(event));
+    }
     case QEvent::MouseButtonRelease:
         return onRelease();
     default:
