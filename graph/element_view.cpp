@@ -35,7 +35,7 @@ int penWidth(const GraphLine& line) {
     return std::max(1, Twips::toPixels(15 * line.width));
 }
 
-// Where a line's pixels may fall: between its ends, widened by the round caps and the
+// Where a line's pixels may fall: between its ends, widened by the caps and the
 // antialiasing.
 QRect pixelBounds(const GraphLine& line) {
     const double reach = penWidth(line) / 2.0 + 2;
@@ -47,7 +47,10 @@ QRect pixelBounds(const GraphLine& line) {
 
 void paintLine(QPainter& painter, const GraphLine& line) {
     QPen pen(line.colour, penWidth(line));
-    pen.setCapStyle(Qt::RoundCap);
+    // Qt strokes a wide line with round caps as an outline of arcs, which made the curves
+    // most of a chart's paint; with square caps it draws the line directly, several times
+    // faster. On a line two pixels wide the two caps differ by a fraction of a corner pixel.
+    pen.setCapStyle(pen.width() > 1 ? Qt::SquareCap : Qt::RoundCap);
     painter.setPen(pen);
     // A thin line along a pixel row or column covers whole pixels, so antialiasing adds
     // nothing to it; skipping it halves the cost of the chart's grid.

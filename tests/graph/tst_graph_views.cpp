@@ -28,6 +28,21 @@ std::vector<double> geometry(const Graph3DModel& model) {
     return all;
 }
 
+// Pictures alike up to the rounding of antialiased edges, which depends on where a
+// repaint is clipped.
+bool alike(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))}) > 4)
+                return false;
+        }
+    return true;
+}
+
 // The main form shown, with the graph panel made after it as the window makes it.
 struct Window {
     QWidget form;
@@ -84,8 +99,8 @@ class GraphViewsTest : public QObject {
         w.graphs.updateCell(10, 2, edited.cells[10][2]);
         const QImage afterEdit = w.shownChart();
         w.graphs.select2D(edited);
-        QCOMPARE(afterEdit, w.shownChart());
-        QVERIFY(afterEdit != before);
+        QVERIFY(alike(afterEdit, w.shownChart()));
+        QVERIFY(!alike(afterEdit, before));
         const QString pointText = "RPM: 1000\nLoad: 2.40 V\nAdvance: 5.9° painted ";
         QCOMPARE(w.shown(false), pointText + "#0000c0");
         w.graphs.select3D(edited);
