@@ -24,7 +24,7 @@ QString elided(const QString& value) {
 
 BlockEditor::BlockEditor(GridWidgets& widgets, GridState& state, FormState& form,
                          CellValues& values, const LanguageTexts& texts, Dialogs& dialogs,
-                         CellEditor& cells, TableSignals& notices)
+                         CellEditor& cells, DocumentModel& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_texts(texts),
       m_dialogs(dialogs), m_cells(cells), m_notices(notices), m_selection(widgets, state, cells),
       m_menu(new QMenu(widgets.root)) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/document_model.h"
 #include "core/form_state.h"
 #include "editor/block_amount_check.h"
 #include "editor/block_operations.h"
 #include "editor/cell_values.h"
 #include "editor/grid_selection.h"
-#include "editor/table_signals.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
@@ -24,7 +24,7 @@ class BlockEditor : public QObject {
   public:
     BlockEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
                 const LanguageTexts& texts, Dialogs& dialogs, CellEditor& cells,
-                TableSignals& notices);
+                DocumentModel& notices);
     void watch(QLineEdit* cell);
 
     // The grid's context menu; other parts of the window may add their actions to it.
@@ -61,7 +61,7 @@ class BlockEditor : public QObject {
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
     CellEditor& m_cells;
-    TableSignals& m_notices;
+    DocumentModel& m_notices;
     GridSelection m_selection;
     QMenu* m_menu;
     // The menu's actions and the entries of their captions.

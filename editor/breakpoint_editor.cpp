@@ -29,7 +29,7 @@ QColor colourOf(const QWidget* widget, QPalette::ColorRole role) {
 
 BreakpointEditor::BreakpointEditor(GridWidgets& widgets, GridState& state, const FormState& form,
                                    const LanguageTexts& texts, Dialogs& dialogs,
-                                   LoadUnitEditor& units, TableSignals& notices)
+                                   LoadUnitEditor& units, DocumentModel& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
       m_units(units), m_notices(notices),
       m_fileButtons{findNamed<QPushButton>(widgets.root, QStringLiteral("Command1")),

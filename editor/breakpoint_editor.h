@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/check_failure.h"
+#include "core/document_model.h"
 #include "core/form_state.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
-#include "editor/table_signals.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
@@ -25,7 +25,7 @@ class BreakpointEditor : public QObject {
   public:
     BreakpointEditor(GridWidgets& widgets, GridState& state, const FormState& form,
                      const LanguageTexts& texts, Dialogs& dialogs, LoadUnitEditor& units,
-                     TableSignals& notices);
+                     DocumentModel& notices);
 
     void onRpmPressed();
     void onMapPressed();
@@ -52,7 +52,7 @@ class BreakpointEditor : public QObject {
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
     LoadUnitEditor& m_units;
-    TableSignals& m_notices;
+    DocumentModel& m_notices;
     std::array<QPushButton*, 4> m_fileButtons; // Command1..Command4: send, save, load, version
     QLabel* m_lockedCorner;                    // Label100, coloured like a locked axis cell
 };

@@ -16,7 +16,7 @@ QString traceLine(const char* routine, int row, const QString& text, int column)
 } // namespace
 
 CellEditor::CellEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
-                       const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices)
+                       const LanguageTexts& texts, Dialogs& dialogs, DocumentModel& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_texts(texts),
       m_dialogs(dialogs), m_notices(notices) {}
 

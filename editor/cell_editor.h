@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/document_model.h"
 #include "core/form_state.h"
 #include "editor/cell_values.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
-#include "editor/table_signals.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
@@ -18,7 +18,7 @@
 class CellEditor {
   public:
     CellEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
-               const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices);
+               const LanguageTexts& texts, Dialogs& dialogs, DocumentModel& notices);
 
     // Entering the cell by click or keyboard.
     void enterCell(int row, int column);
@@ -37,7 +37,7 @@ class CellEditor {
     CellValues& m_values;
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
-    TableSignals& m_notices;
+    DocumentModel& m_notices;
     // True while a check runs; an input box it opens can take the focus from a cell,
     // and that focus loss must not start a second check.
     bool m_checking = false;

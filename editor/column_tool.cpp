@@ -9,7 +9,7 @@
 
 ColumnTool::ColumnTool(GridWidgets& widgets, GridState& state, const FormState& form,
                        CellValues& values, const LanguageTexts& texts, Dialogs& dialogs,
-                       TableSignals& notices)
+                       DocumentModel& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_texts(texts),
       m_dialogs(dialogs), m_notices(notices) {
     watch(m_widgets.increaseColumn, ColumnCheck::Step::Increase);

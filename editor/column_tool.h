@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/document_model.h"
 #include "core/form_state.h"
 #include "editor/cell_values.h"
 #include "editor/column_check.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
-#include "editor/table_signals.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
@@ -19,7 +19,7 @@ class QPushButton;
 class ColumnTool : public QObject {
   public:
     ColumnTool(GridWidgets& widgets, GridState& state, const FormState& form, CellValues& values,
-               const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices);
+               const LanguageTexts& texts, Dialogs& dialogs, DocumentModel& notices);
 
     void press(ColumnCheck::Step step);
 
@@ -39,7 +39,7 @@ class ColumnTool : public QObject {
     CellValues& m_values;
     const LanguageTexts& m_texts;
     Dialogs& m_dialogs;
-    TableSignals& m_notices;
+    DocumentModel& m_notices;
     // Set while a left mouse button press is being delivered to one of the buttons.
     bool m_leftButtonGoingDown = false;
 };

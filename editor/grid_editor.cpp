@@ -33,9 +33,9 @@ void setLeft(QWidget* widget, int twips) {
 } // namespace
 
 GridEditor::GridEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
-                       LoadUnitEditor& units, TableSignals& notices)
+                       LoadUnitEditor& units, DocumentModel& notices, TableSignals& pacing)
     : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_units(units),
-      m_notices(notices) {}
+      m_notices(notices), m_pacing(pacing) {}
 
 int GridEditor::scrollMaximum() const {
     return GridGeometry::scrollMaximum(m_state.rowCount, m_visibleGridHeight);
@@ -156,7 +156,7 @@ void GridEditor::onResolutionChosen(int index) {
     if (!m_form.documentReady || index == m_state.doc.resolution || index < 0 ||
         index >= kResolutionCount)
         return;
-    emit m_notices.tableReplacing();
+    emit m_pacing.tableReplacing();
     m_state.setResolution(index);
     m_widgets.chargeCorrectionCount->setCurrentIndex(0);
     m_widgets.transparentCount->setCurrentIndex(0);
@@ -241,7 +241,7 @@ void GridEditor::applyLoadedLayout() {
     } else {
         m_units.selectLastColumn();
     }
-    emit m_notices.loadedModesReady();
+    emit m_pacing.loadedModesReady();
     emit m_notices.rpmAxisChanged();
     m_state.doc.transparentIntervals = m_widgets.transparentCount->currentIndex();
     m_state.forgetEnteredCell();
@@ -250,7 +250,7 @@ void GridEditor::applyLoadedLayout() {
         onLoadInputUsed();
     else
         onLoadInputNotUsed();
-    emit m_notices.loadedInputDwellReady();
+    emit m_pacing.loadedInputDwellReady();
 }
 
 void GridEditor::applyDocument(const MapDocument& doc) {

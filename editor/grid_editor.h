@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/document_model.h"
 #include "core/form_state.h"
 #include "core/map_document.h"
 #include "editor/cell_values.h"
@@ -19,7 +20,7 @@ class LoadUnitEditor;
 class GridEditor {
   public:
     GridEditor(GridWidgets& widgets, GridState& state, FormState& form, CellValues& values,
-               LoadUnitEditor& units, TableSignals& notices);
+               LoadUnitEditor& units, DocumentModel& notices, TableSignals& pacing);
 
     void buildGrid();
     // A default document of the current shape: cells 0.5 and default axes.
@@ -58,7 +59,8 @@ class GridEditor {
     FormState& m_form;
     CellValues& m_values;
     LoadUnitEditor& m_units;
-    TableSignals& m_notices;
+    DocumentModel& m_notices;
+    TableSignals& m_pacing;
     int m_visibleGridHeight = 0;
     int m_gridTop = 0;
 };

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 
 LoadUnitEditor::LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState& form,
-                               const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices)
+                               const LanguageTexts& texts, Dialogs& dialogs, DocumentModel& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_notices(notices) {
     m_field = new CheckedFields(form, texts, dialogs, m_widgets.mapMaximum);
     CheckedFields::Rules rules;

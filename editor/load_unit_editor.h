@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/document_model.h"
 #include "core/form_state.h"
 #include "editor/grid_state.h"
 #include "editor/grid_widgets.h"
-#include "editor/table_signals.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
 
@@ -15,7 +15,7 @@ class CheckedFields;
 class LoadUnitEditor {
   public:
     LoadUnitEditor(GridWidgets& widgets, GridState& state, FormState& form,
-                   const LanguageTexts& texts, Dialogs& dialogs, TableSignals& notices);
+                   const LanguageTexts& texts, Dialogs& dialogs, DocumentModel& notices);
 
     // Headers, MAP field and chooser for a unit; the bar unit starts from 1.0 bar.
     void applyLoadUnit(int unit);
@@ -42,6 +42,6 @@ class LoadUnitEditor {
     GridWidgets& m_widgets;
     GridState& m_state;
     FormState& m_form;
-    TableSignals& m_notices;
+    DocumentModel& m_notices;
     CheckedFields* m_field;
 };

@@ -8,17 +8,17 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-TableEditor::TableEditor(QWidget* root, MapDocument& document, FormState& form,
+TableEditor::TableEditor(QWidget* root, DocumentModel& model, FormState& form,
                          const LanguageTexts& texts, Dialogs& dialogs)
-    : QObject(root), m_form(form), m_widgets(root), m_state(document),
-      m_values(m_widgets, form, document.cells),
-      m_units(m_widgets, m_state, form, texts, dialogs, m_notices),
-      m_grid(m_widgets, m_state, form, m_values, m_units, m_notices),
-      m_cells(m_widgets, m_state, form, m_values, texts, dialogs, m_notices),
+    : QObject(root), m_form(form), m_widgets(root), m_state(model.map()),
+      m_values(m_widgets, form, model.map().cells),
+      m_units(m_widgets, m_state, form, texts, dialogs, model),
+      m_grid(m_widgets, m_state, form, m_values, m_units, model, m_pacing),
+      m_cells(m_widgets, m_state, form, m_values, texts, dialogs, model),
       m_keyboard(m_widgets, m_state, form, m_cells, m_grid), m_headers(m_widgets, m_state, m_grid),
-      m_axes(m_widgets, m_state, form, texts, dialogs, m_units, m_notices),
-      m_columnTool(m_widgets, m_state, form, m_values, texts, dialogs, m_notices),
-      m_blocks(m_widgets, m_state, form, m_values, texts, dialogs, m_cells, m_notices) {
+      m_axes(m_widgets, m_state, form, texts, dialogs, m_units, model),
+      m_columnTool(m_widgets, m_state, form, m_values, texts, dialogs, model),
+      m_blocks(m_widgets, m_state, form, m_values, texts, dialogs, m_cells, model) {
     wireChoices();
 }
 

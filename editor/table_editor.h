@@ -26,8 +26,8 @@ class QWidget;
 // start-up, and applyDocument followed by applyLoadedLayout for a loaded map.
 class TableEditor : public QObject {
   public:
-    // `document` is the window's map; the editor changes its table part in place.
-    TableEditor(QWidget* root, MapDocument& document, FormState& form, const LanguageTexts& texts,
+    // The editor changes the table part of the model's map in place and announces it.
+    TableEditor(QWidget* root, DocumentModel& model, FormState& form, const LanguageTexts& texts,
                 Dialogs& dialogs);
 
     void buildGrid();
@@ -41,7 +41,7 @@ class TableEditor : public QObject {
     void applyDocument(const MapDocument& doc) { m_grid.applyDocument(doc); }
 
     const GridState& state() const { return m_state; }
-    TableSignals& notices() { return m_notices; }
+    TableSignals& pacing() { return m_pacing; }
     // The window closes: a press of "+" or "-" waiting for a cell ends without a change.
     void endWaits() { ++m_state.tableNumber; }
     // The grid's context menu with the block actions.
@@ -56,7 +56,7 @@ class TableEditor : public QObject {
     void wireRows();
 
     FormState& m_form;
-    TableSignals m_notices;
+    TableSignals m_pacing;
     GridWidgets m_widgets;
     GridState m_state;
     CellValues m_values;

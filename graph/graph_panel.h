@@ -11,9 +11,10 @@
 struct FormState;
 
 // The 2D chart and the 3D wire frame of the main window: what the other panels call.
-// The main window wires "2 D" (Option5) and "3 D" (Option6) to select2D/select3D, the
-// editor's redraw hook to redraw and its accepted-cell hook to updateCell. The 2D view
-// is shown at first; nothing is drawn until the first call. It must not outlive the form.
+// The main window wires "2 D" (Option5) and "3 D" (Option6) to select2D/select3D, and
+// the document model's table and replacement notices to redraw, its cell notice to
+// updateCell. The 2D view is shown at first; nothing is drawn until the first call. It
+// must not outlive the form.
 class GraphPanel {
   public:
     // Fills the panels Frame18 (2D) and Frame7 (3D) of the form with the two views.

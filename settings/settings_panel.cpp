@@ -49,9 +49,9 @@ bool isWholeNumberText(const QString& text) {
 }
 } // namespace
 
-SettingsPanel::SettingsPanel(QWidget* root, MapDocument& document, FormState& state,
+SettingsPanel::SettingsPanel(QWidget* root, DocumentModel& model, FormState& state,
                              const LanguageTexts& texts, Dialogs& dialogs, QObject* parent)
-    : QObject(parent), m_state(state), m_texts(texts), m_values(document),
+    : QObject(parent), m_state(state), m_texts(texts), m_model(model), m_values(model.map()),
       m_fields(new CheckedFields(state, texts, dialogs, this)),
       m_inputDwell(findNamed<QLineEdit>(root, QStringLiteral("Text14"))),
       m_spark(findNamed<QLineEdit>(root, QStringLiteral("Text15"))),
@@ -111,7 +111,7 @@ void SettingsPanel::attachField(QLineEdit* edit, SettingsField field) {
         valueOf(edit) = text;
         if (edit != m_inputDwell && edit != m_revLimit)
             setCriticalRpm();
-        emit fieldAccepted();
+        emit m_model.settingsChanged();
     };
     rules.enterRemembersText = true;
     m_fields->attach(edit, std::move(rules));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/map_document.h"
+#include "core/document_model.h"
 #include "settings/field_checks.h"
 
 #include <QObject>
@@ -26,8 +26,8 @@ struct FormState;
 class SettingsPanel : public QObject {
     Q_OBJECT
   public:
-    SettingsPanel(QWidget* root, MapDocument& document, FormState& state,
-                  const LanguageTexts& texts, Dialogs& dialogs, QObject* parent = nullptr);
+    SettingsPanel(QWidget* root, DocumentModel& model, FormState& state, const LanguageTexts& texts,
+                  Dialogs& dialogs, QObject* parent = nullptr);
 
     // Writes the values only; the layout for them follows with applyLoadedModes().
     void applyDocument(const MapDocument& document);
@@ -55,8 +55,6 @@ class SettingsPanel : public QObject {
 
   signals:
     void portNumberChanged(int portNumber);
-    // A checked field's value passed its check and stands in the field.
-    void fieldAccepted();
 
   private:
     int cylinders() const;
@@ -84,7 +82,9 @@ class SettingsPanel : public QObject {
 
     FormState& m_state;
     const LanguageTexts& m_texts;
-    // The window's map; the panel changes only its settings.
+    // The window's map; the panel changes only its settings, and announces its checked
+    // values.
+    DocumentModel& m_model;
     MapDocument& m_values;
     CheckedFields* m_fields;
 

@@ -77,10 +77,16 @@ bool fieldCanStep(QWidget* widget, Step step) {
 DocumentOwner::DocumentOwner(QWidget* window, Bridges bridges)
     : QObject(window), m_window(window), m_bridges(std::move(bridges)) {
     qApp->installEventFilter(this);
+    // A cell's value may be copied along its row, and an axis or shape change redraws
+    // before its neighbours follow: those become a step once the running event is over.
+    connect(&m_model, &DocumentModel::cellChanged, this, &DocumentOwner::commitSoon);
+    connect(&m_model, &DocumentModel::tableChanged, this, &DocumentOwner::commitSoon);
+    connect(&m_model, &DocumentModel::settingsChanged, this, &DocumentOwner::commit);
+    connect(&m_model, &DocumentModel::stepComplete, this, &DocumentOwner::commit);
 }
 
 MapDocument DocumentOwner::document() const {
-    MapDocument doc = m_map;
+    MapDocument doc = m_model.map();
     doc.note = m_bridges.note();
     return doc;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/map_document.h"
+#include "core/document_model.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -11,8 +11,8 @@ class QMenu;
 class QWidget;
 
 // The window's map and its undo history. The table editor and the settings panel change
-// the map in place, each its own part, and announce what they changed; the window commits
-// each change as a step. A step holds the whole map before and after the change, so
+// the map in place, each its own part, and announce what they changed on the model; each
+// change becomes a step. A step holds the whole map before and after the change, so
 // undoing it puts the table, the settings and the graphs back together. Ctrl+Z undoes,
 // Ctrl+Y and Ctrl+Shift+Z redo, unless the focused field holds typing of its own to undo
 // or redo: then the field acts, as usual.
@@ -33,8 +33,9 @@ class DocumentOwner : public QObject {
 
     DocumentOwner(QWidget* window, Bridges bridges);
 
-    // The map the editors change in place; its note is not kept up to date.
-    MapDocument& map() { return m_map; }
+    // The map the editors change in place, and its change notices; the map's note is not
+    // kept up to date.
+    DocumentModel& model() { return m_model; }
     // The map as it stands, with the note.
     MapDocument document() const;
 
@@ -62,7 +63,7 @@ class DocumentOwner : public QObject {
 
     QWidget* m_window;
     Bridges m_bridges;
-    MapDocument m_map;
+    DocumentModel m_model;
     QUndoStack m_stack;
     MapDocument m_shown;
     bool m_commitPending = false;

@@ -97,9 +97,9 @@ MainWindow::~MainWindow() = default;
 // The one place where the panels' controllers are made and connected to each other.
 void MainWindow::createPanels(SerialLink* link, Clock* clock) {
     m_graphs = std::make_unique<GraphPanel>(m_form, m_state);
-    // Every committed change of the table is a step of the history: a checked cell, a
-    // redraw after a shape, axis or column change, a block operation, a load; the
-    // settings and the note join in wireHistory().
+    // Every change the editors announce on the owner's model is a step of the history:
+    // a checked cell, a shape, axis or column change, a block operation, a checked
+    // setting; a load, list choices and the note join below and in wireHistory().
     m_owner = new DocumentOwner(
         this, {[this] {
                    // Documents and map files hold the note's line breaks as CR LF.
@@ -114,19 +114,15 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
                },
                [this] { return m_state.documentReady && !m_table->state().columnToolBusy; },
                [this] { checkFocusedField(); }});
-    m_settings = new SettingsPanel(m_form, m_owner->map(), m_state, m_texts, m_dialogs, this);
-    m_table = new TableEditor(m_form, m_owner->map(), m_state, m_texts, m_dialogs);
-    TableSignals& table = m_table->notices();
-    connect(&table, &TableSignals::tableChanged, this, [this] {
-        redrawGraph();
-        m_owner->commitSoon();
-    });
-    connect(&table, &TableSignals::cellChanged, this, [this](int row, int column, int tenths) {
-        m_graphs->updateCell(row, column, tenths);
-        m_owner->commitSoon();
-    });
-    connect(&table, &TableSignals::stepComplete, m_owner, &DocumentOwner::commit);
-    connect(&table, &TableSignals::rpmAxisChanged, m_settings, &SettingsPanel::setCriticalRpm);
+    DocumentModel& model = m_owner->model();
+    m_settings = new SettingsPanel(m_form, model, m_state, m_texts, m_dialogs, this);
+    m_table = new TableEditor(m_form, model, m_state, m_texts, m_dialogs);
+    connect(&model, &DocumentModel::tableChanged, this, &MainWindow::redrawGraph);
+    connect(&model, &DocumentModel::documentReplaced, this, &MainWindow::redrawGraph);
+    connect(&model, &DocumentModel::cellChanged, this,
+            [this](int row, int column, int tenths) { m_graphs->updateCell(row, column, tenths); });
+    connect(&model, &DocumentModel::rpmAxisChanged, m_settings, &SettingsPanel::setCriticalRpm);
+    TableSignals& table = m_table->pacing();
     connect(&table, &TableSignals::loadedModesReady, m_settings, &SettingsPanel::applyLoadedModes);
     connect(&table, &TableSignals::loadedInputDwellReady, m_settings,
             &SettingsPanel::applyLoadedInputDwellMode);
@@ -191,7 +187,6 @@ void MainWindow::wireHistory() {
         connect(list, &QComboBox::activated, m_owner, &DocumentOwner::commit);
     for (QRadioButton* option : m_form->findChildren<QRadioButton*>())
         connect(option, &QRadioButton::clicked, m_owner, &DocumentOwner::commit);
-    connect(m_settings, &SettingsPanel::fieldAccepted, m_owner, &DocumentOwner::commit);
     m_owner->addMenuEntries(m_table->gridMenu(), m_texts);
 }
 
@@ -253,7 +248,7 @@ MapDocument MainWindow::document() const {
 }
 
 // The whole document is written while the change handlers sleep, then the grid is laid
-// out for it and the shown graph is redrawn.
+// out for it, and its observers hear that the document was replaced.
 void MainWindow::applyLoadedDocument(const MapDocument& document) {
     m_state.documentReady = false;
     m_table->applyDocument(document);
@@ -262,7 +257,7 @@ void MainWindow::applyLoadedDocument(const MapDocument& document) {
     showNote(m_note, note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     m_table->applyLoadedLayout();
     m_state.documentReady = true;
-    redrawGraph();
+    emit m_owner->model().documentReplaced();
 }
 
 void MainWindow::redrawGraph() {

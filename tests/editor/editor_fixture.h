@@ -30,10 +30,9 @@ struct EditorFixture {
         form.otherSeparator = decimalSeparator == "," ? "." : ",";
         buildMainForm(&window);
         dialogs.setRealBoxes(true);
-        editor = std::make_unique<TableEditor>(&window, document, form, texts, dialogs);
-        TableSignals& table = editor->notices();
-        QObject::connect(&table, &TableSignals::tableChanged, [this] { ++redraws; });
-        QObject::connect(&table, &TableSignals::cellChanged, [this](int r, int c, int tenths) {
+        editor = std::make_unique<TableEditor>(&window, model, form, texts, dialogs);
+        QObject::connect(&model, &DocumentModel::tableChanged, [this] { ++redraws; });
+        QObject::connect(&model, &DocumentModel::cellChanged, [this](int r, int c, int tenths) {
             updates << QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(tenths / 10.0);
         });
         editor->buildGrid();
@@ -90,7 +89,8 @@ struct EditorFixture {
     QString number(QString text) const { return text.replace('#', form.decimalSeparator); }
 
     QWidget window;
-    MapDocument document; // the map the editor changes
+    DocumentModel model;
+    MapDocument& document{model.map()}; // the map the editor changes
     FormState form;
     LanguageTexts texts;
     ScriptedDialogs dialogs;

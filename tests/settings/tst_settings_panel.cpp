@@ -1,5 +1,5 @@
+#include "core/document_model.h"
 #include "core/form_state.h"
-#include "core/map_document.h"
 #include "language/language_texts.h"
 #include "settings/settings_panel.h"
 #include "tests/editor/widget_helpers.h"
@@ -40,7 +40,7 @@ class SettingsPanelTest : public QObject {
     FocusStealingDialogs m_dialogs;
     FormState m_state;
     LanguageTexts m_texts;
-    MapDocument m_map; // the map the panel changes
+    DocumentModel m_model; // the map the panel changes
     std::unique_ptr<QWidget> m_root;
     std::unique_ptr<SettingsPanel> m_panel;
 
@@ -77,7 +77,8 @@ class SettingsPanelTest : public QObject {
         m_texts.setLanguage(Language::English);
         m_dialogs.clear();
         m_dialogs.field = nullptr;
-        m_panel = std::make_unique<SettingsPanel>(m_root.get(), m_map, m_state, m_texts, m_dialogs);
+        m_panel =
+            std::make_unique<SettingsPanel>(m_root.get(), m_model, m_state, m_texts, m_dialogs);
         load(MapDocument::startupDefaults(","));
     }
     void cleanup() {
