@@ -228,7 +228,6 @@ void GridEditor::onCutLevelChosen(int row) {
 }
 
 void GridEditor::applyLoadedLayout() {
-    setScrollRange();
     showRowLabels();
     layOutShape();
     applyShapeRuleToLoadInput();
@@ -257,6 +256,9 @@ void GridEditor::applyDocument(const MapDocument& doc) {
     ++m_state.tableNumber;
     m_state.setResolution(qBound(0, doc.resolution, kResolutionCount - 1));
     m_widgets.resolution->setCurrentIndex(m_state.doc.resolution);
+    // The grid takes its new height before its cells change: Qt then repaints the resized
+    // grid as one area instead of tracking each changed cell on its own.
+    setScrollRange();
     m_values.setAll(doc.cells, m_state.rowCount, m_state.columnCount);
     for (int r = 0; r < m_state.rowCount; ++r)
         m_widgets.cutCombos[r]->setCurrentIndex(qBound(0, doc.revCutLevel[r], kCutLevels - 1));
