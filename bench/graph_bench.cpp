@@ -1,9 +1,9 @@
 // A full redraw of each graph: the model computed from the whole map and the panel
 // painted into an image; and the painting alone, which every one-cell update also costs.
 #include "bench/bench_support.h"
-#include "core/find_widget.h"
 #include "core/form_state.h"
 #include "graph/graph_panel.h"
+#include "tests/support/find_named.h"
 #include "ui/main_form.h"
 
 #include <QImage>
@@ -14,11 +14,10 @@ namespace {
 
 void redraw(benchmark::State& state, bool threeD, const char* file, bool computeModel) {
     QWidget form;
-    buildMainForm(&form);
     FormState formState;
     formState.decimalSeparator = QStringLiteral(".");
     formState.otherSeparator = QStringLiteral(",");
-    GraphPanel graphs(&form, formState);
+    GraphPanel graphs(buildMainForm(&form), formState);
     const MapDocument document = goldenMap(file);
     if (threeD)
         graphs.select3D(document);
@@ -50,9 +49,8 @@ BENCHMARK_CAPTURE(redraw, paintOnly_3D_20x12, true, "shape4_time.klv", false)
 // painted, which must fit in one frame (16 ms).
 void rotate3D(benchmark::State& state, const char* file) {
     QWidget form;
-    buildMainForm(&form);
     FormState formState;
-    GraphPanel graphs(&form, formState);
+    GraphPanel graphs(buildMainForm(&form), formState);
     graphs.select3D(goldenMap(file));
     QWidget* panel = findNamed<QWidget>(&form, QStringLiteral("Frame7"));
     QWidget* view = panel->findChild<Graph3DView*>();

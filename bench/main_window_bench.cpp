@@ -2,8 +2,8 @@
 // it causes: start-up to the first complete picture, resolution changes, map loads (one
 // with a note of megabytes) and an accepted cell edit.
 #include "bench/bench_support.h"
-#include "core/find_widget.h"
 #include "storage/map_file.h"
+#include "tests/support/find_named.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_window.h"
 

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,7 +28,7 @@ BlockEditor::BlockEditor(GridWidgets& widgets, GridState& state, FormState& form
                          CellEditor& cells, DocumentModel& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_values(values), m_texts(texts),
       m_dialogs(dialogs), m_cells(cells), m_notices(notices), m_selection(widgets, state, cells),
-      m_menu(new QMenu(widgets.root)) {
+      m_menu(new QMenu(widgets.gridPanel)) {
     auto entry = [this](MessageId caption, const QKeySequence& keys, std::function<void()> run) {
         m_captions.append({addAction(keys, std::move(run)), caption});
     };

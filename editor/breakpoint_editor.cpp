@@ -1,7 +1,6 @@
 #include "editor/breakpoint_editor.h"
 
 #include "core/decimal_format.h"
-#include "core/find_widget.h"
 #include "core/load_header_text.h"
 #include "editor/breakpoint_checks.h"
 #include "editor/load_unit_editor.h"
@@ -31,12 +30,9 @@ BreakpointEditor::BreakpointEditor(GridWidgets& widgets, GridState& state, const
                                    const LanguageTexts& texts, Dialogs& dialogs,
                                    LoadUnitEditor& units, DocumentModel& notices)
     : m_widgets(widgets), m_state(state), m_form(form), m_texts(texts), m_dialogs(dialogs),
-      m_units(units), m_notices(notices),
-      m_fileButtons{findNamed<QPushButton>(widgets.root, QStringLiteral("Command1")),
-                    findNamed<QPushButton>(widgets.root, QStringLiteral("Command2")),
-                    findNamed<QPushButton>(widgets.root, QStringLiteral("Command3")),
-                    findNamed<QPushButton>(widgets.root, QStringLiteral("Command4"))},
-      m_lockedCorner(findNamed<QLabel>(widgets.root, QStringLiteral("Label100"))) {
+      m_units(units),
+      m_notices(notices), m_fileButtons{widgets.send, widgets.save, widgets.load, widgets.version},
+      m_lockedCorner(widgets.lockedCorner) {
     connect(m_widgets.rpmButton, &QPushButton::clicked, this, [this] { onRpmPressed(); });
     connect(m_widgets.mapButton, &QPushButton::clicked, this, [this] { onMapPressed(); });
 }

@@ -42,7 +42,7 @@ int GridEditor::scrollMaximum() const {
 }
 
 void GridEditor::setScrollRange() {
-    setHeight(m_widgets.picture, GridGeometry::containerHeight(m_state.rowCount));
+    setHeight(m_widgets.rows, GridGeometry::containerHeight(m_state.rowCount));
     setHeight(m_widgets.viewport, m_visibleGridHeight);
     QScrollBar* bar = m_widgets.scrollBar;
     const int maximum = scrollMaximum();
@@ -52,7 +52,7 @@ void GridEditor::setScrollRange() {
 }
 
 void GridEditor::onScrolled(int value) {
-    m_widgets.picture->move(m_widgets.picture->x(), Twips::toPixels(m_gridTop - value));
+    m_widgets.rows->move(m_widgets.rows->x(), Twips::toPixels(m_gridTop - value));
 }
 
 void GridEditor::scrollAfterRowDown(int sourceRow) {
@@ -86,8 +86,8 @@ void GridEditor::scrollRows(int rows) {
 
 void GridEditor::buildGrid() {
     m_visibleGridHeight =
-        GridGeometry::visibleGridHeight(Twips::fromPixels(m_widgets.picture->height()));
-    m_gridTop = Twips::fromPixels(m_widgets.picture->y());
+        GridGeometry::visibleGridHeight(Twips::fromPixels(m_widgets.rows->height()));
+    m_gridTop = Twips::fromPixels(m_widgets.rows->y());
     QScrollBar* bar = m_widgets.scrollBar;
     bar->setSingleStep(GridGeometry::kRowPitch);
     bar->setPageStep(m_visibleGridHeight);

@@ -91,8 +91,8 @@ bool GridSelection::onPress(const GridCell& cell, const QMouseEvent& press) {
 bool GridSelection::onMove(QLineEdit* field, const QMouseEvent& move) {
     if (!m_pressed || !(move.buttons() & Qt::LeftButton))
         return false;
-    const QPoint at = field->mapTo(m_widgets.picture, move.position().toPoint());
-    const auto under = m_widgets.cellOf(m_widgets.picture->childAt(at));
+    const QPoint at = field->mapTo(m_widgets.rows, move.position().toPoint());
+    const auto under = m_widgets.cellOf(m_widgets.rows->childAt(at));
     if (under && (m_dragging || *under != *m_pressed)) {
         m_dragging = true;
         select(*m_pressed, *under);

@@ -1,6 +1,6 @@
 #include "editor/grid_widgets.h"
 
-#include "core/find_widget.h"
+#include "core/array_name.h"
 #include "core/twips.h"
 #include "editor/grid_geometry.h"
 
@@ -12,10 +12,6 @@
 #include <QScrollBar>
 
 namespace {
-template <class T> T* named(QWidget* root, const char* name) {
-    return findNamed<T>(root, QLatin1String(name));
-}
-
 QString cellArray(int column) {
     return QStringLiteral("Text%1").arg(column + 1);
 }
@@ -23,7 +19,7 @@ QString cellArray(int column) {
 // A new element of a control array looks like element 0, one row further down.
 template <class T> T* copyBelow(T* first, const QString& array, int row) {
     auto* widget = new T(first->parentWidget());
-    widget->setObjectName(QStringLiteral("%1(%2)").arg(array).arg(row));
+    widget->setObjectName(arrayName(qPrintable(array), row));
     widget->setFont(first->font());
     widget->setPalette(first->palette());
     widget->setAutoFillBackground(first->autoFillBackground());
@@ -42,26 +38,10 @@ QLineEdit* copyField(QLineEdit* first, const QString& array, int row) {
 }
 } // namespace
 
-GridWidgets::GridWidgets(QWidget* rootWidget)
-    : root(rootWidget), picture(named<QWidget>(root, "Picture1")),
-      viewport(named<QGroupBox>(root, "Frame1")), scrollBar(named<QScrollBar>(root, "VScroll")),
-      resolution(named<QComboBox>(root, "Combo6")),
-      transparentCount(named<QComboBox>(root, "Combo11")),
-      chargeCorrectionCount(named<QComboBox>(root, "Combo10")),
-      loadInputUsed(named<QRadioButton>(root, "Option1")),
-      loadInputNotUsed(named<QRadioButton>(root, "Option2")),
-      loadUnit(named<QComboBox>(root, "Combo5")), mapMaximum(named<QLineEdit>(root, "Text18")),
-      columnChooser(named<QComboBox>(root, "Combo8")),
-      increaseColumn(named<QPushButton>(root, "Command8")),
-      decreaseColumn(named<QPushButton>(root, "Command9")),
-      rpmButton(named<QPushButton>(root, "Command5")),
-      mapButton(named<QPushButton>(root, "Command10")) {
-    for (int c = 0; c < kMaxColumns; ++c)
-        cells[0][c] = findNamed<QLineEdit>(root, arrayName(qPrintable(cellArray(c)), 0));
-    rowLabels[0] = findNamed<QLineEdit>(root, arrayName("TextLabel2", 0));
-    cutCombos[0] = findNamed<QComboBox>(root, arrayName("Combo9", 0));
-    for (int i = 0; i <= kMaxColumns; ++i)
-        headers[i] = findNamed<QLineEdit>(root, arrayName("TextLabel1", i));
+GridWidgets::GridWidgets(const FormWidgets& form) : FormWidgets(form) {
+    cells[0] = firstRowCells;
+    rowLabels[0] = firstRowLabel;
+    cutCombos[0] = firstCutCombo;
 }
 
 void GridWidgets::createRows() {

@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-TableEditor::TableEditor(QWidget* root, DocumentModel& model, FormState& form,
-                         const LanguageTexts& texts, Dialogs& dialogs)
-    : QObject(root), m_form(form), m_widgets(root), m_state(model.map()),
+TableEditor::TableEditor(const FormWidgets& design, DocumentModel& model, FormState& form,
+                         const LanguageTexts& texts, Dialogs& dialogs, QObject* parent)
+    : QObject(parent), m_form(form), m_widgets(design), m_state(model.map()),
       m_values(m_widgets, form, model.map().cells),
       m_units(m_widgets, m_state, form, texts, dialogs, model),
       m_grid(m_widgets, m_state, form, m_values, m_units, model, m_pacing),
@@ -98,7 +98,7 @@ void TableEditor::wireRows() {
          {},
          {}},
         this);
-    new GridWheel(w.picture, [this](int rows) { m_grid.scrollRows(rows); });
+    new GridWheel(w.rows, [this](int rows) { m_grid.scrollRows(rows); });
     for (int i = 0; i < kMaxColumns; ++i)
         headerEvents->watch(w.headers[i]);
     for (int r = 0; r < kMaxRows; ++r) {

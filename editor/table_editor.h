@@ -27,8 +27,8 @@ class QWidget;
 class TableEditor : public QObject {
   public:
     // The editor changes the table part of the model's map in place and announces it.
-    TableEditor(QWidget* root, DocumentModel& model, FormState& form, const LanguageTexts& texts,
-                Dialogs& dialogs);
+    TableEditor(const FormWidgets& design, DocumentModel& model, FormState& form,
+                const LanguageTexts& texts, Dialogs& dialogs, QObject* parent);
 
     void buildGrid();
     void applyResolution() { m_grid.applyResolution(); }
@@ -41,6 +41,7 @@ class TableEditor : public QObject {
     void applyDocument(const MapDocument& doc) { m_grid.applyDocument(doc); }
 
     const GridState& state() const { return m_state; }
+    const GridWidgets& widgets() const { return m_widgets; }
     TableSignals& pacing() { return m_pacing; }
     // The window closes: a press of "+" or "-" waiting for a cell ends without a change.
     void endWaits() { ++m_state.tableNumber; }

@@ -1,7 +1,6 @@
 #include "graph/graph_panel.h"
 
 #include "core/cell_tenths.h"
-#include "core/find_widget.h"
 #include "core/form_state.h"
 #include "core/map_document.h"
 #include "graph/header_colours.h"
@@ -14,10 +13,8 @@ namespace {
 constexpr double kHoverRadius = 90;
 } // namespace
 
-GraphPanel::GraphPanel(QWidget* formRoot, const FormState& state)
-    : m_formRoot(formRoot), m_state(state),
-      m_panel2D(findNamed<QWidget>(formRoot, QStringLiteral("Frame18"))),
-      m_panel3D(findNamed<QWidget>(formRoot, QStringLiteral("Frame7"))),
+GraphPanel::GraphPanel(const FormWidgets& form, const FormState& state)
+    : m_headers(form.headers), m_state(state), m_panel2D(form.graph2D), m_panel3D(form.graph3D),
       m_view2D(new Graph2DView(m_panel2D, m_model2D)),
       m_view3D(new Graph3DView(m_panel3D, m_model3D)) {
     showPanels();
@@ -43,7 +40,7 @@ void GraphPanel::select2D(const MapDocument& document) {
 void GraphPanel::select3D(const MapDocument& document) {
     m_shows3D = true;
     showPanels();
-    resetHeaderColours(m_formRoot);
+    resetHeaderColours(m_headers);
     redraw(document);
 }
 
@@ -54,7 +51,7 @@ void GraphPanel::redraw(const MapDocument& document) {
         m_view3D->update();
     } else {
         m_model2D.DrawGraph2D(document, m_state.decimalSeparator);
-        applyHeaderColours(m_formRoot, m_model2D.headerColours());
+        applyHeaderColours(m_headers, m_model2D.headerColours());
         m_view2D->update();
     }
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/form_widgets.h"
 #include "core/map_document.h"
 #include "graph/graph2d_model.h"
 #include "graph/graph2d_view.h"
 #include "graph/graph3d_model.h"
 #include "graph/graph3d_view.h"
+#include "graph/header_colours.h"
 
 #include <QPointer>
 
@@ -18,7 +20,7 @@ struct FormState;
 class GraphPanel {
   public:
     // Fills the panels Frame18 (2D) and Frame7 (3D) of the form with the two views.
-    GraphPanel(QWidget* formRoot, const FormState& state);
+    GraphPanel(const FormWidgets& form, const FormState& state);
     ~GraphPanel();
     GraphPanel(const GraphPanel&) = delete;
     GraphPanel& operator=(const GraphPanel&) = delete;
@@ -48,7 +50,7 @@ class GraphPanel {
     // "RPM: 1500", "Load: 2.40 V", "Advance: 12.5°" of a cell of the map drawn last.
     QString pointText(std::optional<std::pair<int, int>> cell) const;
 
-    QWidget* m_formRoot;
+    HeaderCells m_headers;
     const FormState& m_state;
     Graph2DModel m_model2D;
     Graph3DModel m_model3D;

@@ -1,17 +1,11 @@
 #include "graph/header_colours.h"
 
-#include "core/find_widget.h"
-
+#include <QLineEdit>
 #include <QPalette>
-#include <QWidget>
 
 namespace {
 
 constexpr int kLoadHeaders = 12;
-
-QWidget* header(QWidget* formRoot, int index) {
-    return findNamed<QWidget>(formRoot, arrayName("TextLabel1", index));
-}
 
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -21,13 +15,13 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 
 } // namespace
 
-void applyHeaderColours(QWidget* formRoot, const QList<QColor>& colours) {
+void applyHeaderColours(const HeaderCells& headers, const QList<QColor>& colours) {
     for (int i = 0; i < colours.size() && i < kLoadHeaders; ++i)
-        setTextColour(header(formRoot, i), colours[i]);
+        setTextColour(headers[i], colours[i]);
 }
 
-void resetHeaderColours(QWidget* formRoot) {
-    const QColor colour = header(formRoot, kLoadHeaders)->palette().color(QPalette::Text);
+void resetHeaderColours(const HeaderCells& headers) {
+    const QColor colour = headers[kLoadHeaders]->palette().color(QPalette::Text);
     for (int i = 0; i < kLoadHeaders; ++i)
-        setTextColour(header(formRoot, i), colour);
+        setTextColour(headers[i], colour);
 }

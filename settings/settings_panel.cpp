@@ -1,7 +1,7 @@
 #include "settings/settings_panel.h"
 
-#include "core/find_widget.h"
 #include "core/form_state.h"
+#include "core/form_widgets.h"
 #include "core/map_document.h"
 #include "core/numeric_text.h"
 #include "editor/checked_fields.h"
@@ -49,29 +49,17 @@ bool isWholeNumberText(const QString& text) {
 }
 } // namespace
 
-SettingsPanel::SettingsPanel(QWidget* root, DocumentModel& model, FormState& state,
+SettingsPanel::SettingsPanel(const FormWidgets& form, DocumentModel& model, FormState& state,
                              const LanguageTexts& texts, Dialogs& dialogs, QObject* parent)
     : QObject(parent), m_state(state), m_texts(texts), m_model(model), m_values(model.map()),
-      m_fields(new CheckedFields(state, texts, dialogs, this)),
-      m_inputDwell(findNamed<QLineEdit>(root, QStringLiteral("Text14"))),
-      m_spark(findNamed<QLineEdit>(root, QStringLiteral("Text15"))),
-      m_charge(findNamed<QLineEdit>(root, QStringLiteral("Text16"))),
-      m_revLimit(findNamed<QLineEdit>(root, QStringLiteral("Text17"))),
-      m_dwell(findNamed<QLineEdit>(root, QStringLiteral("Text19"))),
-      m_port(findNamed<QComboBox>(root, QStringLiteral("Combo1"))),
-      m_outputPolarity(findNamed<QComboBox>(root, QStringLiteral("Combo2"))),
-      m_inputPolarity(findNamed<QComboBox>(root, QStringLiteral("Combo3"))),
-      m_coilControl(findNamed<QComboBox>(root, QStringLiteral("Combo4"))),
-      m_cylinders(findNamed<QComboBox>(root, QStringLiteral("Combo7"))),
-      m_correctionIntervals(findNamed<QComboBox>(root, QStringLiteral("Combo10"))),
-      m_operationMode(findNamed<QComboBox>(root, QStringLiteral("Combo12"))),
-      m_inputDwellOff(findNamed<QRadioButton>(root, QStringLiteral("Option3"))),
-      m_inputDwellOn(findNamed<QRadioButton>(root, QStringLiteral("Option4"))),
-      m_sparkLabel(findNamed<QLabel>(root, QStringLiteral("Label3"))),
-      m_chargeLabel(findNamed<QLabel>(root, QStringLiteral("Label4"))),
-      m_limitLabel(findNamed<QLabel>(root, QStringLiteral("Label11"))),
-      m_correctionLabel(findNamed<QLabel>(root, QStringLiteral("Label16"))),
-      m_dwellLabel(findNamed<QLabel>(root, QStringLiteral("Label18"))) {
+      m_fields(new CheckedFields(state, texts, dialogs, this)), m_inputDwell(form.inputDwell),
+      m_spark(form.spark), m_charge(form.charge), m_revLimit(form.revLimit), m_dwell(form.dwell),
+      m_port(form.port), m_outputPolarity(form.outputPolarity), m_inputPolarity(form.inputPolarity),
+      m_coilControl(form.coilControl), m_cylinders(form.cylinders),
+      m_correctionIntervals(form.chargeCorrectionCount), m_operationMode(form.operationMode),
+      m_inputDwellOff(form.inputDwellOff), m_inputDwellOn(form.inputDwellOn),
+      m_sparkLabel(form.sparkLabel), m_chargeLabel(form.chargeLabel), m_limitLabel(form.limitLabel),
+      m_correctionLabel(form.correctionLabel), m_dwellLabel(form.dwellLabel) {
     for (const auto& [edit, field] : {std::pair{m_inputDwell, SettingsField::InputChargeDwell},
                                       {m_spark, SettingsField::SparkTime},
                                       {m_charge, SettingsField::ChargeTime},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document_model.h"
+#include "core/form_widgets.h"
 #include "settings/field_checks.h"
 
 #include <QObject>
@@ -18,7 +19,7 @@ struct FormState;
 // The ignition settings beside the table: the checked coil, dwell and rev-limit fields,
 // the choosers that switch fields on and off and fill dependent fields, the spark power
 // limit read-out and the serial port chooser. It works on the design widgets of the
-// window, found by their layout names under `root`.
+// window.
 //
 // The panel changes the settings of the window's map in place: a field shows its value and
 // holds only the text being typed, which becomes the value once its check passes; a list's
@@ -26,8 +27,8 @@ struct FormState;
 class SettingsPanel : public QObject {
     Q_OBJECT
   public:
-    SettingsPanel(QWidget* root, DocumentModel& model, FormState& state, const LanguageTexts& texts,
-                  Dialogs& dialogs, QObject* parent = nullptr);
+    SettingsPanel(const FormWidgets& form, DocumentModel& model, FormState& state,
+                  const LanguageTexts& texts, Dialogs& dialogs, QObject* parent = nullptr);
 
     // Writes the values only; the layout for them follows with applyLoadedModes().
     void applyDocument(const MapDocument& document);

@@ -1,7 +1,5 @@
 #include "ui/desktop_conventions.h"
 
-#include "core/find_widget.h"
-
 #include <QApplication>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -12,12 +10,11 @@
 #include <QShortcut>
 #include <QTimer>
 
-DesktopConventions::DesktopConventions(QMainWindow* window, std::function<bool()> busy,
+DesktopConventions::DesktopConventions(QMainWindow* window, QPushButton* loadButton,
+                                       QPushButton* saveButton, std::function<bool()> busy,
                                        RecentMapFiles recent)
     : QObject(window), m_window(window), m_busy(std::move(busy)), m_recent(std::move(recent)),
-      m_loadButton(findNamed<QPushButton>(window, QStringLiteral("Command3"))),
-      m_saveButton(findNamed<QPushButton>(window, QStringLiteral("Command2"))),
-      m_recentMenu(new QMenu(window)) {
+      m_loadButton(loadButton), m_saveButton(saveButton), m_recentMenu(new QMenu(window)) {
     m_recentMenu->setObjectName(QStringLiteral("RecentMapFiles"));
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), window), &QShortcut::activated, this,
             [this] { press(m_loadButton); });

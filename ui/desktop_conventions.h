@@ -18,7 +18,8 @@ class DesktopConventions : public QObject {
     Q_OBJECT
   public:
     // `busy` is true while an upload or a version request holds the window.
-    DesktopConventions(QMainWindow* window, std::function<bool()> busy, RecentMapFiles recent);
+    DesktopConventions(QMainWindow* window, QPushButton* loadButton, QPushButton* saveButton,
+                       std::function<bool()> busy, RecentMapFiles recent);
 
     // A map file was loaded or saved.
     void remember(const QString& path);

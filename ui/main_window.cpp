@@ -1,6 +1,5 @@
 #include "ui/main_window.h"
 
-#include "core/find_widget.h"
 #include "core/separators.h"
 #include "core/twips.h"
 #include "editor/table_editor.h"
@@ -60,12 +59,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
     FieldFrameCache::install();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kBaseTitle));
-    buildMainForm(m_form);
-    m_note = findNamed<QPlainTextEdit>(m_form, QStringLiteral("Text13"));
-    m_hungarianFlag = findNamed<ClickablePicture>(m_form, QStringLiteral("Picture3"));
-    m_englishFlag = findNamed<ClickablePicture>(m_form, QStringLiteral("Picture4"));
-    m_view2D = findNamed<QRadioButton>(m_form, QStringLiteral("Option5"));
-    m_view3D = findNamed<QRadioButton>(m_form, QStringLiteral("Option6"));
+    m_design = buildMainForm(m_form);
     fitFormToScreen(*this, m_form, QSize(Twips::toPixels(15300), Twips::toPixels(11325)));
     createPanels(link, clock);
     wireButtons();
@@ -81,10 +75,12 @@ MainWindow::MainWindow(Dialogs& dialogs, const SettingsLocation& settingsLocatio
         emit nativeWindowLost();
     });
     new InterruptedClick(this);
-    new MapComparisonView(m_form, m_table->gridMenu(), m_dialogs, m_texts, m_state, *m_owner, this);
-    new PortListTips(findNamed<QComboBox>(m_form, QStringLiteral("Combo1")), m_texts);
+    new MapComparisonView(m_table->widgets(), m_table->gridMenu(), m_dialogs, m_texts, m_state,
+                          *m_owner, this);
+    new PortListTips(m_design.port, m_texts);
     auto* desktop = new DesktopConventions(
-        this, [this] { return m_serial->isBusy(); }, RecentMapFiles());
+        this, m_design.load, m_design.save, [this] { return m_serial->isBusy(); },
+        RecentMapFiles());
     connect(desktop, &DesktopConventions::mapFileChosen, this, [this](const QString& path) {
         checkFocusedField();
         m_files->loadPath(path);
@@ -96,14 +92,14 @@ MainWindow::~MainWindow() = default;
 
 // The one place where the panels' controllers are made and connected to each other.
 void MainWindow::createPanels(SerialLink* link, Clock* clock) {
-    m_graphs = std::make_unique<GraphPanel>(m_form, m_state);
+    m_graphs = std::make_unique<GraphPanel>(m_design, m_state);
     // Every change the editors announce on the owner's model is a step of the history:
     // a checked cell, a shape, axis or column change, a block operation, a checked
     // setting; a load, list choices and the note join below and in wireHistory().
     m_owner = new DocumentOwner(
         this, {[this] {
                    // Documents and map files hold the note's line breaks as CR LF.
-                   return noteText(m_note).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+                   return noteText(m_design.note).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
                },
                [this](const MapDocument& doc) {
                    applyLoadedDocument(doc);
@@ -115,8 +111,8 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
                [this] { return m_state.documentReady && !m_table->state().columnToolBusy; },
                [this] { checkFocusedField(); }});
     DocumentModel& model = m_owner->model();
-    m_settings = new SettingsPanel(m_form, model, m_state, m_texts, m_dialogs, this);
-    m_table = new TableEditor(m_form, model, m_state, m_texts, m_dialogs);
+    m_settings = new SettingsPanel(m_design, model, m_state, m_texts, m_dialogs, this);
+    m_table = new TableEditor(m_design, model, m_state, m_texts, m_dialogs, m_form);
     connect(&model, &DocumentModel::tableChanged, this, &MainWindow::redrawGraph);
     connect(&model, &DocumentModel::documentReplaced, this, &MainWindow::redrawGraph);
     connect(&model, &DocumentModel::cellChanged, this,
@@ -142,41 +138,39 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
 }
 
 void MainWindow::wireButtons() {
-    auto button = [this](const char* name) {
-        return findNamed<QPushButton>(m_form, QLatin1String(name));
-    };
-    connect(button("Command1"), &QPushButton::clicked, this, [this] {
+    connect(m_design.send, &QPushButton::clicked, this, [this] {
         checkFocusedField();
         m_serial->send(document(), m_state.decimalSeparator, m_settings->portNumber());
     });
-    connect(button("Command2"), &QPushButton::clicked, this, [this] {
+    connect(m_design.save, &QPushButton::clicked, this, [this] {
         checkFocusedField();
         m_files->save();
     });
-    connect(button("Command3"), &QPushButton::clicked, this, [this] {
+    connect(m_design.load, &QPushButton::clicked, this, [this] {
         checkFocusedField();
         m_files->load();
     });
-    connect(button("Command4"), &QPushButton::clicked, this, [this] {
+    connect(m_design.version, &QPushButton::clicked, this, [this] {
         checkFocusedField();
         m_serial->flashVersion(m_settings->portNumber());
     });
-    m_serial->setVersionButton(button("Command4"));
+    m_serial->setVersionButton(m_design.version);
 
-    connect(m_hungarianFlag, &ClickablePicture::clicked, this, [this] {
+    connect(m_design.hungarianFlag, &ClickablePicture::clicked, this, [this] {
         checkFocusedField();
         chooseLanguage(Language::Hungarian);
     });
-    connect(m_englishFlag, &ClickablePicture::clicked, this, [this] {
+    connect(m_design.englishFlag, &ClickablePicture::clicked, this, [this] {
         checkFocusedField();
         chooseLanguage(Language::English);
     });
-    connect(findNamed<ClickablePicture>(m_form, QStringLiteral("Picture2")),
-            &ClickablePicture::clicked, this, &MainWindow::openHomePage);
+    connect(m_design.logo, &ClickablePicture::clicked, this, &MainWindow::openHomePage);
 
     // A click draws the view, also the one already shown.
-    connect(m_view2D, &QRadioButton::clicked, this, [this] { m_graphs->select2D(document()); });
-    connect(m_view3D, &QRadioButton::clicked, this, [this] { m_graphs->select3D(document()); });
+    connect(m_design.view2D, &QRadioButton::clicked, this,
+            [this] { m_graphs->select2D(document()); });
+    connect(m_design.view3D, &QRadioButton::clicked, this,
+            [this] { m_graphs->select3D(document()); });
 }
 
 // Each checked settings value, list choice and option button is a step of its own; the
@@ -207,7 +201,7 @@ void MainWindow::startUp() {
 
     m_state.documentReady = true;
     m_owner->restart();
-    m_view2D->setChecked(true);
+    m_design.view2D->setChecked(true);
     m_graphs->select2D(document());
 }
 
@@ -238,8 +232,8 @@ void MainWindow::chooseLanguage(Language language) {
         ApplyEnglishTexts(m_form, m_texts);
     m_graphs->setAxisTitles(graphAxisTitles(language));
     m_uiLanguage = code;
-    m_hungarianFlag->setBorder(language == Language::Hungarian);
-    m_englishFlag->setBorder(language == Language::English);
+    m_design.hungarianFlag->setBorder(language == Language::Hungarian);
+    m_design.englishFlag->setBorder(language == Language::English);
     m_settings->setCriticalRpm();
 }
 
@@ -254,7 +248,7 @@ void MainWindow::applyLoadedDocument(const MapDocument& document) {
     m_table->applyDocument(document);
     m_settings->applyDocument(document);
     QString note = document.note;
-    showNote(m_note, note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    showNote(m_design.note, note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     m_table->applyLoadedLayout();
     m_state.documentReady = true;
     emit m_owner->model().documentReplaced();

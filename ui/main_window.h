@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/form_state.h"
+#include "core/form_widgets.h"
 #include "core/map_document.h"
 #include "language/language_texts.h"
 #include "storage/settings_file.h"
@@ -92,11 +93,7 @@ class MainWindow : public QMainWindow {
     FormState m_state;
     LanguageTexts m_texts;
     QWidget* m_form;
-    QPlainTextEdit* m_note = nullptr;
-    ClickablePicture* m_hungarianFlag = nullptr;
-    ClickablePicture* m_englishFlag = nullptr;
-    QRadioButton* m_view2D = nullptr;
-    QRadioButton* m_view3D = nullptr;
+    FormWidgets m_design;
     QString m_uiLanguage;
     std::unique_ptr<GraphPanel> m_graphs;
     SettingsPanel* m_settings = nullptr;

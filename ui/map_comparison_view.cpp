@@ -1,7 +1,6 @@
 #include "ui/map_comparison_view.h"
 #include "ui/document_owner.h"
 
-#include "core/find_widget.h"
 #include "core/form_state.h"
 #include "language/dialogs.h"
 #include "language/language_texts.h"
@@ -9,10 +8,10 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -43,11 +42,12 @@ class DifferenceMark : public QWidget {
 
 } // namespace
 
-MapComparisonView::MapComparisonView(QWidget* form, QMenu& gridMenu, Dialogs& dialogs,
+MapComparisonView::MapComparisonView(const GridWidgets& grid, QMenu& gridMenu, Dialogs& dialogs,
                                      const LanguageTexts& texts, const FormState& state,
                                      const DocumentOwner& owner, QObject* parent)
-    : QObject(parent), m_form(form), m_gridMenu(gridMenu), m_dialogs(dialogs), m_texts(texts),
-      m_state(state), m_owner(owner), m_compare(new QAction(this)), m_stop(new QAction(this)) {
+    : QObject(parent), m_cells(grid.cells), m_gridMenu(gridMenu), m_dialogs(dialogs),
+      m_texts(texts), m_state(state), m_owner(owner), m_compare(new QAction(this)),
+      m_stop(new QAction(this)) {
     m_compare->setObjectName(QStringLiteral("CompareWithMapFile"));
     m_stop->setObjectName(QStringLiteral("StopComparing"));
     connect(m_compare, &QAction::triggered, this, &MapComparisonView::compareWithFile);
@@ -56,19 +56,12 @@ MapComparisonView::MapComparisonView(QWidget* form, QMenu& gridMenu, Dialogs& di
     gridMenu.addAction(m_compare);
     gridMenu.addAction(m_stop);
     connect(&gridMenu, &QMenu::aboutToShow, this, &MapComparisonView::refreshMenu);
-    findNamed<QWidget>(form, QStringLiteral("Frame2"))->installEventFilter(this);
-    // The cells are found in one pass over the form: "Text3(12)" is row 12 of column 3.
-    static const QRegularExpression cellName(QStringLiteral("^Text(\\d+)\\((\\d+)\\)$"));
-    for (QLineEdit* field : form->findChildren<QLineEdit*>()) {
-        const QRegularExpressionMatch match = cellName.match(field->objectName());
-        const int column = match.captured(1).toInt() - 1;
-        const int row = match.captured(2).toInt();
-        if (!match.hasMatch() || column < 0 || column >= kMaxColumns || row >= kMaxRows)
-            continue;
-        m_cells[row][column] = field;
-        field->installEventFilter(this);
-        connect(field, &QLineEdit::textChanged, this, &MapComparisonView::scheduleRefresh);
-    }
+    grid.gridPanel->installEventFilter(this);
+    for (const auto& row : m_cells)
+        for (QLineEdit* field : row) {
+            field->installEventFilter(this);
+            connect(field, &QLineEdit::textChanged, this, &MapComparisonView::scheduleRefresh);
+        }
 }
 
 bool MapComparisonView::eventFilter(QObject* watched, QEvent* event) {
@@ -167,15 +160,14 @@ QString MapComparisonView::markToolTip(const CellDifference& difference) const {
 
 void MapComparisonView::setMark(const CellDifference& difference) {
     QLineEdit* cell = m_cells[difference.row][difference.column];
-    m_marked.insert(cell, {cell->toolTip(), difference});
+    m_marked.insert(cell, {cell->toolTip(), difference, new DifferenceMark(cell)});
     cell->setToolTip(markToolTip(difference));
-    new DifferenceMark(cell);
 }
 
 void MapComparisonView::clearMarks() {
     for (auto it = m_marked.cbegin(); it != m_marked.cend(); ++it) {
         it.key()->setToolTip(it.value().previousToolTip);
-        delete it.key()->findChild<QWidget*>(QLatin1String(kMarkName), Qt::FindDirectChildrenOnly);
+        delete it.value().frame;
     }
     m_marked.clear();
 }

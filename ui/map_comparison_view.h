@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/map_document.h"
+#include "editor/grid_widgets.h"
 #include "messages/map_comparison.h"
 
 #include <QHash>
@@ -25,8 +26,9 @@ class MapComparisonView : public QObject {
     Q_OBJECT
   public:
     // Call once the grid's rows exist; the two entries join the grid's context menu.
-    MapComparisonView(QWidget* form, QMenu& gridMenu, Dialogs& dialogs, const LanguageTexts& texts,
-                      const FormState& state, const DocumentOwner& owner, QObject* parent);
+    MapComparisonView(const GridWidgets& grid, QMenu& gridMenu, Dialogs& dialogs,
+                      const LanguageTexts& texts, const FormState& state,
+                      const DocumentOwner& owner, QObject* parent);
 
     QAction* compareAction() const { return m_compare; }
     QAction* stopAction() const { return m_stop; }
@@ -47,7 +49,7 @@ class MapComparisonView : public QObject {
     void clearMarks();
     QString markToolTip(const CellDifference& difference) const;
 
-    QWidget* m_form;
+    const decltype(GridWidgets::cells) m_cells;
     QMenu& m_gridMenu;
     Dialogs& m_dialogs;
     const LanguageTexts& m_texts;
@@ -55,11 +57,11 @@ class MapComparisonView : public QObject {
     const DocumentOwner& m_owner;
     QAction* m_compare;
     QAction* m_stop;
-    std::array<std::array<QLineEdit*, kMaxColumns>, kMaxRows> m_cells{};
     std::optional<MapDocument> m_other;
     struct Mark {
         QString previousToolTip;
         CellDifference difference;
+        QWidget* frame; // the coloured frame on the cell
     };
     QHash<QLineEdit*, Mark> m_marked;
     bool m_refreshPending = false;

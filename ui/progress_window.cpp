@@ -1,6 +1,6 @@
 #include "ui/progress_window.h"
 
-#include "core/find_widget.h"
+#include "core/array_name.h"
 #include "core/twips.h"
 #include "language/language_texts.h"
 #include "ui/design_font.h"
@@ -9,7 +9,6 @@
 #include <QLabel>
 
 namespace {
-constexpr int kSquareCount = 16;
 const QColor kPurple(128, 0, 128);
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
@@ -39,6 +38,7 @@ ProgressWindow::ProgressWindow(const LanguageTexts& texts, QWidget* mainWindow)
     m_picture->setGeometry(Twips::rect(0, 480, 3904, 547));
     for (int i = 0; i < kSquareCount; ++i) {
         auto* square = new QWidget(m_picture);
+        m_squares[i] = square;
         square->setObjectName(arrayName("Shape1", i));
         square->setGeometry(Twips::rect(240 * i, 0, 255, 495));
         square->setAutoFillBackground(true);
@@ -72,7 +72,7 @@ void ProgressWindow::showWindow() {
 }
 
 void ProgressWindow::showSquare(int index) {
-    findNamed<QWidget>(m_picture, arrayName("Shape1", index))->show();
+    m_squares.at(size_t(index))->show();
 }
 
 void ProgressWindow::setPercent(const QString& text) {

@@ -3,6 +3,7 @@
 #include "device/upload_progress.h"
 
 #include <QWidget>
+#include <array>
 
 class LanguageTexts;
 class QLabel;
@@ -28,6 +29,8 @@ class ProgressWindow : public QWidget, public UploadProgress {
   private:
     QWidget* m_mainWindow;
     QWidget* m_picture;
+    static constexpr int kSquareCount = 16;
+    std::array<QWidget*, kSquareCount> m_squares{};
     QLabel* m_sentLabel;
     QLabel* m_percentLabel;
     QLabel* m_doneLabel;

@@ -1,6 +1,6 @@
-#include "core/find_widget.h"
 #include "core/twips.h"
 #include "tests/storage/test_files.h"
+#include "tests/support/find_named.h"
 #include "tests/support/pty_pair.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_window.h"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/find_widget.h"
 #include "core/form_state.h"
 #include "editor/table_editor.h"
 #include "language/language_texts.h"
 #include "tests/editor/widget_helpers.h"
+#include "tests/support/find_named.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_form.h"
 
@@ -28,9 +28,9 @@ struct EditorFixture {
     explicit EditorFixture(const QString& decimalSeparator = QStringLiteral(".")) {
         form.decimalSeparator = decimalSeparator;
         form.otherSeparator = decimalSeparator == "," ? "." : ",";
-        buildMainForm(&window);
         dialogs.setRealBoxes(true);
-        editor = std::make_unique<TableEditor>(&window, model, form, texts, dialogs);
+        editor = std::make_unique<TableEditor>(buildMainForm(&window), model, form, texts, dialogs,
+                                               &window);
         QObject::connect(&model, &DocumentModel::tableChanged, [this] { ++redraws; });
         QObject::connect(&model, &DocumentModel::cellChanged, [this](int r, int c, int tenths) {
             updates << QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(tenths / 10.0);

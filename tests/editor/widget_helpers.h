@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/find_widget.h"
+#include "tests/support/find_named.h"
 
 #include <QComboBox>
 #include <QtTest>

@@ -1,10 +1,10 @@
-#include "core/find_widget.h"
 #include "core/form_state.h"
 #include "core/twips.h"
 #include "graph/graph2d_view.h"
 #include "graph/graph3d_view.h"
 #include "graph/graph_panel.h"
 #include "graph_test_maps.h"
+#include "tests/support/find_named.h"
 #include "ui/main_form.h"
 
 #include <QLineEdit>
@@ -42,7 +42,12 @@ bool alike(QImage a, QImage b) {
 struct Window {
     QWidget form;
     FormState state;
-    GraphPanel graphs{(buildMainForm(&form), form.show(), &form), state};
+    GraphPanel graphs{[this] {
+                          const FormWidgets design = buildMainForm(&form);
+                          form.show();
+                          return design;
+                      }(),
+                      state};
 
     QWidget* view(bool threeD) {
         return findNamed<QWidget>(&form, threeD ? "Frame7" : "Frame18")->findChild<ElementView*>();

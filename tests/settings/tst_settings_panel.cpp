@@ -42,6 +42,7 @@ class SettingsPanelTest : public QObject {
     LanguageTexts m_texts;
     DocumentModel m_model; // the map the panel changes
     std::unique_ptr<QWidget> m_root;
+    FormWidgets m_design;
     std::unique_ptr<SettingsPanel> m_panel;
 
     template <class T> T* w(const char* name) const { return findNamed<T>(m_root.get(), name); }
@@ -69,7 +70,7 @@ class SettingsPanelTest : public QObject {
     // One form for all tests; every test starts from the start-up document loaded anew.
     void initTestCase() {
         m_root = std::make_unique<QWidget>();
-        buildMainForm(m_root.get());
+        m_design = buildMainForm(m_root.get());
         m_root->show();
     }
     void init() {
@@ -77,8 +78,7 @@ class SettingsPanelTest : public QObject {
         m_texts.setLanguage(Language::English);
         m_dialogs.clear();
         m_dialogs.field = nullptr;
-        m_panel =
-            std::make_unique<SettingsPanel>(m_root.get(), m_model, m_state, m_texts, m_dialogs);
+        m_panel = std::make_unique<SettingsPanel>(m_design, m_model, m_state, m_texts, m_dialogs);
         load(MapDocument::startupDefaults(","));
     }
     void cleanup() {

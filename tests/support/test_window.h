@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/find_widget.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/find_named.h"
 #include "tests/support/recording_serial_link.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_window.h"

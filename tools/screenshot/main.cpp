@@ -1,11 +1,11 @@
 // Saves the README pictures of the window into a folder:   kelvor_screenshot <folder>
 #include "core/cell_tenths.h"
 #include "core/default_axes.h"
-#include "core/find_widget.h"
 #include "core/number_rules.h"
 #include "core/twips.h"
 #include "graph/graph3d_view.h"
 #include "storage/map_file.h"
+#include "tests/support/find_named.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/main_window.h"
 
