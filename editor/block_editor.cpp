@@ -196,14 +196,13 @@ void BlockEditor::interpolate(Direction direction) {
 
 // Cancel, in the first box or in a re-ask, ends the operation without a change.
 std::optional<double> BlockEditor::askAmount(MessageId prompt, Kind kind) {
-    QString text = m_dialogs.input(m_texts.message(prompt), m_texts.title(prompt));
-    while (!text.isEmpty()) {
-        const auto failure = BlockAmountCheck::firstFailure(text, kind, m_form);
-        if (!failure)
-            return DecimalFormat::toDouble(text, m_form.decimalSeparator);
-        text = m_dialogs.askAgain(*failure, m_texts);
-    }
-    return std::nullopt;
+    const std::optional<QString> amount = m_dialogs.askUntilKept(
+        m_dialogs.input(m_texts.message(prompt), m_texts.title(prompt)),
+        [&](const QString& text) { return BlockAmountCheck::firstFailure(text, kind, m_form); },
+        [](const QString& text) { return !text.isEmpty(); }, m_texts);
+    if (!amount)
+        return std::nullopt;
+    return DecimalFormat::toDouble(*amount, m_form.decimalSeparator);
 }
 
 void BlockEditor::write(const MapDocument& doc) {

@@ -54,17 +54,17 @@ QString CellEditor::checkCell(int row, int column, const QString& text) {
 }
 
 // Returns the null text when the check could not run (document not ready).
-QString CellEditor::checkOne(int row, int column, QString text) {
-    for (;;) {
-        WriteLog(traceLine("Text_LostFocusOwn_Uni", row, text, column));
-        if (!m_form.documentReady)
-            return QString();
-        const auto failure = CellValueCheck::firstFailure(text, m_form);
-        if (!failure)
-            break;
-        text = m_dialogs.askAgain(*failure, m_texts);
-    }
-    const int tenths = CellValueCheck::tenths(text, m_form.decimalSeparator);
+QString CellEditor::checkOne(int row, int column, const QString& text) {
+    const std::optional<QString> kept = m_dialogs.askUntilKept(
+        text, [this](const QString& t) { return CellValueCheck::firstFailure(t, m_form); },
+        [&](const QString& t) {
+            WriteLog(traceLine("Text_LostFocusOwn_Uni", row, t, column));
+            return m_form.documentReady;
+        },
+        m_texts);
+    if (!kept)
+        return QString();
+    const int tenths = CellValueCheck::tenths(*kept, m_form.decimalSeparator);
     m_values.set(row, column, tenths);
     emit m_notices.cellChanged(row, column, tenths);
     return m_widgets.cell(row, column)->text();

@@ -29,7 +29,7 @@ class CellEditor {
     void onFocusLost(int row, int column);
 
   private:
-    QString checkOne(int row, int column, QString text);
+    QString checkOne(int row, int column, const QString& text);
 
     GridWidgets& m_widgets;
     GridState& m_state;

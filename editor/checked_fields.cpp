@@ -6,6 +6,7 @@
 #include "language/dialogs.h"
 
 #include <QLineEdit>
+#include <utility>
 
 CheckedFields::CheckedFields(FormState& form, const LanguageTexts& texts, Dialogs& dialogs,
                              QObject* parent)
@@ -44,18 +45,24 @@ void CheckedFields::check(QLineEdit* field) {
         return;
     m_checking = true;
     const Rules rules = m_rules.value(field);
-    // Every round waits for the user's answer, so the loop cannot spin by itself; an
-    // empty answer (Cancel) is reported as missing by the next round. A window that is
-    // gone ends the loop without a value.
-    FieldVerdict verdict = rules.check(field->text());
-    while (!verdict.ok() && m_form.documentReady) {
-        if (rules.emptyShowsEntryText && field->text().isEmpty())
+    // An empty answer (Cancel) is reported as missing by the next round. The field shows
+    // each answer while it is checked; a window that is gone ends the loop without a value.
+    FieldVerdict verdict;
+    const auto failure = [&](const QString& text) {
+        verdict = rules.check(text);
+        if (!verdict.ok() && rules.emptyShowsEntryText && field->text().isEmpty())
             field->setText(m_form.entryText);
-        field->setText(m_dialogs.askAgain(*verdict.failure, m_texts));
-        verdict = rules.check(field->text());
-    }
+        return verdict.failure;
+    };
+    bool answered = false;
+    const auto goOn = [&](const QString& text) {
+        if (std::exchange(answered, true))
+            field->setText(text);
+        return m_form.documentReady;
+    };
+    const bool kept = m_dialogs.askUntilKept(field->text(), failure, goOn, m_texts).has_value();
     m_checking = false;
-    if (!verdict.ok())
+    if (!kept)
         return;
     field->setText(verdict.accepted);
     rules.commit(verdict.accepted);
