@@ -34,6 +34,21 @@ bool MapDocument::operator==(const MapDocument& o) const {
     return true;
 }
 
+void MapDocument::copySettingsFrom(const MapDocument& o) {
+    operationMode = o.operationMode;
+    coilControlMode = o.coilControlMode;
+    cylinders = o.cylinders;
+    sparkTime = o.sparkTime;
+    chargeTime = o.chargeTime;
+    dwellAngle = o.dwellAngle;
+    inputDwellMode = o.inputDwellMode;
+    inputChargeDwell = o.inputChargeDwell;
+    revLimit = o.revLimit;
+    inputPolarity = o.inputPolarity;
+    outputPolarity = o.outputPolarity;
+    chargeCorrectionIntervals = o.chargeCorrectionIntervals;
+}
+
 void MapDocument::resetTable() {
     for (auto& row : cells)
         row.fill(CellTenths::kDefault);

@@ -44,6 +44,10 @@ struct MapDocument {
     bool operator==(const MapDocument& other) const;
     bool operator!=(const MapDocument& other) const { return !(*this == other); }
 
+    // The settings part of `other`: its lists, option and settings fields, not its table,
+    // load input or note.
+    void copySettingsFrom(const MapDocument& other);
+
     // Every cell 0.5, cut levels 0 and the default RPM axis of the shape; the load axis
     // stays.
     void resetTable();

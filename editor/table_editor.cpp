@@ -10,7 +10,7 @@
 
 TableEditor::TableEditor(const FormWidgets& design, DocumentModel& model, FormState& form,
                          const LanguageTexts& texts, Dialogs& dialogs, QObject* parent)
-    : QObject(parent), m_form(form), m_widgets(design), m_state(model.map()),
+    : QObject(parent), m_form(form), m_notices(model), m_widgets(design), m_state(model.map()),
       m_values(m_widgets, form, model.map().cells),
       m_units(m_widgets, m_state, form, texts, dialogs, model),
       m_grid(m_widgets, m_state, form, m_values, m_units, model, m_pacing),
@@ -43,6 +43,12 @@ void TableEditor::wireChoices() {
             [this](int index) { m_units.onUnitChosen(index); });
     connect(w.columnChooser, &QComboBox::activated, this,
             [this](int index) { m_units.onColumnChosen(index); });
+}
+
+void TableEditor::showCell(int row, int column, int tenths) {
+    m_values.set(row, column, tenths);
+    m_state.forgetEnteredCell();
+    emit m_notices.cellChanged(row, column, tenths);
 }
 
 bool TableEditor::checkField(const QWidget* field) {

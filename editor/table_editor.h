@@ -39,6 +39,8 @@ class TableEditor : public QObject {
     }
 
     void applyDocument(const MapDocument& doc) { m_grid.applyDocument(doc); }
+    // One cell's value put back by the history; the next entry into it is a new one.
+    void showCell(int row, int column, int tenths);
 
     const GridState& state() const { return m_state; }
     const GridWidgets& widgets() const { return m_widgets; }
@@ -57,6 +59,7 @@ class TableEditor : public QObject {
     void wireRows();
 
     FormState& m_form;
+    DocumentModel& m_notices;
     TableSignals m_pacing;
     GridWidgets m_widgets;
     GridState m_state;

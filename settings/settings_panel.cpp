@@ -28,22 +28,6 @@ int selectIndex(QComboBox* combo, int index) {
     return shown;
 }
 
-// The settings part of a map; the table's part is the table editor's.
-void copySettings(const MapDocument& from, MapDocument& to) {
-    to.operationMode = from.operationMode;
-    to.coilControlMode = from.coilControlMode;
-    to.cylinders = from.cylinders;
-    to.sparkTime = from.sparkTime;
-    to.chargeTime = from.chargeTime;
-    to.dwellAngle = from.dwellAngle;
-    to.inputDwellMode = from.inputDwellMode;
-    to.inputChargeDwell = from.inputChargeDwell;
-    to.revLimit = from.revLimit;
-    to.inputPolarity = from.inputPolarity;
-    to.outputPolarity = from.outputPolarity;
-    to.chargeCorrectionIntervals = from.chargeCorrectionIntervals;
-}
-
 bool isWholeNumberText(const QString& text) {
     return !text.isEmpty() && IsIntegerText(text);
 }
@@ -125,7 +109,7 @@ void SettingsPanel::commitCylinderText() {
 }
 
 void SettingsPanel::applyDocument(const MapDocument& document) {
-    copySettings(document, m_values);
+    m_values.copySettingsFrom(document);
     {
         const QSignalBlocker off(m_inputDwellOff);
         const QSignalBlocker on(m_inputDwellOn);

@@ -15,25 +15,6 @@
 
 namespace {
 
-class SnapshotStep : public QUndoCommand {
-  public:
-    SnapshotStep(MapDocument before, MapDocument after,
-                 std::function<void(const MapDocument&)> show)
-        : m_before(std::move(before)), m_after(std::move(after)), m_show(std::move(show)) {}
-    void undo() override { m_show(m_before); }
-    // The change is already on screen when the step is pushed.
-    void redo() override {
-        if (!std::exchange(m_pushing, false))
-            m_show(m_after);
-    }
-
-  private:
-    MapDocument m_before;
-    MapDocument m_after;
-    std::function<void(const MapDocument&)> m_show;
-    bool m_pushing = true;
-};
-
 enum class Step { None, Undo, Redo };
 
 Step stepOf(const QKeyEvent& key) {
@@ -74,6 +55,27 @@ bool fieldCanStep(QWidget* widget, Step step) {
 
 } // namespace
 
+// A step holds the map before and after its change and puts back only the part it changed.
+class HistoryStep : public QUndoCommand {
+  public:
+    HistoryStep(DocumentOwner& owner, MapDocument before, MapDocument after)
+        : m_owner(owner), m_change(DocumentOwner::changeBetween(before, after)),
+          m_before(std::move(before)), m_after(std::move(after)) {}
+    void undo() override { m_owner.show(m_change, m_before); }
+    // The change is already on screen when the step is pushed.
+    void redo() override {
+        if (!std::exchange(m_pushing, false))
+            m_owner.show(m_change, m_after);
+    }
+
+  private:
+    DocumentOwner& m_owner;
+    DocumentOwner::Change m_change;
+    MapDocument m_before;
+    MapDocument m_after;
+    bool m_pushing = true;
+};
+
 DocumentOwner::DocumentOwner(QWidget* window, Bridges bridges)
     : QObject(window), m_window(window), m_bridges(std::move(bridges)) {
     qApp->installEventFilter(this);
@@ -85,12 +87,6 @@ DocumentOwner::DocumentOwner(QWidget* window, Bridges bridges)
     connect(&m_model, &DocumentModel::stepComplete, this, &DocumentOwner::commit);
 }
 
-MapDocument DocumentOwner::document() const {
-    MapDocument doc = m_model.map();
-    doc.note = m_bridges.note();
-    return doc;
-}
-
 void DocumentOwner::restart() {
     m_stack.clear();
     m_shown = document();
@@ -99,13 +95,28 @@ void DocumentOwner::restart() {
 // While a field holds typing the change waits: its check commits it together with the
 // field's value, and undo first runs that check.
 void DocumentOwner::commit() {
-    if (!m_bridges.ready() || holdsUncheckedTyping(m_window))
+    if (m_showing || !m_bridges.ready() || holdsUncheckedTyping(m_window))
         return;
     MapDocument now = document();
     if (now == m_shown)
         return;
-    m_stack.push(new SnapshotStep(std::exchange(m_shown, now), now,
-                                  [this](const MapDocument& doc) { show(doc); }));
+    m_stack.push(new HistoryStep(*this, std::exchange(m_shown, now), now));
+}
+
+DocumentOwner::Change DocumentOwner::changeBetween(const MapDocument& before,
+                                                   const MapDocument& after) {
+    MapDocument settingsChanged = before;
+    settingsChanged.copySettingsFrom(after);
+    if (settingsChanged == after)
+        return {Change::Kind::Settings};
+    for (int r = 0; r < after.rowCount(); ++r)
+        for (int c = 0; c < after.columnCount(); ++c)
+            if (before.cells[r][c] != after.cells[r][c]) {
+                MapDocument cellChanged = before;
+                cellChanged.cells[r][c] = after.cells[r][c];
+                return {cellChanged == after ? Change::Kind::Cell : Change::Kind::Map, r, c};
+            }
+    return {};
 }
 
 void DocumentOwner::commitSoon() {
@@ -154,8 +165,20 @@ void DocumentOwner::step(bool undo) {
     undo ? m_stack.undo() : m_stack.redo();
 }
 
-void DocumentOwner::show(const MapDocument& doc) {
-    m_bridges.show(doc);
+void DocumentOwner::show(Change change, const MapDocument& doc) {
+    m_showing = true;
+    switch (change.kind) {
+    case Change::Kind::Cell:
+        m_bridges.showCell(change.row, change.column, doc.cells[change.row][change.column]);
+        break;
+    case Change::Kind::Settings:
+        m_bridges.showSettings(doc);
+        break;
+    case Change::Kind::Map:
+        m_bridges.show(doc);
+        break;
+    }
+    m_showing = false;
     m_shown = document();
 }
 

@@ -32,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QUrl>
 
 namespace {
@@ -97,20 +98,25 @@ void MainWindow::createPanels(SerialLink* link, Clock* clock) {
     // a checked cell, a shape, axis or column change, a block operation, a checked
     // setting; a load, list choices and the note join below and in wireHistory().
     m_owner = new DocumentOwner(
-        this, {[this] {
-                   // Documents and map files hold the note's line breaks as CR LF.
-                   return noteText(m_design.note).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        this, {[this](const MapDocument& doc) {
+                   applyLoadedDocument(doc);
+                   keepShownTextForEscape();
+               },
+               [this](int row, int column, int tenths) {
+                   m_table->showCell(row, column, tenths);
+                   keepShownTextForEscape();
                },
                [this](const MapDocument& doc) {
-                   applyLoadedDocument(doc);
-                   // Escape in the focused field must not bring back what the step undid.
-                   auto* field = qobject_cast<QLineEdit*>(focusWidget());
-                   if (field && m_form->isAncestorOf(field))
-                       m_state.entryText = field->text();
+                   m_state.documentReady = false;
+                   m_settings->applyDocument(doc);
+                   m_settings->applyLoadedModes();
+                   m_state.documentReady = true;
+                   keepShownTextForEscape();
                },
                [this] { return m_state.documentReady && !m_table->state().columnToolBusy; },
                [this] { checkFocusedField(); }});
     DocumentModel& model = m_owner->model();
+    connect(m_design.note, &QPlainTextEdit::textChanged, this, &MainWindow::takeNoteText);
     m_settings = new SettingsPanel(m_design, model, m_state, m_texts, m_dialogs, this);
     m_table = new TableEditor(m_design, model, m_state, m_texts, m_dialogs, m_form);
     connect(&model, &DocumentModel::tableChanged, this, &MainWindow::redrawGraph);
@@ -237,7 +243,7 @@ void MainWindow::chooseLanguage(Language language) {
     m_settings->setCriticalRpm();
 }
 
-MapDocument MainWindow::document() const {
+const MapDocument& MainWindow::document() const {
     return m_owner->document();
 }
 
@@ -248,10 +254,29 @@ void MainWindow::applyLoadedDocument(const MapDocument& document) {
     m_table->applyDocument(document);
     m_settings->applyDocument(document);
     QString note = document.note;
-    showNote(m_design.note, note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    {
+        // The field marks the pieces of a long line only once it holds the whole text.
+        const QSignalBlocker whileShown(m_design.note);
+        showNote(m_design.note, note.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    }
+    takeNoteText();
     m_table->applyLoadedLayout();
     m_state.documentReady = true;
     emit m_owner->model().documentReplaced();
+}
+
+// The note has no check: what its field holds is the map's note.
+void MainWindow::takeNoteText() {
+    // Documents and map files hold the note's line breaks as CR LF.
+    m_owner->model().map().note =
+        noteText(m_design.note).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+// Escape in the focused field must not bring back what a step undid.
+void MainWindow::keepShownTextForEscape() {
+    auto* field = qobject_cast<QLineEdit*>(focusWidget());
+    if (field && m_form->isAncestorOf(field))
+        m_state.entryText = field->text();
 }
 
 void MainWindow::redrawGraph() {

@@ -54,8 +54,8 @@ class MainWindow : public QMainWindow {
     // applied, its flag gets the border and the spark power limit read-out is refreshed.
     void chooseLanguage(Language language);
 
-    // The map as it stands, with the note as its field holds it.
-    MapDocument document() const;
+    // The map as it stands.
+    const MapDocument& document() const;
     // Puts a whole map in place: its values, the fields that show them, the layout.
     void applyLoadedDocument(const MapDocument& document);
 
@@ -83,6 +83,8 @@ class MainWindow : public QMainWindow {
     void readSettingsFile();
     void writeSettingsFile() const;
     void redrawGraph();
+    void keepShownTextForEscape();
+    void takeNoteText();
     void openHomePage();
     // Before an action that writes, sends, replaces or leaves the document: the focused
     // field's check, run as if the focus had left it, so nothing unchecked goes on.
