@@ -3,6 +3,8 @@
 #include "core/cell_tenths.h"
 #include "core/default_axes.h"
 
+#include <tuple>
+
 int MapDocument::cylinderCount() const {
     static constexpr int counts[] = {2, 3, 4, 5, 6, 8};
     return (cylinders >= 0 && cylinders < 6) ? counts[cylinders] : 4;
@@ -34,19 +36,17 @@ bool MapDocument::operator==(const MapDocument& o) const {
     return true;
 }
 
-void MapDocument::copySettingsFrom(const MapDocument& o) {
-    operationMode = o.operationMode;
-    coilControlMode = o.coilControlMode;
-    cylinders = o.cylinders;
-    sparkTime = o.sparkTime;
-    chargeTime = o.chargeTime;
-    dwellAngle = o.dwellAngle;
-    inputDwellMode = o.inputDwellMode;
-    inputChargeDwell = o.inputChargeDwell;
-    revLimit = o.revLimit;
-    inputPolarity = o.inputPolarity;
-    outputPolarity = o.outputPolarity;
-    chargeCorrectionIntervals = o.chargeCorrectionIntervals;
+namespace {
+// The settings part of a map, as references into it.
+template <class Document> auto settingsOf(Document& d) {
+    return std::tie(d.operationMode, d.coilControlMode, d.cylinders, d.sparkTime, d.chargeTime,
+                    d.dwellAngle, d.inputDwellMode, d.inputChargeDwell, d.revLimit, d.inputPolarity,
+                    d.outputPolarity, d.chargeCorrectionIntervals);
+}
+} // namespace
+
+void MapDocument::copySettingsFrom(const MapDocument& other) {
+    settingsOf(*this) = settingsOf(other);
 }
 
 void MapDocument::resetTable() {
