@@ -130,23 +130,23 @@ void SettingsPanel::applyDocument(const MapDocument& document) {
 void SettingsPanel::applyLoadedModes() {
     const bool isBipolar = bipolar();
     // Bipolar operation always works by dwell, whatever the coil chooser says.
-    const int coilMode = isBipolar ? kDwell : m_coilControl->currentIndex();
+    const int coilMode = isBipolar ? kDwell : m_values.coilControlMode;
     layOutCoilControl(coilMode);
     layOutOperationMode(isBipolar);
     applyLoadedInputDwellMode();
     m_appliedCoilControlMode = coilMode;
-    m_appliedOperationMode = m_operationMode->currentIndex();
+    m_appliedOperationMode = m_values.operationMode;
     setCriticalRpm();
 }
 
 void SettingsPanel::applyLoadedInputDwellMode() {
-    m_inputDwell->setEnabled(!bipolar() && m_inputDwellOn->isChecked());
+    m_inputDwell->setEnabled(!bipolar() && m_values.inputDwellMode);
 }
 
 void SettingsPanel::setCriticalRpm() {
     CoilSettings settings;
-    settings.operationMode = m_operationMode->currentIndex();
-    settings.coilControlMode = m_coilControl->currentIndex();
+    settings.operationMode = m_values.operationMode;
+    settings.coilControlMode = m_values.coilControlMode;
     settings.cylinders = cylinders();
     settings.sparkTime = m_values.sparkTime;
     settings.chargeTime = m_values.chargeTime;
@@ -164,11 +164,11 @@ void SettingsPanel::setPortNumber(int portNumber) {
 }
 
 int SettingsPanel::cylinders() const {
-    return m_cylinders->itemText(m_cylinders->currentIndex()).toInt();
+    return m_values.cylinderCount();
 }
 
 bool SettingsPanel::bipolar() const {
-    return m_operationMode->currentIndex() == kBipolar;
+    return m_values.operationMode == kBipolar;
 }
 
 FieldContext SettingsPanel::fieldContext() const {
@@ -176,7 +176,7 @@ FieldContext SettingsPanel::fieldContext() const {
 }
 
 void SettingsPanel::onCoilControlModeChosen() {
-    const int mode = m_coilControl->currentIndex();
+    const int mode = m_values.coilControlMode;
     if (mode == m_appliedCoilControlMode)
         return;
     layOutCoilControl(mode);
@@ -192,7 +192,7 @@ void SettingsPanel::onCoilControlModeChosen() {
 }
 
 void SettingsPanel::onOperationModeChosen() {
-    const int mode = m_operationMode->currentIndex();
+    const int mode = m_values.operationMode;
     if (!m_state.documentReady || mode == m_appliedOperationMode)
         return;
     if (mode == kBipolar) {
@@ -218,7 +218,7 @@ void SettingsPanel::onCylindersChosen() {
     if (isWholeNumberText(inputDwell) && inputDwell.toDouble() > maxInputChargeDwell(count))
         setNumber(m_inputDwell, maxInputChargeDwell(count));
     const QString dwell = m_values.dwellAngle;
-    if (m_coilControl->currentIndex() == kDwell && isWholeNumberText(dwell) &&
+    if (m_values.coilControlMode == kDwell && isWholeNumberText(dwell) &&
         dwell.toDouble() > maxChargeDwell(count))
         setNumber(m_dwell, maxChargeDwell(count));
     setCriticalRpm();
@@ -275,7 +275,7 @@ void SettingsPanel::layOutOperationMode(bool isBipolar) {
         m_correctionIntervals->setEnabled(false);
     }
     // Text19 is the same field in both modes; only its label tells which value it holds.
-    m_dwellLabel->setVisible(!isBipolar && m_coilControl->currentIndex() == kDwell);
+    m_dwellLabel->setVisible(!isBipolar && m_values.coilControlMode == kDwell);
     m_correctionLabel->setVisible(isBipolar);
 }
 
