@@ -79,6 +79,11 @@ void GridEditor::scrollPageDown() {
     bar->setValue(GridScroll::pageDown({bar->value(), bar->maximum()}).value);
 }
 
+void GridEditor::scrollToRow(int row) {
+    scrollAfterRowDown(row - 1);
+    scrollAfterRowUp(row + 1);
+}
+
 void GridEditor::scrollRows(int rows) {
     QScrollBar* bar = m_widgets.scrollBar;
     bar->setValue(GridScroll::byRows({bar->value(), bar->maximum()}, rows).value);

@@ -41,6 +41,8 @@ class GridEditor {
     void scrollPageUp();
     void scrollPageDown();
     void scrollRows(int rows);
+    // Scrolls as little as brings `row` wholly into view.
+    void scrollToRow(int row);
 
     void applyDocument(const MapDocument& doc);
 

@@ -47,6 +47,7 @@ void TableEditor::wireChoices() {
 
 void TableEditor::showCell(int row, int column, int tenths) {
     m_values.set(row, column, tenths);
+    m_grid.scrollToRow(row);
     m_state.forgetEnteredCell();
     emit m_notices.cellChanged(row, column, tenths);
 }

@@ -39,7 +39,8 @@ class TableEditor : public QObject {
     }
 
     void applyDocument(const MapDocument& doc) { m_grid.applyDocument(doc); }
-    // One cell's value put back by the history; the next entry into it is a new one.
+    // One cell's value put back by the history, scrolled into view; the next entry into it
+    // is a new one.
     void showCell(int row, int column, int tenths);
 
     const GridState& state() const { return m_state; }

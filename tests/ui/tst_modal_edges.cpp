@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 
 namespace {
 // The real window with really modal boxes; a release that comes while a box is open is
@@ -312,6 +313,19 @@ class ModalEdgesTest : public QObject {
         QVERIFY(state() == before);
         w.keys(Qt::Key_Y);
         QVERIFY(state() == after);
+    }
+
+    // Undoing one cell brings it back into view.
+    void undoneCellComesIntoView() {
+        Window w(".");
+        QTest::mouseClick(w.cell(35, 2), Qt::LeftButton);
+        QTest::keyClicks(w.cell(35, 2), "33");
+        w.keys(Qt::Key_Return, Qt::NoModifier);
+        w.named<QScrollBar>("VScroll")->setValue(0);
+        QVERIFY(w.main->childAt(w.at(w.cell(35, 2))) != w.cell(35, 2));
+        w.keys(Qt::Key_Z);
+        QCOMPARE(w.cell(35, 2)->text(), QStringLiteral("0.5"));
+        QCOMPARE(w.main->childAt(w.at(w.cell(35, 2))), w.cell(35, 2));
     }
 
     // The grid menu's Undo checks the typing instead, which then is the step undone.
