@@ -4,9 +4,9 @@
 
 const QList<WidgetText>& widgetTexts() {
     static const QList<WidgetText> rows = {
-        {"Label19", WidgetTextKind::Caption, 0, "IGNITION", "Előgyújtás"},
-        {"Label20", WidgetTextKind::Caption, 0, "LOAD", "Terhelés"},
-        {"Label21", WidgetTextKind::Caption, 0, "RPM", "RPM"},
+        {"Label19", WidgetTextKind::AxisTitle, 0, "IGNITION", "Előgyújtás"},
+        {"Label20", WidgetTextKind::AxisTitle, 0, "LOAD", "Terhelés"},
+        {"Label21", WidgetTextKind::AxisTitle, 0, "RPM", "RPM"},
         {"Command1", WidgetTextKind::Caption, 0, "Send", "Áttöltés"},
         {"Command2", WidgetTextKind::Caption, 0, "Save", "Mentés"},
         {"Command3", WidgetTextKind::Caption, 0, "Load", "Betöltés"},
@@ -215,7 +215,7 @@ const WidgetText* findWidgetText(const char* widget, WidgetTextKind kind, int it
 
 GraphAxisTitles graphAxisTitles(Language language) {
     const auto caption = [language](const char* widget) {
-        return findWidgetText(widget, WidgetTextKind::Caption)->text(language);
+        return findWidgetText(widget, WidgetTextKind::AxisTitle)->text(language);
     };
     return {caption("Label19"), caption("Label20"), caption("Label21"), language};
 }

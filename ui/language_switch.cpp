@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -56,11 +57,16 @@ void applyTexts(QWidget* root, LanguageTexts& texts, Language language) {
 } // namespace
 
 void applyWidgetTexts(QWidget* root, Language language) {
+    QHash<QString, QWidget*> byName;
+    for (QWidget* widget : root->findChildren<QWidget*>())
+        byName.insert(widget->objectName(), widget);
     for (const WidgetText& row : widgetTexts()) {
-        // The 3D graph's axis titles have no widget; see graphAxisTitles().
-        QWidget* widget = root->findChild<QWidget*>(QLatin1String(row.widget));
+        if (row.kind == WidgetTextKind::AxisTitle)
+            continue; // see graphAxisTitles()
+        QWidget* widget = byName.value(QLatin1String(row.widget));
+        // The first language is set at every start, so a misspelt row stops every start.
         if (!widget)
-            continue;
+            qFatal("No widget is named %s", row.widget);
         const QString& text = row.text(language);
         switch (row.kind) {
         case WidgetTextKind::Caption:
@@ -71,6 +77,8 @@ void applyWidgetTexts(QWidget* root, Language language) {
             break;
         case WidgetTextKind::ListItem:
             setListItem(widget, row.item, text);
+            break;
+        case WidgetTextKind::AxisTitle:
             break;
         }
     }
