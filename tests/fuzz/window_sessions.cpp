@@ -663,24 +663,21 @@ class SessionPlayer : public QObject, public ScriptedDialogs, public SerialLink 
     // edit colours the 3D frame's last row otherwise than a redraw does, by design.)
     QString staleChart() const {
         const GraphPanel& graphs = m_window->graphs();
+        const bool threeD = graphs.shows3D();
         Graph2DModel chart;
         Graph3DModel frame;
         frame.setTurn(graphs.model3D().turn());
-        QList<const GraphLine*> shown = graphs.model2D().lines(), drawn;
-        if (graphs.shows3D()) {
-            frame.DrawGraph3D(m_window->document());
-            shown = graphs.model3D().lines(), drawn = frame.lines();
-        } else {
-            chart.DrawGraph2D(m_window->document(), m_window->formState().decimalSeparator);
-            drawn = chart.lines();
-        }
-        for (qsizetype i = 0; i < std::min(shown.size(), drawn.size()); ++i)
+        threeD ? frame.DrawGraph3D(m_window->document())
+               : chart.DrawGraph2D(m_window->document(), m_window->formState().decimalSeparator);
+        const auto shown = threeD ? graphs.model3D().lines() : graphs.model2D().lines();
+        const auto drawn = threeD ? frame.lines() : chart.lines();
+        for (qsizetype i = 0; i < drawn.size(); ++i)
             if (shown[i]->visible != drawn[i]->visible ||
                 (drawn[i]->visible &&
                  (shown[i]->p1 != drawn[i]->p1 || shown[i]->p2 != drawn[i]->p2 ||
-                  (!graphs.shows3D() && shown[i]->colour != drawn[i]->colour))))
+                  (!threeD && shown[i]->colour != drawn[i]->colour))))
                 return QStringLiteral("chart: line %1 is not the map's").arg(i);
-        return shown.size() == drawn.size() ? QString() : QStringLiteral("chart: line count");
+        return {};
     }
     // The file the window wrote reads back to the document it shows.
     QString savedFile(const QString& path) const {
