@@ -100,7 +100,7 @@ void BreakpointEditor::startLoadEditing() {
     for (int i = 0; i < m_state.columnCount; ++i)
         setColour(m_widgets.headers[i], QPalette::Text, kEditingText);
     // Boundaries are edited in volts whatever unit the headers showed.
-    if (m_widgets.loadUnit->currentIndex() != LoadHeaderText::Volt) {
+    if (m_state.doc.loadUnit != LoadHeaderText::Volt) {
         m_widgets.loadUnit->setCurrentIndex(LoadHeaderText::Volt);
         m_units.applyLoadUnit(LoadHeaderText::Volt);
     }
@@ -149,7 +149,7 @@ bool BreakpointEditor::showFailure(const std::optional<CheckFailure>& failure) {
 }
 
 void BreakpointEditor::setEditingControlsEnabled(bool enabled) {
-    const int firstOpenRow = qMax(0, m_widgets.transparentCount->currentIndex());
+    const int firstOpenRow = m_state.doc.transparentIntervals;
     for (int r = firstOpenRow; r < m_state.rowCount; ++r)
         m_widgets.cutCombos[r]->setEnabled(enabled);
     m_widgets.transparentCount->setEnabled(enabled);

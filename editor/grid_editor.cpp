@@ -142,7 +142,7 @@ void GridEditor::applyResolution() {
     setScrollRange();
     DefaultLoadBreakpoints(m_state.doc.loadBreakpoints, m_state.columnCount);
     m_units.fillColumnChooser();
-    m_units.applyLoadUnit(m_widgets.loadUnit->currentIndex());
+    m_units.applyLoadUnit(m_state.doc.loadUnit);
     m_values.fill(CellTenths::kDefault, m_state.rowCount, m_state.columnCount);
     DefaultRpmBreakpoints(m_state.doc.rpmBreakpoints, m_state.rowCount);
     showRowLabels();
@@ -226,7 +226,7 @@ void GridEditor::onCutLevelChosen(int row) {
         return;
     QList<int> levels;
     for (int r = 0; r < m_state.rowCount; ++r)
-        levels.append(m_widgets.cutCombos[r]->currentIndex());
+        levels.append(m_state.doc.revCutLevel[r]);
     levels = CutLevelWalk::apply(levels, row);
     for (int r = 0; r < m_state.rowCount; ++r)
         m_widgets.cutCombos[r]->setCurrentIndex(levels[r]);
@@ -236,9 +236,9 @@ void GridEditor::applyLoadedLayout() {
     showRowLabels();
     layOutShape();
     applyShapeRuleToLoadInput();
-    m_units.applyLoadedUnit(m_widgets.loadUnit->currentIndex());
+    m_units.applyLoadedUnit(m_state.doc.loadUnit);
     m_units.fillColumnChooser();
-    const bool used = m_widgets.loadInputUsed->isChecked();
+    const bool used = m_state.doc.loadInputUsed;
     if (used) {
         m_state.selectedColumn = 0;
         m_widgets.columnChooser->setCurrentIndex(0);
@@ -247,7 +247,6 @@ void GridEditor::applyLoadedLayout() {
     }
     emit m_pacing.loadedModesReady();
     emit m_notices.rpmAxisChanged();
-    m_state.doc.transparentIntervals = m_widgets.transparentCount->currentIndex();
     m_state.forgetEnteredCell();
     m_form.documentReady = true;
     if (used)
@@ -269,9 +268,12 @@ void GridEditor::applyDocument(const MapDocument& doc) {
         m_widgets.cutCombos[r]->setCurrentIndex(qBound(0, doc.revCutLevel[r], kCutLevels - 1));
     m_state.doc.rpmBreakpoints = doc.rpmBreakpoints;
     m_state.doc.loadBreakpoints = doc.loadBreakpoints;
-    m_widgets.transparentCount->setCurrentIndex(
-        qBound(0, doc.transparentIntervals, m_widgets.transparentCount->count() - 1));
+    m_state.doc.transparentIntervals =
+        qBound(0, doc.transparentIntervals, m_widgets.transparentCount->count() - 1);
+    m_widgets.transparentCount->setCurrentIndex(m_state.doc.transparentIntervals);
+    m_state.doc.loadInputUsed = doc.loadInputUsed;
     (doc.loadInputUsed ? m_widgets.loadInputUsed : m_widgets.loadInputNotUsed)->setChecked(true);
-    m_widgets.loadUnit->setCurrentIndex(qBound(0, doc.loadUnit, 2));
+    m_state.doc.loadUnit = qBound(0, doc.loadUnit, 2);
+    m_widgets.loadUnit->setCurrentIndex(m_state.doc.loadUnit);
     m_units.setMapMaximum(doc.mapMaxPressure);
 }

@@ -25,7 +25,7 @@ class GridEditor {
     void buildGrid();
     // A default document of the current shape: cells 0.5 and default axes.
     void applyResolution();
-    // Re-lays out for a document already written into the widgets; sets DocumentReady.
+    // Re-lays out for the document applyDocument put in place; sets DocumentReady.
     void applyLoadedLayout();
 
     void onResolutionChosen(int index);

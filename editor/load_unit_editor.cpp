@@ -72,7 +72,7 @@ void LoadUnitEditor::applyLoadedUnit(int unit) {
 
 void LoadUnitEditor::fillColumnChooser() {
     QComboBox* chooser = m_widgets.columnChooser;
-    const int unit = m_widgets.loadUnit->currentIndex();
+    const int unit = m_state.doc.loadUnit;
     chooser->clear();
     for (int i = 0; i < m_state.columnCount; ++i)
         chooser->addItem(headerText(unit, i));
